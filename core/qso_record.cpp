@@ -1,0 +1,3 @@
+#include "core/qso_record.h"
+
+void resetQsoRecord(QsoRecord& record) { record = QsoRecord{}; }

@@ -1,0 +1,53 @@
+// The county tables of the state QSO parties.
+#pragma once
+#include <cstddef>
+#include <optional>
+
+#include "refdata/state_table.h"
+
+// One row of a single-state county table.
+struct CountyRow {
+  const char* key;   // county abbreviation, letters A-Z only
+  const char* name;  // county name as commonly written, at most 22 characters
+};
+
+// A single-state county table, sorted by key.
+struct CountyTable {
+  const CountyRow* rows;  // first row
+  size_t count;           // number of rows searched
+};
+
+// One row of a multi-state county table.
+struct PartyCountyRow {
+  const char* key;    // party's county key
+  const char* state;  // two-letter state code
+  const char* name;   // county name
+};
+
+// A multi-state county table, sorted by key.
+struct PartyCountyTable {
+  const PartyCountyRow* rows;  // first row
+  size_t count;                // number of rows searched
+};
+
+// The state and county of a multi-state table hit; both refer into the table.
+struct StateCountyPair {
+  const char* state;   // two-letter state code
+  const char* county;  // county name
+};
+
+// The county name for a key of one single-state table. Returns nullptr on a miss.
+const char* findCounty(const CountyTable& table, const char* text);
+
+// The state and county for a key of one multi-state table. Returns nullopt on a miss.
+std::optional<StateCountyPair> findPartyCounty(const PartyCountyTable& table, const char* text);
+
+// The county table of a single-state party. Returns nullptr for a state without one.
+const CountyTable* countyTableOf(StateNumber state);
+
+// The New England QSO Party table (134 rows).
+const PartyCountyTable& neqpCounties();
+// The 7th-area QSO Party table (258 rows).
+const PartyCountyTable& sevenQpCounties();
+// The counties of all 50 states (3077 rows).
+const PartyCountyTable& allStatesCounties();

@@ -1,0 +1,29 @@
+// US states and the multi-state QSO parties, by StateNumber.
+#pragma once
+#include <cstdint>
+
+// Row of the state table: 0-49 the US states in postal-code order, 50-56 the multi-state parties.
+using StateNumber = int32_t;
+
+// Rows of the state table that the lookups and the dialog name.
+constexpr StateNumber kStateCount = 57;       // rows in the table
+constexpr StateNumber kUsStateCount = 50;     // rows 0-49 are searched by code
+constexpr StateNumber kStateVirginia = 44;    // "VA": independent-city rule
+constexpr StateNumber kStateIndiana = 14;     // "IN"
+constexpr StateNumber kPartyNeqp = 53;        // "NEQP"
+constexpr StateNumber kPartySevenQp = 54;     // "7QP"
+constexpr StateNumber kPartyMulti = 56;       // "MULTI"
+
+// The code of row n, 0 <= n < 57 ("VA", "MULTI"). Returns nullptr for any other n.
+const char* stateCodeOf(StateNumber n);
+
+// The name of row n, 0 <= n < 57 ("Virginia", "7/IN/NE/MARAC"). Returns nullptr for any other n.
+const char* stateNameOf(StateNumber n);
+
+// The table's own code text equal to the text, searching rows 0-49 only.
+// Returns nullptr on a miss (also for the party codes).
+const char* findStateCode(const char* text);
+
+// The row number of a state or party code or name (all 57 rows, exact match).
+// Returns -1 when no row has it.
+StateNumber findStateNumber(const char* codeOrName);

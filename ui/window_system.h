@@ -1,0 +1,75 @@
+// What the main dialog needs from a window system. The Windows program implements it with
+// real controls; the command-line tool and the tests implement it without windows.
+#pragma once
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The dialog's list boxes.
+enum class ListId {
+  Input,    // one-line list showing the input path (control 1000)
+  Output,   // one-line list showing the output path (control 1001)
+  Results,  // results of the last run (control 1012)
+};
+
+// The dialog's combo boxes.
+enum class ComboId {
+  Contest,  // contest catalogue (control 1002)
+  State,    // State QSO Party pick list (control 1018)
+  Format,   // import formats (control 1019)
+};
+
+// The dialog's check boxes.
+enum class CheckId {
+  Upload,       // "Upload" (control 1013)
+  Label,        // "Label" (control 1014)
+  ExchgSerial,  // "Exchg/Serial" (control 1015)
+  Frequency,    // "Frequency" (control 1017)
+};
+
+// The dialog's edit fields.
+enum class EditId {
+  GroupNumber,  // "Group Number" (control 1010)
+  QsoNote,      // "QSO Note" (control 1011)
+};
+
+// How a file chooser is shown.
+struct FileChooserRequest {
+  bool save = false;                                         // save dialog (else open dialog)
+  std::vector<std::pair<std::string, std::string>> filters;  // (description, pattern) pairs
+  std::string initialPath;                                   // initial file name, may be empty
+  std::string defaultExtension;                              // appended when the user types none
+  std::string title;                                         // window title
+};
+
+class WindowSystem {
+ public:
+  virtual ~WindowSystem() = default;
+
+  // Number of entries in a list box.
+  virtual int listCount(ListId list) = 0;
+  virtual void listAddString(ListId list, const std::string& text) = 0;
+  // Deletes entry 0; does nothing when the list is empty.
+  virtual void listDeleteFirst(ListId list) = 0;
+  virtual void listReset(ListId list) = 0;
+
+  virtual void comboAddString(ComboId combo, const std::string& text) = 0;
+  virtual void comboSetSelection(ComboId combo, int index) = 0;
+
+  virtual void setCheck(CheckId box, bool checked) = 0;
+
+  // The text of an edit field.
+  virtual std::string editText(EditId edit) = 0;
+  virtual void setEditText(EditId edit, const std::string& text) = 0;
+
+  // Modal message boxes: error icon, information icon; OK button only.
+  virtual void showError(const std::string& text) = 0;
+  virtual void showInformation(const std::string& text) = 0;
+
+  // Shows an open or save dialog. Returns the chosen full path, or nullopt when cancelled.
+  virtual std::optional<std::string> chooseFile(const FileChooserRequest& request) = 0;
+
+  // Opens a page in the user's browser with the "open" verb. Returns false on failure.
+  virtual bool openWebPage(const std::string& address) = 0;
+};
