@@ -14,6 +14,15 @@ constexpr StateNumber kPartyNeqp = 53;        // "NEQP"
 constexpr StateNumber kPartySevenQp = 54;     // "7QP"
 constexpr StateNumber kPartyMulti = 56;       // "MULTI"
 
+// One row of the state table.
+struct StateRow {
+  const char* code;  // postal code of a state, or the code of a multi-state party
+  const char* name;  // name shown in the dialog's state list
+};
+
+// The 57 rows; rows 0-49 are strictly ascending by code under compareText.
+extern const StateRow StateTable[kStateCount];
+
 // The code of row n, 0 <= n < 57 ("VA", "MULTI"). Returns nullptr for any other n.
 const char* stateCodeOf(StateNumber n);
 

@@ -1,0 +1,52 @@
+#include "refdata/sections.h"
+
+#include <gtest/gtest.h>
+
+#include "refdata/compare_text.h"
+
+namespace {
+
+TEST(SectionTable, StrictlyAscendingUnderCompareText) {
+  for (size_t i = 1; i < kSectionCount; ++i) {
+    EXPECT_LT(compareText(SectionTable[i - 1].section, SectionTable[i].section), 0)
+        << SectionTable[i].section;
+  }
+}
+
+TEST(SectionState, FoundEmptyIsNotAMiss) {
+  struct Case {
+    const char* text;
+    const char* expected;  // nullptr: a miss; "" a section outside the 50 states
+  };
+  const Case cases[] = {
+      {"ON", ""},     {"AB", ""},     {"MAR", ""},    {"PAC", ""},    {"PR", ""},
+      {"VI", ""},     {"NL", ""},     {"QC", ""},     {"MDC", "MD"},  {"EB", "CA"},
+      {"SF", "CA"},   {"SJV", "CA"},  {"WCF", "FL"},  {"NLI", "NY"},  {"WWA", "WA"},
+      {"AK", "AK"},   {"WY", "WY"},   {"EMA", "MA"},  {"SNJ", "NJ"},  {"STX", "TX"},
+      {"ONT", nullptr},   // longer than ON
+      {"MD", nullptr},    // a state code that is no section
+      {"CA", nullptr},
+      {"mdc", nullptr},
+      {"MDC ", nullptr},
+      {"", nullptr},
+      {"A", nullptr},     // before the first key
+      {"ZZZ", nullptr},   // after the last key
+      {"SE", nullptr},    // between SDG and SF
+      {"WYOMINGWYOMINGWYOMING", nullptr},
+  };
+  for (const Case& c : cases) {
+    EXPECT_STREQ(sectionState(c.text), c.expected) << '"' << c.text << '"';
+  }
+  EXPECT_EQ(sectionState(nullptr), nullptr);
+}
+
+TEST(SectionState, EveryRowIsFoundAndStatelessRowsAreTheTwelve) {
+  int empty = 0;
+  for (const SectionRow& row : SectionTable) {
+    EXPECT_EQ(sectionState(row.section), row.state) << row.section;
+    if (row.state[0] == '\0') ++empty;
+  }
+  EXPECT_EQ(empty, 12);
+}
+
+}  // namespace
