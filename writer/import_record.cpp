@@ -1,0 +1,335 @@
+#include "writer/import_record.h"
+
+#include <cstdarg>
+#include <cstring>
+#include <optional>
+
+#include "core/ascii.h"
+#include "core/import_format.h"
+#include "core/text_format.h"
+#include "core/text_number.h"
+#include "writer/exchange_checks.h"
+#include "writer/exchange_choice.h"
+#include "writer/frequency.h"
+
+namespace {
+
+// Collects the text of one record and hands it to the file in one write. Both lines of a
+// record normally fit; anything longer is written out in pieces as the buffer fills.
+class RecordBuffer {
+ public:
+  explicit RecordBuffer(std::FILE* file) : file_(file) {}
+  RecordBuffer(const RecordBuffer&) = delete;
+  RecordBuffer& operator=(const RecordBuffer&) = delete;
+
+  void append(const char* text, size_t length) {
+    while (length > 0) {
+      if (used_ == kCapacity) flush();
+      const size_t room = kCapacity - used_;
+      const size_t piece = length < room ? length : room;
+      std::memcpy(data_ + used_, text, piece);
+      used_ += piece;
+      text += piece;
+      length -= piece;
+    }
+  }
+  void append(const char* text) { append(text, std::strlen(text)); }
+  void append(const std::string& text) { append(text.data(), text.size()); }
+  void put(char c) { append(&c, 1); }
+  void fill(char c, size_t count) {
+    while (count-- > 0) put(c);
+  }
+  // "%-Ns": the text in full, blanks after it up to the width.
+  void left(const char* text, size_t width) {
+    const size_t length = std::strlen(text);
+    append(text, length);
+    if (length < width) fill(' ', width - length);
+  }
+  // "%Ns": blanks before the text up to the width, then the text in full.
+  void right(const char* text, size_t width) {
+    const size_t length = std::strlen(text);
+    if (length < width) fill(' ', width - length);
+    append(text, length);
+  }
+  // "%Nd" (leftAlign false) or "%-Nd" (leftAlign true).
+  void number(int32_t value, size_t width, bool leftAlign) {
+    char digits[12];
+    char* end = digits + sizeof digits;
+    char* p = end;
+    int64_t magnitude = value < 0 ? -static_cast<int64_t>(value) : value;
+    do {
+      *--p = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude > 0);
+    if (value < 0) *--p = '-';
+    const size_t length = static_cast<size_t>(end - p);
+    if (!leftAlign && length < width) fill(' ', width - length);
+    append(p, length);
+    if (leftAlign && length < width) fill(' ', width - length);
+  }
+  // printf-style text, for the columns whose format belongs to the import format.
+  void format(const char* pattern, ...) {
+    va_list args;
+    va_start(args, pattern);
+    va_list again;
+    va_copy(again, args);
+    const size_t room = kCapacity - used_;
+    const int length = std::vsnprintf(data_ + used_, room, pattern, args);
+    va_end(args);
+    if (length >= 0 && static_cast<size_t>(length) < room) {
+      used_ += static_cast<size_t>(length);
+    } else if (length > 0) {
+      // Too long for what is left: format it on its own (the terminating NUL included).
+      std::string text(static_cast<size_t>(length) + 1, '\0');
+      std::vsnprintf(&text[0], text.size(), pattern, again);
+      append(text.data(), static_cast<size_t>(length));
+    }
+    va_end(again);
+  }
+  void endLine() { append("\r\n", 2); }
+  void flush() {
+    if (used_ > 0) std::fwrite(data_, 1, used_, file_);
+    used_ = 0;
+  }
+
+ private:
+  static constexpr size_t kCapacity = 1024;  // room for both lines of any ordinary record
+  std::FILE* file_;
+  char data_[kCapacity];
+  size_t used_ = 0;
+};
+
+// Column widths of line 1.
+constexpr size_t kCallWidth = 12;
+constexpr size_t kBandWidth = 3;
+constexpr size_t kReportWidth = 3;
+constexpr size_t kExchangeWidth = 4;
+constexpr size_t kZoneWidth = 2;
+constexpr size_t kStateWidth = 2;
+constexpr size_t kCountyWidth = 22;
+constexpr size_t kGridWidth = 6;
+constexpr size_t kAwardWidth = 12;
+constexpr size_t kIotaWidth = 5;
+constexpr size_t kFrequencyWidth = 9;
+
+// Constant parts of line 1.
+constexpr const char* kAfterExchange = "     ";
+constexpr const char* kAfterLabel = "         N";
+constexpr const char* kBeforeFrequency = "N        ";
+constexpr const char* kAfterFrequency = "--    ------  NNNNNNNNNNNNNNNNNNNNNNNNNNN";
+constexpr const char* kAfterSecondUpload = "        N";
+
+char yesNo(int32_t option) { return option != 0 ? 'Y' : 'N'; }
+
+// The mode text written, which also decides the default reports and the CQ WW candidates.
+const char* modeTextOf(const QsoRecord& record, const ConversionJob& job) {
+  if (job.contest == ContestKind::ArrlRttyRoundUp) {
+    return std::strcmp(record.dgtl, "BPSK") == 0 ? "PSK31" : "RTTY";
+  }
+  return record.mode;
+}
+
+// A report left out of the log is taken as the usual one: 59 on SSB, 599 otherwise.
+void defaultReports(QsoRecord& record, const char* modeText) {
+  const int32_t usual = std::strcmp(modeText, "SSB") == 0 ? 59 : 599;
+  if (record.rstRcvd == 0) record.rstRcvd = usual;
+  if (record.rstSent == 0) record.rstSent = usual;
+}
+
+// Fills in the band from FREQ for a log without BAND, with the notice once per run.
+void deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
+  if (record.freq[0] == '\0') {
+    addMessage(kErrorsList, lists,
+               "ADIF file does not have a BAND or FREQ field, can't determine band.");
+    state.bandNoticeGiven = true;
+    return;
+  }
+  if (!state.bandNoticeGiven) {
+    state.bandNoticeGiven = true;
+    addMessage(kWarningsList, lists, "BAND field is missing, determining band from frequency.");
+  }
+  record.band = bandFromFrequency(textToDouble(record.freq));
+  if (record.band == 0) {
+    addMessage(kErrorsList, lists, formatText("Can't determine band from FREQ = %s", record.freq));
+  }
+}
+
+void writeExchangeColumn(RecordBuffer& line, MessageLists& lists, const QsoRecord& record,
+                         const std::optional<std::string>& exchange) {
+  if (!exchange || exchange->empty()) {
+    line.fill(' ', kExchangeWidth);
+    addMessage(kWarningsList, lists,
+               formatText("%s on %s at %s is missing received data.", record.call,
+                          record.qsoDate, record.timeOn));
+    return;
+  }
+  if (exchange->size() <= kExchangeWidth) {
+    line.left(exchange->c_str(), kExchangeWidth);
+    return;
+  }
+  const std::string& e = *exchange;
+  line.append(e.data(), kExchangeWidth);
+  addMessage(kWarningsList, lists,
+             formatText("%s on %s at %s: truncating exchange %s to %c%c%c%c.", record.call,
+                        record.qsoDate, record.timeOn, e.c_str(), e[0], e[1], e[2], e[3]));
+}
+
+// Characters 1, 2, 4, 5 and 6 of a reference such as EU-005; blanks past a short one's end.
+void writeIotaColumn(RecordBuffer& line, const QsoRecord& record) {
+  if (record.iota[0] == '\0') {
+    line.fill(' ', kIotaWidth);
+    return;
+  }
+  const size_t length = std::strlen(record.iota);
+  for (size_t position : {0u, 1u, 3u, 4u, 5u}) {
+    line.put(position < length ? record.iota[position] : ' ');
+  }
+}
+
+// Line 1 from the exchange column on.
+void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const QsoRecord& record,
+                              ConversionJob& job, const ExchangeChoice& choice,
+                              const FormatTraits& traits) {
+  const std::optional<std::string>& exchange = choice.exchange;
+  writeExchangeColumn(line, lists, record, exchange);
+  line.append(kAfterExchange);
+  if (choice.zoneNumber != 0) {
+    line.number(choice.zoneNumber, kZoneWidth, false);
+  } else {
+    line.fill(' ', kZoneWidth);
+  }
+  line.put(yesNo(job.label));
+  line.append(kAfterLabel);
+  const char* stateText = exchangeState(lists, record, job, exchange);
+  line.right(stateText != nullptr ? stateText : "", kStateWidth);
+  line.left(job.countyText != nullptr ? job.countyText : "", kCountyWidth);
+  line.format(traits.groupColumn, static_cast<int>(job.groupNumber));
+  line.left(record.grid, kGridWidth);
+  writeIotaColumn(line, record);
+  line.append(traits.flagRun);
+  const std::optional<std::string> award = awardReference(record, job, exchange);
+  if (award) {
+    line.append(*award);
+  } else {
+    line.fill(' ', kAwardWidth);
+  }
+  line.put(yesNo(job.upload));
+  if (traits.frequencyColumn) {
+    line.append(kBeforeFrequency);
+    if (job.includeFrequency != 0 && record.freq[0] != '\0') {
+      line.format("%9.2f", textToDouble(record.freq) * 1000.0);
+    } else {
+      line.fill(' ', kFrequencyWidth);
+    }
+    line.append(kAfterFrequency);
+    line.put(yesNo(job.upload));
+    line.append(kAfterSecondUpload);
+  }
+  line.endLine();
+}
+
+// The free line after the columns: frequency, note, sent serial and received exchange items.
+void writeNoteLine(RecordBuffer& line, const QsoRecord& record, const ConversionJob& job,
+                   const std::optional<std::string>& exchange, const FormatTraits& traits) {
+  bool anyItem = false;
+  auto startItem = [&]() {
+    if (anyItem) line.put(' ');
+    anyItem = true;
+  };
+
+  if (job.includeFrequency != 0) {
+    if (!traits.frequencyColumn) {
+      const std::optional<std::string> transmit = formatKilohertz(record.freq);
+      if (transmit) {
+        startItem();
+        const std::optional<std::string> receive = formatKilohertz(record.freqRx);
+        if (receive && *receive != *transmit) {
+          line.append(*receive);
+          line.put('/');
+        }
+        line.append(*transmit);
+        line.append("KHz");
+      }
+    } else if (record.freqRx[0] != '\0' && std::strcmp(record.freqRx, record.freq) != 0) {
+      const std::optional<std::string> receive = formatKilohertz(record.freqRx);
+      if (receive) {
+        startItem();
+        line.append("Rx=");
+        line.append(*receive);
+        line.append("KHz");
+      }
+    }
+  }
+  if (job.note[0] != '\0') {
+    startItem();
+    line.append(job.note);
+  }
+  if (job.appendSerial != 0 && job.serialExchange != 0 && record.stx[0] != '\0' &&
+      textToInt(record.stx) != 0) {
+    startItem();
+    line.append("SerNr=");
+    line.append(record.stx);
+  }
+  if (job.appendExchange != 0) {
+    // The separator is written even when the contest has nothing to add.
+    startItem();
+    if (job.contest == ContestKind::ArrlFieldDay) {
+      line.format("#%s %s", exchange ? exchange->c_str() : "", record.arrlSect);
+    } else if (job.contest == ContestKind::ArrlSweepstakes) {
+      // A missing precedence leaves its place blank.
+      const char precedence = record.prec != '\0' ? record.prec : ' ';
+      line.format("#%s %c %02d %s", record.srx, precedence, static_cast<int>(record.check),
+                  record.arrlSect);
+    }
+  }
+  line.endLine();
+}
+
+// One names-file entry per new (call, name) pair of the run.
+void writeNamesEntry(std::FILE* namesFile, const QsoRecord& record, ConversionJob& job,
+                     ImportWriterState& state, const std::string& name,
+                     const FormatTraits& traits) {
+  // The pair is kept as logged, so JOHN and John are two entries even though both read John.
+  if (!state.nameSet.emplace(record.call, name).second) return;
+  std::string written = name;
+  for (size_t i = 1; i < written.size(); ++i) written[i] = toAsciiLower(written[i]);
+  std::fprintf(namesFile, traits.namesEntry, record.call, written.c_str());
+  ++job.namesWritten;
+}
+
+}  // namespace
+
+void resetImportWriter(ImportWriterState& state) {
+  state.bandNoticeGiven = false;
+  state.nameSet.clear();
+}
+
+int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE* namesFile,
+                          QsoRecord& record, ConversionJob& job, ImportWriterState& state) {
+  const FormatTraits& traits = formatTraits(job.importFormat);
+  RecordBuffer line(importFile);
+
+  line.append(record.qsoDate);
+  line.append(record.timeOn);
+  if (std::strlen(record.timeOn) == 4) line.append("00");  // HHMM becomes HHMMSS
+  line.left(record.call, kCallWidth);
+
+  const char* modeText = modeTextOf(record, job);
+  defaultReports(record, modeText);
+  if (record.band == 0) deriveBand(lists, record, state);
+  line.number(record.band, kBandWidth, false);
+  line.format(traits.modeColumn, modeText);
+  line.number(record.rstSent, kReportWidth, true);
+  line.number(record.rstRcvd, kReportWidth, true);
+
+  job.countyText = nullptr;
+  const ExchangeChoice choice = selectExchange(record, job, modeText);
+  writeColumnsFromExchange(line, lists, record, job, choice, traits);
+  writeNoteLine(line, record, job, choice.exchange, traits);
+  line.flush();
+
+  if (choice.operatorName) {
+    writeNamesEntry(namesFile, record, job, state, *choice.operatorName, traits);
+  }
+  return 1;
+}
