@@ -1,0 +1,162 @@
+// adif2kvx-cli: one Convert of the main dialog, driven by command-line arguments.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <string>
+
+#include "cli/cli_window_system.h"
+#include "core/contest_kind.h"
+#include "core/import_format.h"
+#include "refdata/state_county_validation.h"
+#include "refdata/state_table.h"
+#include "ui/main_dialog_logic.h"
+
+namespace {
+
+constexpr const char* kVersion = "adif2kvx-cli 5.13.0.1";
+
+// Exit codes of the tool.
+enum ExitCode {
+  kExitConverted = 0,  // the run went to the end
+  kExitFileError = 1,  // a file could not be opened or written
+  kExitUsage = 2,      // wrong arguments or a failed dialog check; nothing was written
+};
+
+std::string contestList() {
+  std::string text;
+  for (int32_t code = 0; code < kContestCount; ++code) {
+    text += "  " + std::to_string(code) + "  " + contestName(code) + "\n";
+  }
+  return text;
+}
+
+std::string stateList() {
+  std::string text;
+  for (int32_t position = 0; position < kStatePickCount; ++position) {
+    const StateNumber state = statePickListEntry(position);
+    text += std::string("  ") + stateCodeOf(state) + "  " + stateNameOf(state) + "\n";
+  }
+  return text;
+}
+
+bool isDecimal(const std::string& text) {
+  if (text.empty() || text.size() > 3) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// The contest code of a catalogue name or a code 0-44. Returns -1 for anything else.
+int32_t contestCodeOf(const std::string& text) {
+  if (isDecimal(text)) {
+    const int32_t code = std::stoi(text);
+    return code < kContestCount ? code : -1;
+  }
+  for (int32_t code = 0; code < kContestCount; ++code) {
+    if (text == contestName(code)) return code;
+  }
+  return -1;
+}
+
+int usageError(const std::string& message, const std::string& choices) {
+  std::fprintf(stderr, "adif2kvx-cli: %s\n%s", message.c_str(), choices.c_str());
+  return kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Converts an ADIF contest log into a KOLVEX import file (.kvx) and names file (.kvn).",
+               "adif2kvx-cli"};
+  std::string input, contest, state, format = "KOLVEX8", group = "0", note, output;
+  bool noUpload = false, label = false, exchgSerial = false, noFrequency = false;
+  bool listContests = false, listStates = false, version = false;
+
+  app.add_option("INPUT", input, "the ADIF log to convert");
+  app.add_option("--contest", contest, "a catalogue name exactly as listed (\"CQ WPX\") or its code 0-44");
+  app.add_option("--state", state,
+                 "State QSO Party state: a state-list name (\"Alabama\", \"7/IN/NE/MARAC\") or its code "
+                 "(\"AL\", \"7QP\", \"NEQP\", \"MULTI\")");
+  app.add_option("--format", format, "KOLVEX6 or KOLVEX8 (default KOLVEX8)");
+  app.add_option("--group", group, "group number, default 0 (0-253 for KOLVEX6, 0-65533 for KOLVEX8)");
+  app.add_option("--note", note, "QSO note written into every note line, cut to 63 characters");
+  app.add_option("--output", output, "the import file; default: INPUT with the extension .kvx");
+  app.add_flag("--no-upload", noUpload, "mark the QSOs as not to be uploaded");
+  app.add_flag("--label", label, "mark the QSOs for a label");
+  app.add_flag("--exchg-serial", exchgSerial, "append the received exchange and sent serial to the note line");
+  app.add_flag("--no-frequency", noFrequency, "leave the QSO frequency out");
+  app.add_flag("--list-contests", listContests, "print the contest names, one a line, in code order");
+  app.add_flag("--list-states", listStates, "print the state-list names, one a line, in list order");
+  app.add_flag("--version", version, "print the version");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    std::printf("%s", app.help().c_str());
+    return kExitConverted;
+  } catch (const CLI::ParseError& error) {
+    return usageError(error.what(), app.help());
+  }
+
+  if (version) {
+    std::printf("%s\n", kVersion);
+    return kExitConverted;
+  }
+  if (listContests || listStates) {
+    if (listContests) {
+      for (int32_t code = 0; code < kContestCount; ++code) std::printf("%s\n", contestName(code));
+    }
+    if (listStates) {
+      for (int32_t position = 0; position < kStatePickCount; ++position) {
+        std::printf("%s\n", stateNameOf(statePickListEntry(position)));
+      }
+    }
+    return kExitConverted;
+  }
+
+  CliWindowSystem windows(group, note);
+  MainDialogLogic dialog(windows, std::string());
+  dialog.initialise();
+
+  if (!contest.empty()) {
+    const int32_t code = contestCodeOf(contest);
+    if (code < 0) return usageError("unknown contest \"" + contest + "\"; the contests are:", contestList());
+    dialog.contestChanged(code);
+  }
+  if (!state.empty()) {
+    const StateNumber number = findStateNumber(state.c_str());
+    if (number < 0) return usageError("unknown state \"" + state + "\"; the states are:", stateList());
+    dialog.model().job.stateNumber = number;
+  }
+  if (format == "KOLVEX6" || format == "KOLVEX8") {
+    dialog.formatChanged(format == "KOLVEX6" ? 0 : 1);
+  } else {
+    return usageError("unknown format \"" + format + "\"; the formats are:", "  KOLVEX6\n  KOLVEX8\n");
+  }
+  dialog.checkClicked(CheckId::Upload, !noUpload);
+  dialog.checkClicked(CheckId::Label, label);
+  dialog.checkClicked(CheckId::ExchgSerial, exchgSerial);
+  dialog.checkClicked(CheckId::Frequency, !noFrequency);
+
+  DialogModel& model = dialog.model();
+  if (!input.empty()) {
+    model.inputPath = input;
+    windows.listAddString(ListId::Input, input);
+    model.outputPath = output.empty() ? derivedName(input, ".kvx") : output;
+  } else {
+    model.outputPath = output;
+  }
+  if (!model.outputPath.empty()) windows.listAddString(ListId::Output, model.outputPath);
+
+  switch (dialog.convert()) {
+    case ConvertOutcome::Converted:
+      windows.printResults();
+      return kExitConverted;
+    case ConvertOutcome::CheckFailed:
+      return kExitUsage;
+    case ConvertOutcome::FileError:
+      return kExitFileError;
+  }
+  return kExitFileError;
+}

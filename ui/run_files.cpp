@@ -1,0 +1,135 @@
+#include "ui/run_files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "core/text_format.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Whether two paths name one file: the same text, or one existing file reached two ways.
+bool sameFile(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  std::error_code error;
+  return fs::equivalent(fs::path(a), fs::path(b), error) && !error;
+}
+
+std::string reason(int error) { return std::strerror(error); }
+
+// A name beside the target that no file has yet, for writing the target's new content.
+std::string temporaryNameFor(const std::string& target) {
+  std::error_code error;
+  for (int attempt = 0;; ++attempt) {
+    std::string candidate = target + ".tmp" + (attempt == 0 ? std::string() : std::to_string(attempt));
+    if (!fs::exists(fs::path(candidate), error)) return candidate;
+  }
+}
+
+// Whether an existing target could be written the way a plain open for writing would: a
+// read-only file or a folder is refused before anything is written. A missing target is fine.
+int targetWriteError(const std::string& target) {
+  std::error_code error;
+  if (!fs::exists(fs::path(target), error)) return 0;
+  if (fs::is_directory(fs::path(target), error)) return EISDIR;
+  std::FILE* probe = std::fopen(target.c_str(), "ab");  // opens without truncating
+  if (probe == nullptr) return errno;
+  std::fclose(probe);
+  return 0;
+}
+
+}  // namespace
+
+std::string overwriteRefusal(const std::string& inputPath, const std::string& outputPath,
+                             const std::string& namesPath) {
+  if (sameFile(inputPath, outputPath)) {
+    return formatText("ERROR: Output file is the input file: %s", outputPath.c_str());
+  }
+  if (sameFile(inputPath, namesPath)) {
+    return formatText("ERROR: Names file is the input file: %s", namesPath.c_str());
+  }
+  if (sameFile(outputPath, namesPath)) {
+    return formatText("ERROR: Names file is the output file: %s", namesPath.c_str());
+  }
+  return {};
+}
+
+RunFiles::~RunFiles() { discard(); }
+
+void RunFiles::discard() {
+  if (input_ != nullptr) std::fclose(input_);
+  input_ = nullptr;
+  for (WrittenFile& written : written_) {
+    if (written.file != nullptr) std::fclose(written.file);
+    written.file = nullptr;
+    if (!written.temp.empty()) std::remove(written.temp.c_str());
+    written.temp.clear();
+  }
+}
+
+std::string RunFiles::open(const std::string& inputPath, const std::string& outputPath,
+                           const std::string& namesPath) {
+  discard();
+  written_[0].path = outputPath;
+  written_[1].path = namesPath;
+
+  input_ = std::fopen(inputPath.c_str(), "rb");
+  std::error_code error;
+  const int inputProblem = input_ == nullptr ? errno : fs::is_directory(fs::path(inputPath), error) ? EISDIR : 0;
+  if (inputProblem != 0) {
+    discard();
+    return formatText("ERROR: Can't open input file %s: %s", inputPath.c_str(), reason(inputProblem).c_str());
+  }
+  for (WrittenFile& written : written_) {
+    int problem = targetWriteError(written.path);
+    if (problem == 0) {
+      written.temp = temporaryNameFor(written.path);
+      written.file = std::fopen(written.temp.c_str(), "wb");
+      if (written.file == nullptr) {
+        problem = errno;
+        written.temp.clear();
+      }
+    }
+    if (problem != 0) {
+      const std::string text = writeError(written, reason(problem));
+      discard();
+      return text;
+    }
+  }
+  return {};
+}
+
+std::string RunFiles::writeError(const WrittenFile& written, const std::string& why) {
+  return formatText("ERROR: Can't write %s file %s: %s", written.what, written.path.c_str(), why.c_str());
+}
+
+std::string RunFiles::finish() {
+  std::fclose(input_);
+  input_ = nullptr;
+  for (WrittenFile& written : written_) {
+    errno = 0;
+    const bool failed = std::ferror(written.file) != 0;
+    const bool closeFailed = std::fclose(written.file) != 0;
+    const int problem = errno;
+    written.file = nullptr;
+    if (failed || closeFailed) {
+      const std::string text = writeError(written, reason(problem != 0 ? problem : EIO));
+      discard();
+      return text;
+    }
+  }
+  for (WrittenFile& written : written_) {
+    std::error_code error;
+    fs::rename(fs::path(written.temp), fs::path(written.path), error);
+    if (error) {
+      const std::string text = writeError(written, error.message());
+      discard();
+      return text;
+    }
+    written.temp.clear();
+  }
+  return {};
+}
