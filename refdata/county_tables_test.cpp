@@ -1,0 +1,3 @@
+#include "refdata/county_tables.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,132 @@
+#include "refdata/state_county_validation.h"
+
+#include <cstring>
+#include <string>
+
+#include "core/text_format.h"
+#include "refdata/callsign_prefix.h"
+#include "refdata/compare_text.h"
+#include "refdata/county_tables.h"
+#include "refdata/provinces.h"
+
+namespace {
+
+// The parties the dialog's state list offers, in display order.
+const StateNumber StatePickList[kStatePickCount] = {
+    1,   // AL
+    3,   // AZ
+    4,   // CA
+    5,   // CO
+    8,   // FL
+    9,   // GA
+    13,  // IL
+    14,  // IN
+    11,  // IA
+    15,  // KS
+    16,  // KY
+    21,  // MI
+    22,  // MN
+    23,  // MO
+    32,  // NV
+    31,  // NM
+    33,  // NY
+    26,  // NC
+    34,  // OH
+    37,  // PA
+    40,  // SD
+    41,  // TN
+    42,  // TX
+    44,  // VA
+    46,  // WA
+    47,  // WI
+    54,  // 7QP
+    53,  // NEQP
+    56,  // MULTI
+};
+
+const char* const kIndependentCity = "%s on %s at %s: %s is a %s independent city.";
+
+// The received text: the first non-empty of the fields a logger may put it in.
+const char* receivedText(const QsoRecord& record) {
+  for (const char* text : {record.exchange1, record.cnty, record.rcvd, record.qth}) {
+    if (text[0] != '\0') return text;
+  }
+  return nullptr;
+}
+
+void warnIndependentCity(MessageLists& lists, const QsoRecord& record, const char* text,
+                         const char* state) {
+  addMessage(kWarningsList, lists,
+             formatText(kIndependentCity, record.call, record.qsoDate, record.timeOn, text, state));
+}
+
+// Sets the county of a multi-state table hit and gives its state; nullptr on a miss.
+const char* takePartyCounty(const PartyCountyTable& table, const char* text, ConversionJob& job) {
+  const std::optional<StateCountyPair> pair = findPartyCounty(table, text);
+  if (!pair) return nullptr;
+  job.countyText = pair->county;
+  return pair->state;
+}
+
+// The 7th-area parties accept NVCAR, Carson City, as an independent city of Nevada.
+bool isCarsonCity(const char* text) { return compareText(text, "NVCAR") == 0; }
+
+// A text that is no county of the party: a state, a province, or an error for US stations.
+const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, const char* text) {
+  if (const char* state = findStateCode(text)) return state;
+  if (findProvince(text) != nullptr) return nullptr;
+  // Stations outside the US may send anything (a serial, a country): no complaint.
+  if (!isUsCallsign(record.call)) return nullptr;
+  // The Washington DC area is counted with Maryland.
+  if (compareText(text, "MDC") == 0) return stateCodeOf(kStateMaryland);
+  addMessage(kErrorsList, lists,
+             formatText("%s on %s at %s: %s is not a valid state/province/county.", record.call,
+                        record.qsoDate, record.timeOn, text));
+  return nullptr;
+}
+
+}  // namespace
+
+StateNumber statePickListEntry(int32_t position) {
+  if (position < 0 || position >= kStatePickCount) return -1;
+  return StatePickList[position];
+}
+
+const char* validateStateCounty(MessageLists& lists, const QsoRecord& record, ConversionJob& job) {
+  const char* text = receivedText(record);
+  if (text == nullptr) return nullptr;
+  const StateNumber n = job.stateNumber;
+
+  if (const CountyTable* table = countyTableOf(n)) {
+    job.countyText = findCounty(*table, text);
+    if (job.countyText != nullptr) return stateCodeOf(n);
+    // Virginia's independent cities are sent as three letters ending in X.
+    if (n == kStateVirginia && std::strlen(text) == 3 && text[2] == 'X') {
+      warnIndependentCity(lists, record, text, stateCodeOf(kStateVirginia));
+      return stateCodeOf(kStateVirginia);
+    }
+  } else if (n == kPartyNeqp) {
+    if (const char* state = takePartyCounty(neqpCounties(), text, job)) return state;
+  } else if (n == kPartySevenQp || n == kPartyMulti) {
+    if (n == kPartyMulti) {
+      // Indiana's own table first: its keys win over the other parties' same keys.
+      if (const char* county = findCounty(*countyTableOf(kStateIndiana), text)) {
+        job.countyText = county;
+        return stateCodeOf(kStateIndiana);
+      }
+      if (const char* state = takePartyCounty(neqpCounties(), text, job)) return state;
+    }
+    if (const char* state = takePartyCounty(sevenQpCounties(), text, job)) return state;
+    if (n == kPartyMulti) {
+      if (const char* state = takePartyCounty(allStatesCounties(), text, job)) return state;
+    }
+    if (isCarsonCity(text)) {
+      warnIndependentCity(lists, record, text, stateCodeOf(kStateNevada));
+      return stateCodeOf(kStateNevada);
+    }
+  } else if (const char* code = stateCodeOf(n)) {
+    // A state table row without a party of its own: said for every contact.
+    addMessage(kWarningsList, lists, formatText("%s is unsupported at this time.", code));
+  }
+  return placeOutsideParty(lists, record, text);
+}
