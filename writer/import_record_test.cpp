@@ -1,0 +1,656 @@
+#include "writer/import_record.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "writer/test_record.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The whole content of a file written so far; writing then goes on at its end.
+std::string contentsOf(std::FILE* file) {
+  std::fflush(file);
+  std::rewind(file);
+  std::string text;
+  char piece[4096];
+  size_t got;
+  while ((got = std::fread(piece, 1, sizeof piece, file)) > 0) text.append(piece, got);
+  std::fseek(file, 0, SEEK_END);
+  return text;
+}
+
+// One run of the writer into two temporary files.
+class WriterRun {
+ public:
+  explicit WriterRun(ContestKind contest, ImportFormat format = ImportFormat::Kolvex8)
+      : importFile_(std::tmpfile()), namesFile_(std::tmpfile()) {
+    job.contest = contest;
+    job.importFormat = format;
+    resetImportWriter(state);
+  }
+  ~WriterRun() {
+    if (importFile_ != nullptr) std::fclose(importFile_);
+    if (namesFile_ != nullptr) std::fclose(namesFile_);
+  }
+  WriterRun(const WriterRun&) = delete;
+  WriterRun& operator=(const WriterRun&) = delete;
+
+  bool ready() const { return importFile_ != nullptr && namesFile_ != nullptr; }
+  int32_t write(QsoRecord record) {
+    return writeImportRecord(lists, importFile_, namesFile_, record, job, state);
+  }
+  std::string importText() { return contentsOf(importFile_); }
+  std::string namesText() { return contentsOf(namesFile_); }
+  // The import file split at CR LF; a missing CR LF at the end leaves "<no line end>".
+  Lines importLines() {
+    const std::string text = importText();
+    Lines lines;
+    size_t start = 0;
+    while (start < text.size()) {
+      const size_t end = text.find("\r\n", start);
+      if (end == std::string::npos) {
+        lines.push_back("<no line end>");
+        break;
+      }
+      lines.push_back(text.substr(start, end - start));
+      start = end + 2;
+    }
+    return lines;
+  }
+  const Lines& warnings() const { return lists.lines[kWarningsList]; }
+  const Lines& errors() const { return lists.lines[kErrorsList]; }
+
+  ConversionJob job;
+  ImportWriterState state;
+  MessageLists lists;
+
+ private:
+  std::FILE* importFile_;
+  std::FILE* namesFile_;
+};
+
+// Characters first to last (1-based, inclusive) of a line.
+std::string columns(const std::string& line, size_t first, size_t last) {
+  if (line.size() < last) return "<short line>";
+  return line.substr(first - 1, last - first + 1);
+}
+
+// The contact of the worked example: CQ WPX, N0CALL, 20 m CW, SRX 123, STX 45.
+QsoRecord wpxContact() {
+  QsoRecord record = contactRecord();
+  record.band = 20;
+  setField(record.mode, "CW");
+  setField(record.freq, "14.025500");
+  record.rstSent = 599;
+  record.rstRcvd = 599;
+  setField(record.srx, "123");
+  setField(record.stx, "45");
+  return record;
+}
+
+void wpxOptions(ConversionJob& job) {
+  job.groupNumber = 1;
+  setField(job.note, "WPX");
+  job.upload = 1;
+  job.includeFrequency = 1;
+  job.label = 0;
+  job.appendExchange = 1;
+  job.appendSerial = 1;
+}
+
+// A contact with nothing but what every line needs, for the column tests.
+QsoRecord plainContact() {
+  QsoRecord record = contactRecord();
+  record.band = 20;
+  setField(record.mode, "CW");
+  setField(record.srx, "1");
+  return record;
+}
+
+// --- worked examples -----------------------------------------------------------------------
+
+TEST(ImportRecordLayout, WorkedExampleKolvex8) {
+  WriterRun run(ContestKind::CqWpx, ImportFormat::Kolvex8);
+  ASSERT_TRUE(run.ready());
+  wpxOptions(run.job);
+  EXPECT_EQ(run.write(wpxContact()), 1);
+  EXPECT_EQ(run.importText(),
+            "20120325143000N0CALL       20CW    599599123        N         N                 "
+            "           1           NN            YN         14025.50--    ------  "
+            "NNNNNNNNNNNNNNNNNNNNNNNNNNNY        N\r\n"
+            "WPX SerNr=45 \r\n");
+  EXPECT_EQ(run.namesText(), "");
+  EXPECT_TRUE(run.warnings().empty());
+  EXPECT_TRUE(run.errors().empty());
+  EXPECT_EQ(run.job.serialExchange, 1);
+}
+
+TEST(ImportRecordLayout, WorkedExampleKolvex6) {
+  WriterRun run(ContestKind::CqWpx, ImportFormat::Kolvex6);
+  ASSERT_TRUE(run.ready());
+  wpxOptions(run.job);
+  EXPECT_EQ(run.write(wpxContact()), 1);
+  EXPECT_EQ(run.importText(),
+            "20120325143000N0CALL       20CW   599599123        N         N                   "
+            "       1           NNNYNNNNNNNNNNNNNNNN            Y\r\n"
+            "14,025.5KHz WPX SerNr=45 \r\n");
+  EXPECT_TRUE(run.warnings().empty());
+}
+
+TEST(ImportRecordLayout, LineLengthsOfBothFormats) {
+  for (ImportFormat format : {ImportFormat::Kolvex6, ImportFormat::Kolvex8}) {
+    WriterRun run(ContestKind::ArrlVhf, format);
+    ASSERT_TRUE(run.ready());
+    QsoRecord record = plainContact();
+    setField(record.grid, "FN42");
+    run.write(record);
+    const Lines lines = run.importLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), format == ImportFormat::Kolvex6 ? 133u : 187u);
+  }
+}
+
+// --- times and callsigns -------------------------------------------------------------------
+
+TEST(ImportRecordLayout, TimesAreWrittenWithSeconds) {
+  struct Case {
+    const char* timeOn;
+    const char* written;  // characters 9 on, up to the callsign
+    size_t length;        // of line 1 in KOLVEX8
+  };
+  const Case cases[] = {{"1430", "143000N0CALL", 187}, {"143015", "143015N0CALL", 187},
+                        {"14301", "14301N0CALL ", 186}, {"", "N0CALL      ", 181}};
+  for (const Case& c : cases) {
+    WriterRun run(ContestKind::CqWpx);
+    ASSERT_TRUE(run.ready());
+    QsoRecord record = plainContact();
+    setField(record.timeOn, c.timeOn);
+    run.write(record);
+    const Lines lines = run.importLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].substr(8, 12), c.written) << c.timeOn;
+    EXPECT_EQ(lines[0].size(), c.length) << c.timeOn;
+  }
+}
+
+TEST(ImportRecordLayout, LongCallsignShiftsTheRestOfTheLine) {
+  WriterRun run(ContestKind::CqWpx);
+  ASSERT_TRUE(run.ready());
+  QsoRecord record = plainContact();
+  setField(record.call, "VP2V/N0CALL/P");
+  run.write(record);
+  const Lines lines = run.importLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].size(), 188u);
+  EXPECT_EQ(columns(lines[0], 15, 30), "VP2V/N0CALL/P 20");
+  EXPECT_EQ(columns(lines[0], 31, 36), "CW    ");
+}
+
+// --- band ----------------------------------------------------------------------------------
+
+TEST(BandDerivation, NoticeOncePerRunAndErrorsPerRecord) {
+  WriterRun run(ContestKind::CqWpx);
+  ASSERT_TRUE(run.ready());
+  QsoRecord record = plainContact();
+  record.band = 0;
+  setField(record.freq, "14.0255");
+  run.write(record);
+  run.write(record);
+  setField(record.freq, "10.120");
+  run.write(record);
+  setField(record.freq, "14.351");
+  run.write(record);
+  setField(record.freq, "14.350");
+  run.write(record);
+  const Lines lines = run.importLines();
+  ASSERT_EQ(lines.size(), 10u);
+  const char* bands[] = {" 20", " 20", "  0", "  0", " 20"};
+  for (size_t i = 0; i < 5; ++i) EXPECT_EQ(columns(lines[2 * i], 27, 29), bands[i]) << i;
+  EXPECT_EQ(run.warnings(), Lines{"BAND field is missing, determining band from frequency."});
+  EXPECT_EQ(run.errors(), (Lines{"Can't determine band from FREQ = 10.120",
+                                 "Can't determine band from FREQ = 14.351"}));
+  EXPECT_TRUE(run.state.bandNoticeGiven);
+}
+
+TEST(BandDerivation, NoBandAndNoFrequency) {
+  WriterRun run(ContestKind::CqWpx);
+  ASSERT_TRUE(run.ready());
+  QsoRecord record = plainContact();
+  record.band = 0;
+  run.write(record);
+  run.write(record);
+  setField(record.freq, "7.010");
+  run.write(record);  // the notice is not given once the run has had the error
+  const Lines lines = run.importLines();
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(columns(lines[0], 27, 29), "  0");
+  EXPECT_EQ(columns(lines[4], 27, 29), " 40");
+  const std::string noBand = "ADIF file does not have a BAND or FREQ field, can't determine band.";
+  EXPECT_EQ(run.errors(), (Lines{noBand, noBand}));
+  EXPECT_TRUE(run.warnings().empty());
+}
+
+TEST(BandDerivation, AGivenBandIsUsedAsItIs) {
+  WriterRun run(ContestKind::CqWpx);
+  ASSERT_TRUE(run.ready());
+  QsoRecord record = plainContact();
+  record.band = 30;
+  setField(record.freq, "14.025");
+  run.write(record);
+  EXPECT_EQ(columns(run.importLines()[0], 27, 29), " 30");
+  EXPECT_TRUE(run.warnings().empty());
+  EXPECT_TRUE(run.errors().empty());
+}
+
+// --- mode and reports ----------------------------------------------------------------------
+
+TEST(ModeAndReports, DefaultReportsDependOnExactSsb) {
+  struct Case {
+    const char* mode;
+    int32_t sent;
+    int32_t received;
+    const char* columns;  // 30-41 in KOLVEX8: mode and both reports
+  };
+  const Case cases[] = {
+      {"SSB", 0, 0, "SSB   59 59 "},   {"USB", 0, 0, "USB   599599"},
+      {"FM", 0, 0, "FM    599599"},    {"CW", 0, 0, "CW    599599"},
+      {"SSB", 57, 0, "SSB   57 59 "},  {"CW", 0, 579, "CW    599579"},
+      {"ssb", 0, 0, "ssb   599599"},
+  };
+  for (const Case& c : cases) {
+    WriterRun run(ContestKind::CqWpx);
+    ASSERT_TRUE(run.ready());
+    QsoRecord record = plainContact();
+    setField(record.mode, c.mode);
+    record.rstSent = c.sent;
+    record.rstRcvd = c.received;
+    run.write(record);
+    EXPECT_EQ(columns(run.importLines()[0], 30, 41), c.columns) << c.mode;
+  }
+}
+
+TEST(ModeAndReports, Kolvex6ModeColumnIsFiveWide) {
+  WriterRun run(ContestKind::CqWpx, ImportFormat::Kolvex6);
+  ASSERT_TRUE(run.ready());
+  QsoRecord record = plainContact();
+  setField(record.mode, "SSB");
+  run.write(record);
+  EXPECT_EQ(columns(run.importLines()[0], 30, 40), "SSB  59 59 ");
+}
+
+TEST(ModeAndReports, RttyRoundUpWritesRttyOrPsk31) {
+  struct Case {
+    const char* mode;
+    const char* dgtl;
+    const char* written;
+  };
+  const Case cases[] = {{"RTTY", "BPSK", "PSK31 "}, {"CW", "", "RTTY  "},
+                        {"PSK", "QPSK", "RTTY  "},  {"SSB", "bpsk", "RTTY  "}};
+  for (const Case& c : cases) {
+    WriterRun run(ContestKind::ArrlRttyRoundUp);
+    ASSERT_TRUE(run.ready());
+    QsoRecord record = plainContact();
+    setField(record.mode, c.mode);
+    setField(record.dgtl, c.dgtl);
+    run.write(record);
+    EXPECT_EQ(columns(run.importLines()[0], 30, 41), std::string(c.written) + "599599") << c.dgtl;
+  }
+}
+
+// --- exchange, zone, state, county and award columns ---------------------------------------
+
+TEST(ExchangeColumn, MissingShortAndTruncatedExchanges) {
+  WriterRun run(ContestKind::HaDx);
+  ASSERT_TRUE(run.ready());
+  QsoRecord record = plainContact();
+  setField(record.srx, "");
+  run.write(record);
+  setField(record.exchange1, "BP");
+  run.write(record);
+  setField(record.exchange1, "ABCD");
+  run.write(record);
+  setField(record.exchange1, "ABCDEFG");
+  run.write(record);
+  const Lines lines = run.importLines();
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(columns(lines[0], 42, 50), "         ");
+  EXPECT_EQ(columns(lines[2], 42, 50), "BP       ");
+  EXPECT_EQ(columns(lines[4], 42, 50), "ABCD     ");
+  EXPECT_EQ(columns(lines[6], 42, 50), "ABCD     ");
+  EXPECT_EQ(columns(lines[6], 106, 117), "WHAPABCDEFG ");
+  EXPECT_EQ(run.warnings(),
+            (Lines{"N0CALL on 20120325 at 1430 is missing received data.",
+                   "N0CALL on 20120325 at 1430: truncating exchange ABCDEFG to ABCD."}));
+}
+
+TEST(ExchangeColumn, ZoneLabelStateAndCountyColumns) {
+  WriterRun run(ContestKind::CqWw);
+  ASSERT_TRUE(run.ready());
+  run.job.label = 1;
+  QsoRecord record = plainContact();
+  setField(record.mode, "RTTY");
+  setField(record.state, "MA");
+  setField(record.cqz, "5");
+  run.write(record);
+  const std::string line = run.importLines()[0];
+  // Exchange, five blanks, zone, label, nine blanks and N; then state and an empty county.
+  EXPECT_EQ(columns(line, 42, 63), "MA  " "     " " 5" "Y" "         " "N");
+  EXPECT_EQ(columns(line, 64, 87), "MA" + std::string(22, ' '));
+}
+
+TEST(ExchangeColumn, StateQsoPartyCountyColumn) {
+  WriterRun run(ContestKind::StateQsoParty);
+  ASSERT_TRUE(run.ready());
+  run.job.stateNumber = 1;  // Alabama
+  QsoRecord record = plainContact();
+  setField(record.exchange1, "AUTA");
+  run.write(record);
+  const std::string line = run.importLines()[0];
+  EXPECT_EQ(columns(line, 64, 92), "AL" "Autauga" + std::string(15, ' ') + "    0");
+  EXPECT_EQ(line.size(), 187u);
+}
+
+TEST(ExchangeColumn, MessagesComeInStepOrder) {
+  WriterRun run(ContestKind::Arrl10);
+  ASSERT_TRUE(run.ready());
+  QsoRecord record = plainContact();
+  record.band = 0;
+  setField(record.freq, "28.4");
+  setField(record.exchange1, "WXYZQ");
+  run.write(record);
+  EXPECT_EQ(run.warnings(),
+            (Lines{"BAND field is missing, determining band from frequency.",
+                   "N0CALL on 20120325 at 1430: truncating exchange WXYZQ to WXYZ.",
+                   "N0CALL on 20120325 at 1430 in WXYZQ is not a valid US state."}));
+}
+
+TEST(ExchangeColumn, AwardColumnAndAWideAwardShiftsTheLine) {
+  WriterRun run(ContestKind::WorkedAllGermany, ImportFormat::Kolvex6);
+  ASSERT_TRUE(run.ready());
+  QsoRecord record = plainContact();
+  setField(record.exchange1, "B01");
+  run.write(record);
+  setField(record.exchange1, "ABCDEFGHIJ");
+  run.write(record);
+  const Lines lines = run.importLines();
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(columns(lines[0], 121, 133), "DOK B01     Y");
+  EXPECT_EQ(columns(lines[2], 121, 135), "DOK ABCDEFGHIJY");
+}
+
+TEST(GridAndIota, IotaTakesFivePositions) {
+  struct Case {
+    const char* iota;
+    const char* written;
+  };
+  const Case cases[] = {{"EU-005", "EU005"}, {"", "     "}, {"EU-5", "EU5  "},
+                        {"EU", "EU   "},     {"E", "E    "}, {"OC-1234", "OC123"}};
+  for (const Case& c : cases) {
+    WriterRun run(ContestKind::Iota);
+    ASSERT_TRUE(run.ready());
+    QsoRecord record = plainContact();
+    setField(record.grid, "JN47");
+    setField(record.iota, c.iota);
+    run.write(record);
+    const std::string line = run.importLines()[0];
+    EXPECT_EQ(columns(line, 88, 105), std::string("    0JN47  ") + c.written + "NN") << c.iota;
+    EXPECT_EQ(line.size(), 187u);
+  }
+}
+
+TEST(GroupColumn, WidthDependsOnTheFormat) {
+  WriterRun six(ContestKind::CqWpx, ImportFormat::Kolvex6);
+  WriterRun eight(ContestKind::CqWpx, ImportFormat::Kolvex8);
+  ASSERT_TRUE(six.ready() && eight.ready());
+  six.job.groupNumber = 253;
+  eight.job.groupNumber = 65533;
+  six.write(plainContact());
+  eight.write(plainContact());
+  EXPECT_EQ(columns(six.importLines()[0], 87, 89), "253");
+  EXPECT_EQ(columns(eight.importLines()[0], 88, 92), "65533");
+}
+
+TEST(FlagColumns, UploadAndLabelMarks) {
+  WriterRun run(ContestKind::CqWpx);
+  ASSERT_TRUE(run.ready());
+  run.job.upload = 0;
+  run.job.label = 1;
+  run.write(plainContact());
+  const std::string line = run.importLines()[0];
+  EXPECT_EQ(columns(line, 53, 53), "Y");
+  EXPECT_EQ(columns(line, 118, 127), "NN        ");
+  EXPECT_EQ(columns(line, 178, 187), "N        N");
+}
+
+// --- frequency -----------------------------------------------------------------------------
+
+TEST(FrequencyItems, Kolvex8ColumnAndReceiveItem) {
+  struct Case {
+    int32_t include;
+    const char* freq;
+    const char* freqRx;
+    const char* column;
+    const char* note;
+  };
+  const Case cases[] = {
+      {1, "14.025", "14.0250", " 14025.00", "Rx=14,025KHz"},
+      {1, "14.025", "14.025", " 14025.00", ""},
+      {1, "14.0255", "", " 14025.50", ""},
+      {1, "14.025", "14.030", " 14025.00", "Rx=14,030KHz"},
+      {1, "14.025", "14030", " 14025.00", ""},  // no separator: no kHz text
+      {1, "", "14.030", "         ", "Rx=14,030KHz"},
+      {0, "14.025", "14.030", "         ", ""},
+      {1, "1.8305", "", "  1830.50", ""},
+  };
+  for (const Case& c : cases) {
+    WriterRun run(ContestKind::ArrlVhf);
+    ASSERT_TRUE(run.ready());
+    run.job.includeFrequency = c.include;
+    QsoRecord record = plainContact();
+    setField(record.freq, c.freq);
+    setField(record.freqRx, c.freqRx);
+    run.write(record);
+    const Lines lines = run.importLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(columns(lines[0], 128, 136), c.column) << c.freq << "/" << c.freqRx;
+    EXPECT_EQ(lines[1], c.note) << c.freq << "/" << c.freqRx;
+  }
+}
+
+TEST(FrequencyItems, Kolvex6NoteItem) {
+  struct Case {
+    int32_t include;
+    const char* freq;
+    const char* freqRx;
+    const char* note;
+  };
+  const Case cases[] = {
+      {1, "14.025", "14.0250", "14,025KHz"},
+      {1, "14.025", "14.030", "14,030/14,025KHz"},
+      {1, "14.025", "", "14,025KHz"},
+      {1, "14025", "14.030", ""},
+      {1, "", "14.030", ""},
+      {0, "14.025", "14.030", ""},
+      {1, "3.5", "", "3,500KHz"},
+  };
+  for (const Case& c : cases) {
+    WriterRun run(ContestKind::ArrlVhf, ImportFormat::Kolvex6);
+    ASSERT_TRUE(run.ready());
+    run.job.includeFrequency = c.include;
+    QsoRecord record = plainContact();
+    setField(record.freq, c.freq);
+    setField(record.freqRx, c.freqRx);
+    run.write(record);
+    const Lines lines = run.importLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), 133u);
+    EXPECT_EQ(lines[1], c.note) << c.freq << "/" << c.freqRx;
+  }
+}
+
+// --- note line -----------------------------------------------------------------------------
+
+TEST(NoteLine, ItemsAndTheirBlanks) {
+  struct Case {
+    ContestKind contest;
+    const char* note;
+    int32_t append;
+    const char* stx;
+    const char* written;
+  };
+  using C = ContestKind;
+  const Case cases[] = {
+      {C::CqWpx, "WPX", 1, "45", "WPX SerNr=45 "},
+      {C::CqWpx, "WPX", 1, "0", "WPX "},
+      {C::CqWpx, "WPX", 1, "", "WPX "},
+      {C::CqWpx, "", 1, "45", "SerNr=45 "},
+      {C::CqWpx, "", 1, "", ""},
+      {C::CqWpx, "WPX", 0, "45", "WPX"},
+      {C::CqWpx, "", 0, "45", ""},
+      {C::ArrlVhf, "VHF", 1, "45", "VHF "},  // no serial in this contest
+      {C::ArrlVhf, "", 1, "45", ""},
+  };
+  for (const Case& c : cases) {
+    WriterRun run(c.contest, ImportFormat::Kolvex8);
+    ASSERT_TRUE(run.ready());
+    setField(run.job.note, c.note);
+    run.job.appendExchange = c.append;
+    run.job.appendSerial = c.append;
+    QsoRecord record = plainContact();
+    setField(record.stx, c.stx);
+    run.write(record);
+    const Lines lines = run.importLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], c.written) << c.note << "/" << c.stx;
+  }
+}
+
+TEST(NoteLine, FieldDayAndSweepstakesExchangeItems) {
+  WriterRun fieldDay(ContestKind::ArrlFieldDay);
+  WriterRun sweepstakes(ContestKind::ArrlSweepstakes);
+  ASSERT_TRUE(fieldDay.ready() && sweepstakes.ready());
+  for (WriterRun* run : {&fieldDay, &sweepstakes}) {
+    run->job.appendExchange = 1;
+    run->job.appendSerial = 1;
+  }
+  QsoRecord record = plainContact();
+  setField(record.arrlSect, "EMA");
+  setField(record.exchange1, "2A");
+  fieldDay.write(record);
+  setField(record.exchange1, "");
+  fieldDay.write(record);
+  setField(fieldDay.job.note, "FD");
+  fieldDay.write(record);
+  const Lines fd = fieldDay.importLines();
+  ASSERT_EQ(fd.size(), 6u);
+  EXPECT_EQ(fd[1], "#2A EMA");
+  EXPECT_EQ(fd[3], "# EMA");
+  EXPECT_EQ(fd[5], "FD # EMA");
+
+  setField(record.srx, "123");
+  setField(record.stx, "7");
+  record.prec = 'A';
+  record.check = 5;
+  sweepstakes.write(record);
+  record.prec = '\0';
+  record.check = 72;
+  sweepstakes.write(record);
+  const Lines ss = sweepstakes.importLines();
+  ASSERT_EQ(ss.size(), 4u);
+  EXPECT_EQ(ss[1], "SerNr=7 #123 A 05 EMA");
+  EXPECT_EQ(ss[3], "SerNr=7 #123   72 EMA");
+  EXPECT_EQ(sweepstakes.importText().find('\0'), std::string::npos);
+}
+
+TEST(NoteLine, Kolvex6AllItems) {
+  WriterRun run(ContestKind::CqWpx, ImportFormat::Kolvex6);
+  ASSERT_TRUE(run.ready());
+  setField(run.job.note, "Note text");
+  run.job.appendExchange = 1;
+  run.job.appendSerial = 1;
+  QsoRecord record = plainContact();
+  setField(record.freq, "7.0255");
+  setField(record.freqRx, "7.1");
+  setField(record.stx, "0012");
+  run.write(record);
+  EXPECT_EQ(run.importLines()[1], "7,100/7,025.5KHz Note text SerNr=0012 ");
+}
+
+// --- names file ----------------------------------------------------------------------------
+
+TEST(NamesFile, Kolvex6AndKolvex8Entries) {
+  WriterRun six(ContestKind::Naqp, ImportFormat::Kolvex6);
+  WriterRun eight(ContestKind::Naqp, ImportFormat::Kolvex8);
+  ASSERT_TRUE(six.ready() && eight.ready());
+  QsoRecord record = plainContact();
+  setField(record.name, "JOHN");
+  six.write(record);
+  eight.write(record);
+  EXPECT_EQ(six.namesText(), "N0CALL,John\r\n");
+  EXPECT_EQ(eight.namesText(), "N0CALL,\r\nJohn\r\n\r\n");
+  EXPECT_EQ(six.job.namesWritten, 1);
+  EXPECT_EQ(eight.job.namesWritten, 1);
+}
+
+TEST(NamesFile, EachPairOncePerRun) {
+  WriterRun run(ContestKind::Naqp, ImportFormat::Kolvex6);
+  ASSERT_TRUE(run.ready());
+  QsoRecord record = plainContact();
+  const struct {
+    const char* call;
+    const char* name;
+  } contacts[] = {{"N0CALL", "JOHN"}, {"N0CALL", "JOHN"}, {"N0CALL", "BILL"},
+                  {"N0CALL", "John"}, {"N9CALL", "JOHN"}, {"N0CALL", "john"},
+                  {"N0CALL", "MCDONALD"}, {"N0CALL", ""}, {"N0CALL", ""}};
+  for (const auto& c : contacts) {
+    setField(record.call, c.call);
+    setField(record.name, c.name);
+    EXPECT_EQ(run.write(record), 1);
+  }
+  EXPECT_EQ(run.namesText(),
+            "N0CALL,John\r\nN0CALL,Bill\r\nN0CALL,John\r\nN9CALL,John\r\nN0CALL,john\r\n"
+            "N0CALL,Mcdonald\r\nN0CALL,\r\n");
+  EXPECT_EQ(run.job.namesWritten, 7);
+
+  // A new run starts with an empty set.
+  resetImportWriter(run.state);
+  setField(record.name, "JOHN");
+  run.write(record);
+  EXPECT_EQ(run.job.namesWritten, 8);
+  EXPECT_FALSE(run.state.bandNoticeGiven);
+}
+
+TEST(NamesFile, OnlyNameContestsWriteNames) {
+  WriterRun wpx(ContestKind::CqWpx);
+  WriterRun cwOpen(ContestKind::CwOpen);
+  ASSERT_TRUE(wpx.ready() && cwOpen.ready());
+  QsoRecord record = plainContact();
+  setField(record.name, "JOHN");
+  wpx.write(record);
+  EXPECT_EQ(wpx.namesText(), "");
+  setField(record.rxExch, "123 JOE");
+  cwOpen.write(record);
+  setField(record.rxExch, "123");
+  cwOpen.write(record);
+  EXPECT_EQ(cwOpen.namesText(), "N0CALL,\r\nJoe\r\n\r\n");
+}
+
+TEST(ResetImportWriter, ForgetsTheBandNotice) {
+  WriterRun run(ContestKind::CqWpx);
+  ASSERT_TRUE(run.ready());
+  QsoRecord record = plainContact();
+  record.band = 0;
+  setField(record.freq, "21.1");
+  run.write(record);
+  resetImportWriter(run.state);
+  run.write(record);
+  EXPECT_EQ(run.warnings(), (Lines{"BAND field is missing, determining band from frequency.",
+                                   "BAND field is missing, determining band from frequency."}));
+}
+
+}  // namespace
