@@ -159,7 +159,9 @@ bool holdsEndOfHeader(const std::string& line) {
 
 // Scans the tags of one line into the record. Returns true when an end-of-record tag ends it.
 bool scanLine(std::string& line, QsoRecord& record) {
-  const size_t size = line.size();
+  // A value never runs into the line end: a length that reaches past it takes what is left of
+  // the line, so no stored text can break a line of the import file.
+  const size_t textEnd = (!line.empty() && line.back() == '\n') ? line.size() - 1 : line.size();
   size_t open = line.find('<');
   while (open != std::string::npos) {
     const size_t close = line.find('>', open + 1);
@@ -176,7 +178,7 @@ bool scanLine(std::string& line, QsoRecord& record) {
       const std::string lengthText(tag.substr(colon + 1));
       const int32_t declared = textToInt(lengthText.c_str());
       const size_t start = close + 1;
-      const size_t available = size - start;
+      const size_t available = start < textEnd ? textEnd - start : 0;
       const size_t length = declared > 0 ? std::min(static_cast<size_t>(declared), available) : 0;
       if (const TagRule* rule = findTagRule(tag.substr(0, colon))) {
         storeValue(*rule, std::string_view(line.data() + start, length), record);

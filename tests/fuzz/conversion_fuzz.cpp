@@ -1,0 +1,79 @@
+// Coverage-guided fuzzing of whole conversions: the first two bytes pick the contest, the
+// State QSO Party state, the format and the options; the rest is the log.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "core/adif_reader.h"
+#include "core/conversion_driver.h"
+#include "core/message_lists.h"
+#include "refdata/state_table.h"
+
+namespace {
+
+std::string contentsOf(std::FILE* file) {
+  std::rewind(file);
+  std::string bytes;
+  char piece[4096];
+  size_t got;
+  while ((got = std::fread(piece, 1, sizeof piece, file)) > 0) bytes.append(piece, got);
+  return bytes;
+}
+
+size_t countOf(const std::string& text, const char* what) {
+  size_t count = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+  return count;
+}
+
+// The number of complete records the reader finds in the log.
+int32_t recordsIn(std::FILE* input) {
+  std::rewind(input);
+  ConversionJob job;
+  QsoRecord record;
+  resetQsoRecord(record);
+  int32_t count = 0;
+  while (readQsoRecord(input, record, job) == 1) {
+    ++count;
+    resetQsoRecord(record);
+  }
+  return count;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 2) return 0;
+  ConversionJob job;
+  job.contest = static_cast<ContestKind>(data[0] % 45);
+  job.stateNumber = static_cast<StateNumber>(data[1] % kStateCount);
+  job.importFormat = (data[1] & 0x80) ? ImportFormat::Kolvex6 : ImportFormat::Kolvex8;
+  job.appendExchange = job.appendSerial = (data[0] & 0x80) ? 1 : 0;
+  job.includeFrequency = (data[0] & 0x40) ? 0 : 1;
+  job.label = (data[1] & 0x40) ? 1 : 0;
+  job.groupNumber = data[1];
+  job.note[0] = (data[0] & 0x20) ? 'N' : '\0';
+
+  std::FILE* input = std::tmpfile();
+  std::FILE* output = std::tmpfile();
+  std::FILE* names = std::tmpfile();
+  if (input == nullptr || output == nullptr || names == nullptr) __builtin_trap();
+  std::fwrite(data + 2, 1, size - 2, input);
+  std::rewind(input);
+
+  MessageLists lists;
+  const int32_t written = runConversion(lists, input, output, names, job);
+  // Every complete record gives exactly two CR LF lines, and no line ends any other way.
+  const std::string kvx = contentsOf(output);
+  if (written != recordsIn(input)) __builtin_trap();
+  if (countOf(kvx, "\r\n") != 2 * static_cast<size_t>(written)) __builtin_trap();
+  if (countOf(kvx, "\n") != countOf(kvx, "\r\n")) __builtin_trap();
+  const std::string kvn = contentsOf(names);
+  if (countOf(kvn, "\n") != countOf(kvn, "\r\n")) __builtin_trap();
+
+  std::fclose(input);
+  std::fclose(output);
+  std::fclose(names);
+  return 0;
+}

@@ -1,0 +1,403 @@
+#include "ui/main_dialog_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ui/run_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A window system that records what the dialog shows and answers file choosers from a queue.
+class FakeWindows : public WindowSystem {
+ public:
+  std::map<ListId, std::vector<std::string>> lists;
+  std::map<ComboId, std::vector<std::string>> combos;
+  std::map<ComboId, int> selection;
+  std::map<CheckId, bool> checks;
+  std::map<EditId, std::string> edits;
+  std::vector<std::string> errors, infos;
+  std::vector<FileChooserRequest> requests;
+  std::vector<std::optional<std::string>> answers;  // next chooser answers, front first
+  bool browserWorks = true;
+  std::string openedPage;
+
+  int listCount(ListId list) override { return static_cast<int>(lists[list].size()); }
+  void listAddString(ListId list, const std::string& text) override { lists[list].push_back(text); }
+  void listDeleteFirst(ListId list) override {
+    if (!lists[list].empty()) lists[list].erase(lists[list].begin());
+  }
+  void listReset(ListId list) override { lists[list].clear(); }
+  void comboAddString(ComboId combo, const std::string& text) override { combos[combo].push_back(text); }
+  void comboSetSelection(ComboId combo, int index) override { selection[combo] = index; }
+  void setCheck(CheckId box, bool checked) override { checks[box] = checked; }
+  std::string editText(EditId edit) override { return edits[edit]; }
+  void setEditText(EditId edit, const std::string& text) override { edits[edit] = text; }
+  void showError(const std::string& text) override { errors.push_back(text); }
+  void showInformation(const std::string& text) override { infos.push_back(text); }
+  std::optional<std::string> chooseFile(const FileChooserRequest& request) override {
+    requests.push_back(request);
+    if (answers.empty()) return std::nullopt;
+    std::optional<std::string> answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  }
+  bool openWebPage(const std::string& address) override {
+    openedPage = address;
+    return browserWorks;
+  }
+};
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+// A folder of its own for each test that writes files.
+class DialogFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("adif2kvx-dialog-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+  // A dialog with input and output chosen through the browse commands.
+  void chooseFiles(MainDialogLogic& dialog, FakeWindows& windows, const std::string& input,
+                   const std::string& output) {
+    windows.answers = {input, output};
+    dialog.browseInput();
+    dialog.browseOutput();
+  }
+
+  fs::path dir_;
+};
+
+const char kWpxLog[] =
+    "WPX log\n<EOH>\n"
+    "<CALL:6>N0CALL<QSO_DATE:8>20120325<TIME_ON:4>1430<BAND:3>20M<MODE:2>CW<SRX:3>123<STX:2>45<EOR>\n"
+    "<CALL:5>K1ABC<QSO_DATE:8>20120325<TIME_ON:4>1431<BAND:3>20M<MODE:2>CW<EOR>\n";
+
+TEST(DialogInitialisation, FillsCombosAndShowsTheDefaults) {
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "help.html");
+  dialog.initialise();
+  ASSERT_EQ(windows.combos[ComboId::Contest].size(), 45u);
+  EXPECT_EQ(windows.combos[ComboId::Contest].front(), "All Asia");
+  EXPECT_EQ(windows.combos[ComboId::Contest][35], "State QSO Party");
+  EXPECT_EQ(windows.combos[ComboId::Contest].back(), "Worked All Germany");
+  ASSERT_EQ(windows.combos[ComboId::State].size(), 29u);
+  EXPECT_EQ(windows.combos[ComboId::State].front(), "Alabama");
+  EXPECT_EQ(windows.combos[ComboId::State][8], "Iowa");
+  EXPECT_EQ(windows.combos[ComboId::State].back(), "7/IN/NE/MARAC");
+  EXPECT_EQ(windows.combos[ComboId::Format], (std::vector<std::string>{"KOLVEX6", "KOLVEX8"}));
+  EXPECT_EQ(windows.selection[ComboId::Format], 1);
+  EXPECT_EQ(windows.selection.count(ComboId::Contest), 0u);
+  EXPECT_EQ(windows.selection.count(ComboId::State), 0u);
+  EXPECT_EQ(windows.edits[EditId::GroupNumber], "0");
+  EXPECT_EQ(windows.edits[EditId::QsoNote], "");
+  EXPECT_TRUE(windows.checks[CheckId::Upload]);
+  EXPECT_TRUE(windows.checks[CheckId::Frequency]);
+  EXPECT_FALSE(windows.checks[CheckId::Label]);
+  EXPECT_FALSE(windows.checks[CheckId::ExchgSerial]);
+  const ConversionJob& job = dialog.model().job;
+  EXPECT_EQ(job.contest, ContestKind::None);
+  EXPECT_EQ(job.stateNumber, -1);
+  EXPECT_EQ(job.importFormat, ImportFormat::Kolvex8);
+}
+
+TEST(DialogControls, NotificationsSetTheJob) {
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  dialog.contestChanged(11);
+  dialog.formatChanged(0);
+  dialog.stateChanged(8);  // Iowa is row 11 of the state table, not pick-list index 8
+  ConversionJob& job = dialog.model().job;
+  EXPECT_EQ(job.contest, ContestKind::CqWpx);
+  EXPECT_EQ(job.importFormat, ImportFormat::Kolvex6);
+  EXPECT_EQ(job.stateNumber, 11);
+  dialog.stateChanged(28);
+  EXPECT_EQ(job.stateNumber, 56);
+  dialog.checkClicked(CheckId::ExchgSerial, true);
+  EXPECT_EQ(job.appendExchange, 1);
+  EXPECT_EQ(job.appendSerial, 1);
+  dialog.checkClicked(CheckId::ExchgSerial, false);
+  EXPECT_EQ(job.appendExchange, 0);
+  EXPECT_EQ(job.appendSerial, 0);
+  dialog.checkClicked(CheckId::Upload, false);
+  dialog.checkClicked(CheckId::Label, true);
+  dialog.checkClicked(CheckId::Frequency, false);
+  EXPECT_EQ(job.upload, 0);
+  EXPECT_EQ(job.label, 1);
+  EXPECT_EQ(job.includeFrequency, 0);
+}
+
+TEST(DerivedNames, ReplaceFromTheLastDot) {
+  EXPECT_EQ(derivedName("C:\\logs\\log.cq.adi", ".kvx"), "C:\\logs\\log.cq.kvx");
+  EXPECT_EQ(derivedName("run.kvx", ".kvn"), "run.kvn");
+  EXPECT_EQ(derivedName("C:\\my.logs\\wpx", ".kvx"), "C:\\my.kvx");
+  EXPECT_EQ(derivedName("wpx", ".kvx"), "wpx");
+  EXPECT_EQ(derivedName("", ".kvx"), "");
+}
+
+TEST(DialogBrowse, InputProposesAnOutputOnlyOnce) {
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  windows.answers = {std::string("C:\\logs\\first.adi")};
+  dialog.browseInput();
+  ASSERT_EQ(windows.requests.size(), 1u);
+  const FileChooserRequest& request = windows.requests[0];
+  EXPECT_FALSE(request.save);
+  EXPECT_EQ(request.title, "Input Writelog File");
+  EXPECT_EQ(request.defaultExtension, "adi");
+  EXPECT_EQ(request.initialPath, "");
+  EXPECT_EQ(request.filters[0].first, "ADIF Files");
+  EXPECT_EQ(request.filters[0].second, "*.adi;");
+  EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"C:\\logs\\first.adi"}));
+  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\first.kvx"}));
+
+  windows.answers = {std::string("C:\\logs\\second.adi")};
+  dialog.browseInput();
+  EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"C:\\logs\\second.adi"}));
+  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\first.kvx"}));
+  EXPECT_EQ(dialog.model().outputPath, "C:\\logs\\first.kvx");
+}
+
+TEST(DialogBrowse, CancelledInputBrowseKeepsTheEarlierInput) {
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  windows.answers = {std::string("a.adi")};
+  dialog.browseInput();
+  dialog.browseInput();  // cancelled
+  EXPECT_EQ(dialog.model().inputPath, "a.adi");
+  EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"a.adi"}));
+  EXPECT_EQ(windows.requests.back().initialPath, "");
+}
+
+TEST(DialogBrowse, OutputBrowseStartsFromTheDerivedNameAndCancelKeepsIt) {
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  dialog.model().inputPath = "log.adi";  // input chosen, output path empty
+  windows.lists[ListId::Input] = {"log.adi"};
+  dialog.browseOutput();  // cancelled
+  ASSERT_EQ(windows.requests.size(), 1u);
+  EXPECT_TRUE(windows.requests[0].save);
+  EXPECT_EQ(windows.requests[0].title, "Output KOLVEX file");
+  EXPECT_EQ(windows.requests[0].defaultExtension, "kvx");
+  EXPECT_EQ(windows.requests[0].initialPath, "log.kvx");
+  EXPECT_EQ(dialog.model().outputPath, "log.kvx");
+  EXPECT_TRUE(windows.lists[ListId::Output].empty());
+  windows.edits[EditId::GroupNumber] = "0";
+  dialog.contestChanged(11);
+  EXPECT_EQ(dialog.convert(), ConvertOutcome::CheckFailed);
+  EXPECT_EQ(windows.errors.back(), "ERROR: Didn't specify output file.");
+
+  windows.answers = {std::string("other.kvx")};
+  dialog.browseOutput();
+  EXPECT_EQ(windows.requests.back().initialPath, "log.kvx");
+  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"other.kvx"}));
+}
+
+TEST(DialogConvertChecks, StopAtTheFirstFailureInOrder) {
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  auto convertError = [&]() {
+    windows.errors.clear();
+    EXPECT_EQ(dialog.convert(), ConvertOutcome::CheckFailed);
+    return windows.errors.size() == 1 ? windows.errors[0] : std::string("<no single error>");
+  };
+  EXPECT_EQ(convertError(), "ERROR: Didn't specify input file.");
+  windows.lists[ListId::Input] = {"in.adi"};
+  EXPECT_EQ(convertError(), "ERROR: Didn't specify output file.");
+  windows.lists[ListId::Output] = {"out.kvx"};
+  EXPECT_EQ(convertError(), "ERROR: Didn't select a contest.");
+  dialog.contestChanged(35);
+  EXPECT_EQ(convertError(), "ERROR: Didn't select a state.");
+  dialog.stateChanged(0);
+  windows.edits[EditId::GroupNumber] = "";
+  EXPECT_EQ(convertError(), "ERROR: Must specify a group number.");
+  windows.edits[EditId::GroupNumber] = "65534";
+  EXPECT_EQ(convertError(), "ERROR: Group number must be between 0-65533 inclusive.");
+  dialog.formatChanged(0);
+  windows.edits[EditId::GroupNumber] = "254";
+  EXPECT_EQ(convertError(), "ERROR: Group number must be between 0-253 inclusive.");
+  windows.edits[EditId::GroupNumber] = "-1";
+  EXPECT_EQ(convertError(), "ERROR: Group number must be between 0-253 inclusive.");
+  windows.edits[EditId::GroupNumber] = "99999999999";
+  EXPECT_EQ(convertError(), "ERROR: Group number must be between 0-253 inclusive.");
+  EXPECT_TRUE(windows.lists[ListId::Results].empty());
+  EXPECT_TRUE(windows.infos.empty());
+}
+
+TEST_F(DialogFiles, GroupNumberLimitsAcceptTheLargestValue) {
+  writeFile(path("in.adi"), kWpxLog);
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  chooseFiles(dialog, windows, path("in.adi"), path("out.kvx"));
+  dialog.contestChanged(11);
+  windows.edits[EditId::GroupNumber] = "65533";
+  EXPECT_EQ(dialog.convert(), ConvertOutcome::Converted);
+  EXPECT_EQ(dialog.model().job.groupNumber, 65533);
+  dialog.formatChanged(0);
+  windows.edits[EditId::GroupNumber] = "253";
+  EXPECT_EQ(dialog.convert(), ConvertOutcome::Converted);
+  EXPECT_EQ(dialog.model().job.groupNumber, 253);
+  EXPECT_TRUE(windows.errors.empty());
+}
+
+TEST_F(DialogFiles, ConvertWritesBothFilesAndTheResultsList) {
+  writeFile(path("in.adi"), kWpxLog);
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  chooseFiles(dialog, windows, path("in.adi"), path("out.kvx"));
+  dialog.contestChanged(11);
+  windows.edits[EditId::GroupNumber] = "1";
+  windows.edits[EditId::QsoNote] = std::string(70, 'n');
+  ASSERT_EQ(dialog.convert(), ConvertOutcome::Converted);
+  EXPECT_STREQ(dialog.model().job.note, std::string(63, 'n').c_str());
+  EXPECT_EQ(dialog.model().namesPath, path("out.kvn"));
+  const std::vector<std::string> expected = {
+      "Wrote 2 QSOs to " + path("out.kvx"),
+      "",
+      "Import this file as KOLVEX8 format.",
+      "",
+      "K1ABC on 20120325 at 1431 is missing received data.",
+      "",
+  };
+  EXPECT_EQ(windows.lists[ListId::Results], expected);
+  EXPECT_EQ(windows.infos, (std::vector<std::string>{"2 QSOs written to " + path("out.kvx")}));
+  const std::string kvx = readFile(path("out.kvx"));
+  EXPECT_EQ(kvx.substr(0, 14), "20120325143000");
+  EXPECT_EQ(std::count(kvx.begin(), kvx.end(), '\n'), 4);
+  EXPECT_TRUE(fs::exists(path("out.kvn")));
+  EXPECT_EQ(readFile(path("out.kvn")), "");
+  for (const auto& entry : fs::directory_iterator(dir_)) {
+    EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+  }
+}
+
+TEST_F(DialogFiles, NamesLineAndSummaryListAppearWhenTheRunHasThem) {
+  writeFile(path("cwt.adi"),
+            "<EOH>\n<CALL:5>K1ABC<NAME:4>JOHN<APP_N1MM_EXCHANGE1:4>1234<QSO_DATE:8>20240101<TIME_ON:4>1900"
+            "<BAND:2>40<MODE:2>CW<EOR>\n");
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  chooseFiles(dialog, windows, path("cwt.adi"), path("cwt.kvx"));
+  dialog.contestChanged(14);
+  windows.edits[EditId::GroupNumber] = "0";
+  ASSERT_EQ(dialog.convert(), ConvertOutcome::Converted);
+  const std::vector<std::string> expected = {
+      "Wrote 1 QSOs to " + path("cwt.kvx"),
+      "Wrote 1 names to " + path("cwt.kvn"),
+      "",
+      "Import this file as KOLVEX8 format.",
+      "",
+      "1 unique callsigns.\n",
+      "",
+  };
+  EXPECT_EQ(windows.lists[ListId::Results], expected);
+  EXPECT_EQ(readFile(path("cwt.kvn")), "K1ABC,\r\nJohn\r\n\r\n");
+
+  // A second run replaces the results and counts only its own names (the pair is new again).
+  ASSERT_EQ(dialog.convert(), ConvertOutcome::Converted);
+  EXPECT_EQ(windows.lists[ListId::Results], expected);
+}
+
+TEST_F(DialogFiles, OverwritingTheInputIsRefused) {
+  writeFile(path("log"), kWpxLog);
+  writeFile(path("a.kvn"), kWpxLog);
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  dialog.contestChanged(11);
+  windows.edits[EditId::GroupNumber] = "0";
+
+  windows.answers = {path("log")};  // no '.': the proposed output is the input itself
+  dialog.browseInput();
+  EXPECT_EQ(dialog.convert(), ConvertOutcome::CheckFailed);
+  EXPECT_EQ(windows.errors.back(), "ERROR: Output file is the input file: " + path("log"));
+
+  dialog.model().inputPath = path("a.kvn");
+  windows.lists[ListId::Input] = {path("a.kvn")};
+  dialog.model().outputPath = path("a.kvx");
+  EXPECT_EQ(dialog.convert(), ConvertOutcome::CheckFailed);
+  EXPECT_EQ(windows.errors.back(), "ERROR: Names file is the input file: " + path("a.kvn"));
+
+  dialog.model().inputPath = path("log");
+  dialog.model().outputPath = path("out");
+  EXPECT_EQ(dialog.convert(), ConvertOutcome::CheckFailed);
+  EXPECT_EQ(windows.errors.back(), "ERROR: Names file is the output file: " + path("out"));
+
+  EXPECT_EQ(readFile(path("log")), kWpxLog);
+  EXPECT_EQ(readFile(path("a.kvn")), kWpxLog);
+  EXPECT_FALSE(fs::exists(path("out")));
+}
+
+TEST_F(DialogFiles, MissingInputNamesTheFileAndTouchesNothing) {
+  writeFile(path("out.kvx"), "old import");
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  chooseFiles(dialog, windows, path("missing.adi"), path("out.kvx"));
+  dialog.contestChanged(11);
+  windows.edits[EditId::GroupNumber] = "0";
+  EXPECT_EQ(dialog.convert(), ConvertOutcome::FileError);
+  ASSERT_EQ(windows.errors.size(), 1u);
+  EXPECT_EQ(windows.errors[0].rfind("ERROR: Can't open input file " + path("missing.adi") + ": ", 0), 0u);
+  EXPECT_EQ(readFile(path("out.kvx")), "old import");
+  EXPECT_FALSE(fs::exists(path("out.kvn")));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(DialogFiles, UnwritableOutputFolderIsReportedAndNothingIsCreated) {
+  writeFile(path("in.adi"), kWpxLog);
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  chooseFiles(dialog, windows, path("in.adi"), path("no-such-folder/out.kvx"));
+  dialog.contestChanged(11);
+  windows.edits[EditId::GroupNumber] = "0";
+  EXPECT_EQ(dialog.convert(), ConvertOutcome::FileError);
+  ASSERT_EQ(windows.errors.size(), 1u);
+  EXPECT_EQ(windows.errors[0].rfind("ERROR: Can't write output file " + path("no-such-folder/out.kvx") + ": ", 0), 0u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST(DialogHelp, OpensThePageOrSaysWhyNot) {
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "C:\\adif2kvx\\help.html");
+  dialog.help();
+  EXPECT_EQ(windows.openedPage, "C:\\adif2kvx\\help.html");
+  EXPECT_TRUE(windows.errors.empty());
+  windows.browserWorks = false;
+  dialog.help();
+  EXPECT_EQ(windows.errors, (std::vector<std::string>{"ERROR:  Could not start web browser."}));
+}
+
+}  // namespace
