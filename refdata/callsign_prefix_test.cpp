@@ -8,10 +8,10 @@ namespace {
 
 // One row of the prefix rules' worked examples and edge cases.
 struct PrefixCase {
-  const char* callsign;
+  const char* callsign;  // the callsign as logged
   const char* prefix;   // nullptr: no prefix
   const char* message;  // the message on failure; unused on success
-  bool us;
+  bool us;              // what isUsCallsign must say
 };
 
 void expectPrefixCase(const PrefixCase& c) {

@@ -7,8 +7,8 @@ namespace {
 int sign(int value) { return (value > 0) - (value < 0); }
 
 struct OrderCase {
-  const char* a;
-  const char* b;
+  const char* a;  // left text
+  const char* b;  // right text
   int expected;  // sign of compareText(a, b)
 };
 

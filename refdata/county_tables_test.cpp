@@ -39,19 +39,19 @@ enum class KeyForm {
 };
 
 // What one single-state table must hold.
-struct CountyTableSpec {
-  StateNumber state;
-  const char* code;
-  size_t rows;
-  size_t counties;
-  size_t minKey;
-  size_t maxKey;
-  KeyForm form;
+struct CountyTableFacts {
+  StateNumber state;  // party served
+  const char* code;   // its state code
+  size_t rows;        // rows in the table
+  size_t counties;    // distinct county names
+  size_t minKey;      // shortest key
+  size_t maxKey;      // longest key
+  KeyForm form;       // further key rule
   std::vector<std::pair<const char*, const char*>> examples;  // key, county name
 };
 
-const std::vector<CountyTableSpec>& countyTableSpecs() {
-  static const std::vector<CountyTableSpec> specs = {
+const std::vector<CountyTableFacts>& countyTableFacts() {
+  static const std::vector<CountyTableFacts> tables = {
       {1, "AL", 133, 67, 3, 4, KeyForm::Plain, {{"AUT", "Autauga"}, {"AUTA", "Autauga"}, {"LEE", "Lee"}}},
       {3, "AZ", 30, 15, 3, 5, KeyForm::StatePrefixed,
        {{"APH", "Apache"}, {"AZAPH", "Apache"}, {"MCP", "Maricopa"}, {"AZMCP", "Maricopa"}}},
@@ -84,17 +84,17 @@ const std::vector<CountyTableSpec>& countyTableSpecs() {
       {46, "WA", 39, 39, 3, 4, KeyForm::Plain, {{"KITT", "Kittitas"}}},
       {47, "WI", 72, 72, 3, 3, KeyForm::Plain, {{"MAN", "Manitowoc"}}},
   };
-  return specs;
+  return tables;
 }
 
 TEST(CountyTables, EachSingleStateTableHoldsItsRows) {
   size_t total = 0;
-  for (const CountyTableSpec& spec : countyTableSpecs()) {
-    SCOPED_TRACE(spec.code);
-    EXPECT_STREQ(stateCodeOf(spec.state), spec.code);
-    const CountyTable* table = countyTableOf(spec.state);
+  for (const CountyTableFacts& facts : countyTableFacts()) {
+    SCOPED_TRACE(facts.code);
+    EXPECT_STREQ(stateCodeOf(facts.state), facts.code);
+    const CountyTable* table = countyTableOf(facts.state);
     ASSERT_NE(table, nullptr);
-    ASSERT_EQ(table->count, spec.rows);
+    ASSERT_EQ(table->count, facts.rows);
     total += table->count;
     std::set<std::string> names;
     for (size_t i = 0; i < table->count; ++i) {
@@ -105,34 +105,34 @@ TEST(CountyTables, EachSingleStateTableHoldsItsRows) {
       }
       EXPECT_TRUE(isUpperLetters(row.key));
       const size_t keyLength = std::strlen(row.key);
-      EXPECT_GE(keyLength, spec.minKey);
-      EXPECT_LE(keyLength, spec.maxKey);
+      EXPECT_GE(keyLength, facts.minKey);
+      EXPECT_LE(keyLength, facts.maxKey);
       const size_t nameLength = std::strlen(row.name);
       EXPECT_GT(nameLength, 0u);
       EXPECT_LE(nameLength, kCountyColumnWidth);
       EXPECT_EQ(findCounty(*table, row.key), row.name);
       names.insert(row.name);
-      if (spec.form == KeyForm::OwnNameOfThree && keyLength == 3) {
+      if (facts.form == KeyForm::OwnNameOfThree && keyLength == 3) {
         EXPECT_EQ(upper(row.name), row.key);
       }
-      if (spec.form == KeyForm::StatePrefixed) {
+      if (facts.form == KeyForm::StatePrefixed) {
         if (keyLength == 3) {
-          EXPECT_STREQ(findCounty(*table, (std::string(spec.code) + row.key).c_str()), row.name);
+          EXPECT_STREQ(findCounty(*table, (std::string(facts.code) + row.key).c_str()), row.name);
         } else {
-          EXPECT_EQ(std::strncmp(row.key, spec.code, 2), 0);
+          EXPECT_EQ(std::strncmp(row.key, facts.code, 2), 0);
           EXPECT_EQ(keyLength, 5u);
         }
       }
     }
-    EXPECT_EQ(names.size(), spec.counties);
-    if (spec.form == KeyForm::OwnNameOfThree) {
+    EXPECT_EQ(names.size(), facts.counties);
+    if (facts.form == KeyForm::OwnNameOfThree) {
       for (const std::string& name : names) {
         if (name.size() == 3) {
           EXPECT_NE(findCounty(*table, upper(name.c_str()).c_str()), nullptr) << name;
         }
       }
     }
-    for (const auto& example : spec.examples) {
+    for (const auto& example : facts.examples) {
       EXPECT_STREQ(findCounty(*table, example.first), example.second) << example.first;
     }
   }
@@ -158,36 +158,36 @@ TEST(CountyTables, AlabamaHasTwoCodesPerCountyButLee) {
 
 TEST(CountyTables, OnlyTheTwentySixSingleStatePartiesHaveATable) {
   std::set<StateNumber> withTable;
-  for (const CountyTableSpec& spec : countyTableSpecs()) withTable.insert(spec.state);
+  for (const CountyTableFacts& facts : countyTableFacts()) withTable.insert(facts.state);
   for (StateNumber n = -2; n <= kStateCount + 1; ++n) {
     EXPECT_EQ(countyTableOf(n) != nullptr, withTable.count(n) == 1) << n;
   }
 }
 
 // What one multi-state table must hold.
-struct PartyTableSpec {
-  const char* label;
-  const PartyCountyTable& table;
-  size_t rows;
-  std::map<std::string, size_t> countiesPerState;
+struct PartyTableFacts {
+  const char* label;                                // table named in failures
+  const PartyCountyTable& table;                    // table checked
+  size_t rows;                                      // rows in the table
+  std::map<std::string, size_t> countiesPerState;  // distinct county names per state
 };
 
-void checkPartyTable(const PartyTableSpec& spec, std::map<std::string, size_t>& rowsPerState) {
-  SCOPED_TRACE(spec.label);
-  ASSERT_EQ(spec.table.count, spec.rows);
+void checkPartyTable(const PartyTableFacts& facts, std::map<std::string, size_t>& rowsPerState) {
+  SCOPED_TRACE(facts.label);
+  ASSERT_EQ(facts.table.count, facts.rows);
   std::map<std::string, std::set<std::string>> counties;
-  for (size_t i = 0; i < spec.table.count; ++i) {
-    const PartyCountyRow& row = spec.table.rows[i];
+  for (size_t i = 0; i < facts.table.count; ++i) {
+    const PartyCountyRow& row = facts.table.rows[i];
     SCOPED_TRACE(row.key);
     if (i > 0) {
-      EXPECT_LT(compareText(spec.table.rows[i - 1].key, row.key), 0);
+      EXPECT_LT(compareText(facts.table.rows[i - 1].key, row.key), 0);
     }
     EXPECT_TRUE(isUpperLetters(row.key));
     EXPECT_EQ(std::strlen(row.state), 2u);
     EXPECT_NE(findStateCode(row.state), nullptr);
     EXPECT_GT(std::strlen(row.name), 0u);
     EXPECT_LE(std::strlen(row.name), kCountyColumnWidth);
-    const std::optional<StateCountyPair> pair = findPartyCounty(spec.table, row.key);
+    const std::optional<StateCountyPair> pair = findPartyCounty(facts.table, row.key);
     ASSERT_TRUE(pair.has_value());
     EXPECT_EQ(pair->state, row.state);
     EXPECT_EQ(pair->county, row.name);
@@ -196,7 +196,7 @@ void checkPartyTable(const PartyTableSpec& spec, std::map<std::string, size_t>& 
   }
   std::map<std::string, size_t> countyCounts;
   for (const auto& state : counties) countyCounts[state.first] = state.second.size();
-  EXPECT_EQ(countyCounts, spec.countiesPerState);
+  EXPECT_EQ(countyCounts, facts.countiesPerState);
 }
 
 TEST(PartyCountyTables, NewEnglandHasTwoKeysPerCounty) {
@@ -258,9 +258,9 @@ TEST(PartyCountyTables, AllStatesHasEveryStatesCounties) {
 
 // A text to look up in a multi-state table and the pair it must give.
 struct PartyCase {
-  const char* text;
+  const char* text;    // text looked up
   const char* state;   // nullptr: a miss
-  const char* county;
+  const char* county;  // county name of a hit
 };
 
 void expectPartyCases(const PartyCountyTable& table, const std::vector<PartyCase>& cases) {
@@ -329,8 +329,8 @@ TEST(FindPartyCounty, AllStates) {
 
 TEST(FindCounty, EdgeCases) {
   struct Case {
-    StateNumber state;
-    const char* text;
+    StateNumber state;     // party whose table is searched
+    const char* text;      // text looked up
     const char* expected;  // nullptr: a miss
   };
   const Case cases[] = {

@@ -5,7 +5,7 @@
 namespace {
 
 struct Case {
-  const char* text;
+  const char* text;      // text looked up
   const char* expected;  // nullptr: a miss
 };
 

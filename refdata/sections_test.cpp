@@ -15,7 +15,7 @@ TEST(SectionTable, StrictlyAscendingUnderCompareText) {
 
 TEST(SectionState, FoundEmptyIsNotAMiss) {
   struct Case {
-    const char* text;
+    const char* text;      // text looked up
     const char* expected;  // nullptr: a miss; "" a section outside the 50 states
   };
   const Case cases[] = {

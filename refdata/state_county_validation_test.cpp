@@ -16,22 +16,22 @@ using Lines = std::vector<std::string>;
 
 // The received fields of one contact; the first non-empty one is validated.
 struct Received {
-  const char* exchange1 = "";
-  const char* cnty = "";
-  const char* rcvd = "";
-  const char* qth = "";
+  const char* exchange1 = "";  // APP_N1MM_EXCHANGE1
+  const char* cnty = "";       // CNTY
+  const char* rcvd = "";       // RCVD
+  const char* qth = "";        // QTH
 };
 
 // One contact under one party and what the validation must make of it.
 struct Case {
-  const char* label;
-  StateNumber party;
-  const char* call;
-  Received received;
+  const char* label;   // case named in failures
+  StateNumber party;   // job.stateNumber
+  const char* call;    // contacted callsign
+  Received received;   // the four received fields
   const char* state;   // returned state code; nullptr: blank
   const char* county;  // countyText afterwards; nullptr: blank
-  Lines warnings;
-  Lines errors;
+  Lines warnings;      // warnings list afterwards
+  Lines errors;        // errors list afterwards
 };
 
 template <size_t N>

@@ -16,9 +16,9 @@ TEST(StateTable, StatesAreStrictlyAscendingByCode) {
 
 TEST(StateTable, RowsAtNamedNumbers) {
   struct Row {
-    StateNumber n;
-    const char* code;
-    const char* name;
+    StateNumber n;     // row number
+    const char* code;  // its code
+    const char* name;  // its name
   };
   const Row rows[] = {
       {0, "AK", "Alaska"},
@@ -59,7 +59,7 @@ TEST(StateTable, NumbersOutsideTheTableGiveNull) {
 
 TEST(FindStateCode, ExactMatchOnTheFiftyStatesOnly) {
   struct Case {
-    const char* text;
+    const char* text;      // text looked up
     const char* expected;  // nullptr: a miss
   };
   const Case cases[] = {
@@ -103,8 +103,8 @@ TEST(FindStateCode, FindsEveryStateRow) {
 
 TEST(FindStateNumber, MatchesCodeOrNameOverAllRows) {
   struct Case {
-    const char* text;
-    StateNumber expected;
+    const char* text;      // code or name looked up
+    StateNumber expected;  // row found, -1 for none
   };
   const Case cases[] = {
       {"AK", 0},
