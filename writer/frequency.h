@@ -12,3 +12,7 @@ int32_t bandFromFrequency(double megahertz);
 // decimal are dropped, and further digits follow a "." (14.0255 gives 14,025.5).
 // Returns nullopt for an empty text or one without a separator.
 std::optional<std::string> formatKilohertz(const char* megahertz);
+
+// The "%9.2f" text of a frequency in kHz ("14025.50" after one blank), rounded exactly as the
+// C library rounds it (to nearest, ties to even) but without its cost. Never fails.
+std::string formatFrequencyColumn(double kilohertz);

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
 namespace {
 
 struct BandCase {
@@ -52,6 +57,46 @@ TEST(FormatKilohertz, ShortDecimalsArePaddedToThreeDigits) {
   EXPECT_EQ(formatKilohertz("3.5").value_or("none"), "3,500");
   EXPECT_EQ(formatKilohertz("14.").value_or("none"), "14,000");
   EXPECT_EQ(formatKilohertz("21.02").value_or("none"), "21,020");
+}
+
+}  // namespace
+
+namespace {
+
+std::string libraryColumn(double value) {
+  char text[512];
+  std::snprintf(text, sizeof text, "%9.2f", value);
+  return text;
+}
+
+TEST(FormatFrequencyColumn, WorkedValues) {
+  EXPECT_EQ(formatFrequencyColumn(14025.5), " 14025.50");
+  EXPECT_EQ(formatFrequencyColumn(1830.5), "  1830.50");
+  EXPECT_EQ(formatFrequencyColumn(0.0), "     0.00");
+  EXPECT_EQ(formatFrequencyColumn(1234567.891), "1234567.89");  // wider than the column
+}
+
+// The column must read exactly as the C library would print it, ties and all.
+TEST(FormatFrequencyColumn, MatchesTheCLibrary) {
+  std::vector<double> values = {0.125,  0.375,  0.625,   2.5 / 100, 14025.125, 14025.375,
+                                0.005,  0.015,  0.0049999, 1e-300,  5e-324,    -0.0,
+                                -14025.5, 1e12, 999999999999.99,   1e300,     99999.995,
+                                std::nan(""), HUGE_VAL, 14.0255 * 1000.0, 7.0255 * 1000.0};
+  for (const char* text : {"14.025500", "14.0255", "1.8305", "28.4", "3.5", "21.0000049",
+                           "14.025005", "14.025015", "7.0000005", "50.125125"}) {
+    values.push_back(std::strtod(text, nullptr) * 1000.0);
+  }
+  // A fixed pseudo-random walk over the range of radio frequencies and beyond.
+  uint64_t state = 0x9E3779B97F4A7C15u;
+  for (int i = 0; i < 20000; ++i) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    const double unit = static_cast<double>(state >> 11) / 9007199254740992.0;
+    values.push_back(unit * (i % 2 == 0 ? 300000.0 : 1e11));
+    values.push_back(std::floor(unit * 3000000.0) / 1000.0);  // whole Hz, as logs carry them
+  }
+  for (double value : values) {
+    EXPECT_EQ(formatFrequencyColumn(value), libraryColumn(value)) << value;
+  }
 }
 
 }  // namespace

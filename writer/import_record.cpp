@@ -35,9 +35,19 @@ class RecordBuffer {
   }
   void append(const char* text) { append(text, std::strlen(text)); }
   void append(const std::string& text) { append(text.data(), text.size()); }
-  void put(char c) { append(&c, 1); }
+  void put(char c) {
+    if (used_ == kCapacity) flush();
+    data_[used_++] = c;
+  }
   void fill(char c, size_t count) {
-    while (count-- > 0) put(c);
+    while (count > 0) {
+      if (used_ == kCapacity) flush();
+      const size_t room = kCapacity - used_;
+      const size_t piece = count < room ? count : room;
+      std::memset(data_ + used_, c, piece);
+      used_ += piece;
+      count -= piece;
+    }
   }
   // "%-Ns": the text in full, blanks after it up to the width.
   void left(const char* text, size_t width) {
@@ -111,6 +121,28 @@ constexpr size_t kGridWidth = 6;
 constexpr size_t kAwardWidth = 12;
 constexpr size_t kIotaWidth = 5;
 constexpr size_t kFrequencyWidth = 9;
+
+// A column format of the form %[-]<width>s or %[-]<width>d, as the format traits give them;
+// written directly, such a column costs no formatted output.
+struct ColumnFormat {
+  bool simple;     // the format has that form
+  bool leftAlign;  // "-": blanks after the value rather than before
+  size_t width;    // least number of characters
+};
+
+ColumnFormat parseColumnFormat(const char* format, char conversion) {
+  ColumnFormat column{false, false, 0};
+  const char* p = format;
+  if (*p++ != '%') return column;
+  if (*p == '-') {
+    column.leftAlign = true;
+    ++p;
+  }
+  if (!isAsciiDigit(*p) || *p == '0') return column;  // a leading 0 would pad with zeros
+  while (isAsciiDigit(*p)) column.width = column.width * 10 + static_cast<size_t>(*p++ - '0');
+  column.simple = p[0] == conversion && p[1] == '\0';
+  return column;
+}
 
 // Constant parts of line 1.
 constexpr const char* kAfterExchange = "     ";
@@ -203,7 +235,12 @@ void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const Qso
   const char* stateText = exchangeState(lists, record, job, exchange);
   line.right(stateText != nullptr ? stateText : "", kStateWidth);
   line.left(job.countyText != nullptr ? job.countyText : "", kCountyWidth);
-  line.format(traits.groupColumn, static_cast<int>(job.groupNumber));
+  const ColumnFormat group = parseColumnFormat(traits.groupColumn, 'd');
+  if (group.simple) {
+    line.number(job.groupNumber, group.width, group.leftAlign);
+  } else {
+    line.format(traits.groupColumn, static_cast<int>(job.groupNumber));
+  }
   line.left(record.grid, kGridWidth);
   writeIotaColumn(line, record);
   line.append(traits.flagRun);
@@ -217,7 +254,7 @@ void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const Qso
   if (traits.frequencyColumn) {
     line.append(kBeforeFrequency);
     if (job.includeFrequency != 0 && record.freq[0] != '\0') {
-      line.format("%9.2f", textToDouble(record.freq) * 1000.0);
+      line.append(formatFrequencyColumn(textToDouble(record.freq) * 1000.0));
     } else {
       line.fill(' ', kFrequencyWidth);
     }
@@ -318,7 +355,14 @@ int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE*
   defaultReports(record, modeText);
   if (record.band == 0) deriveBand(lists, record, state);
   line.number(record.band, kBandWidth, false);
-  line.format(traits.modeColumn, modeText);
+  const ColumnFormat mode = parseColumnFormat(traits.modeColumn, 's');
+  if (mode.simple && mode.leftAlign) {
+    line.left(modeText, mode.width);
+  } else if (mode.simple) {
+    line.right(modeText, mode.width);
+  } else {
+    line.format(traits.modeColumn, modeText);
+  }
   line.number(record.rstSent, kReportWidth, true);
   line.number(record.rstRcvd, kReportWidth, true);
 
