@@ -109,9 +109,22 @@ const char* prefixState(MessageLists& lists, const QsoRecord& record) {
   return stateOrWarn(lists, record, record.state);
 }
 
+// Widths of the award column's two parts.
+constexpr size_t kAwardKindWidth = 4;
+constexpr size_t kAwardValueWidth = 8;
+
+void appendPadded(std::string& text, const char* part, size_t width) {
+  const size_t start = text.size();
+  text.append(part);
+  if (text.size() - start < width) text.append(width - (text.size() - start), ' ');
+}
+
 // "%-4s%-8s": the reference kind in four columns, then its value in eight or more.
 std::string awardText(const char* kind, const char* value) {
-  return formatText("%-4s%-8s", kind, value);
+  std::string text;
+  appendPadded(text, kind, kAwardKindWidth);
+  appendPadded(text, value, kAwardValueWidth);
+  return text;
 }
 
 // The exchange as an award value when it is present and not a number.
@@ -161,7 +174,7 @@ std::optional<std::string> awardReference(const QsoRecord& record, const Convers
   switch (job.contest) {
     case ContestKind::CwOpsMiniCwt:
       if (!isNumeric(exchange)) return std::nullopt;
-      return formatText("%-4s%-8d", "CWOP", static_cast<int>(textToInt(exchange->c_str())));
+      return awardText("CWOP", std::to_string(textToInt(exchange->c_str())).c_str());
     case ContestKind::EaRtty:
       return textAward("EAPV", exchange);
     case ContestKind::HaDx:
@@ -170,7 +183,10 @@ std::optional<std::string> awardReference(const QsoRecord& record, const Convers
       if (!exchange) return std::nullopt;
       const int32_t prefecture = textToInt(exchange->c_str());
       if (prefecture < kFirstPrefecture || prefecture > kLastPrefecture) return std::nullopt;
-      return formatText("%-4sJP-%02d   ", "JAPR", static_cast<int>(prefecture));
+      const char number[] = {static_cast<char>('0' + prefecture / 10),
+                             static_cast<char>('0' + prefecture % 10), '\0'};
+      // Kind JAPR, then the prefecture as JP-07 and three blanks to fill the twelve columns.
+      return std::string("JAPR") + "JP-" + number + "   ";
     }
     case ContestKind::MaritimeQsoParty:
       if (!exchange || findMaritimeCounty(exchange->c_str()) == nullptr) return std::nullopt;
