@@ -29,62 +29,61 @@ struct TagRule {
 
 #define FIELD(member) offsetof(QsoRecord, member), sizeof(QsoRecord::member)
 
-// Sorted by name so that a lookup can bisect.
 constexpr TagRule kTagRules[] = {
+    {"CK", StoreKind::Integer, FIELD(check)},
     {"AGE", StoreKind::Text, FIELD(age)},
-    {"APP_N1MM_EXCHANGE1", StoreKind::Text, FIELD(exchange1)},
-    {"APP_N1MM_HQ", StoreKind::Text, FIELD(hq)},
-    {"APP_WRITELOG_CK", StoreKind::Integer, FIELD(check)},
-    {"APP_WRITELOG_CNTY", StoreKind::Text, FIELD(cnty)},
-    {"APP_WRITELOG_DGTL", StoreKind::Text, FIELD(dgtl)},
-    {"APP_WRITELOG_FNAME", StoreKind::Text, FIELD(name)},
-    {"APP_WRITELOG_ID/SPC", StoreKind::Text, FIELD(rcvd)},
-    {"APP_WRITELOG_IOTA", StoreKind::Text, FIELD(iota)},
-    {"APP_WRITELOG_NAME", StoreKind::Text, FIELD(name)},
-    {"APP_WRITELOG_P", StoreKind::Character, FIELD(prec)},
-    {"APP_WRITELOG_PREF", StoreKind::Text, FIELD(pref)},
-    {"APP_WRITELOG_PROV", StoreKind::Text, FIELD(prov)},
-    {"APP_WRITELOG_QTH", StoreKind::Text, FIELD(qth)},
-    {"APP_WRITELOG_RCV", StoreKind::Text, FIELD(rcvd)},
-    {"APP_WRITELOG_RCVD", StoreKind::Text, FIELD(rcvd)},
-    {"APP_WRITELOG_TIME", StoreKind::Text, FIELD(exchTime)},
-    {"APP_WRITELOG_YEAR", StoreKind::Text, FIELD(year)},
-    {"APP_WRITELOG_ZONE", StoreKind::Text, FIELD(zone)},
-    {"ARRL_SECT", StoreKind::Text, FIELD(arrlSect)},
+    {"CQZ", StoreKind::Text, FIELD(cqz)},
+    {"DOK", StoreKind::Text, FIELD(dok)},
+    {"QTH", StoreKind::Text, FIELD(qth)},
+    {"SRX", StoreKind::Text, FIELD(srx)},
+    {"STX", StoreKind::Text, FIELD(stx)},
     {"BAND", StoreKind::Integer, FIELD(band)},
     {"CALL", StoreKind::Text, FIELD(call)},
-    {"CHECK", StoreKind::Integer, FIELD(check)},
-    {"CK", StoreKind::Integer, FIELD(check)},
     {"CNTY", StoreKind::Text, FIELD(cnty)},
-    {"CQZ", StoreKind::Text, FIELD(cqz)},
     {"DGTL", StoreKind::Text, FIELD(dgtl)},
-    {"DOK", StoreKind::Text, FIELD(dok)},
     {"FREQ", StoreKind::Text, FIELD(freq)},
-    {"FREQ_RX", StoreKind::Text, FIELD(freqRx)},
     {"GRID", StoreKind::Text, FIELD(grid)},
-    {"GRIDSQUARE", StoreKind::Text, FIELD(grid)},
     {"IOTA", StoreKind::Text, FIELD(iota)},
     {"ITUZ", StoreKind::Text, FIELD(ituz)},
     {"MODE", StoreKind::Text, FIELD(mode)},
     {"NAME", StoreKind::Text, FIELD(name)},
-    {"NAME_SENT", StoreKind::Text, FIELD(name)},
     {"PREC", StoreKind::Character, FIELD(prec)},
-    {"PRECEDENCE", StoreKind::Character, FIELD(prec)},
     {"PREF", StoreKind::Text, FIELD(pref)},
-    {"QSO_DATE", StoreKind::Text, FIELD(qsoDate)},
-    {"QTH", StoreKind::Text, FIELD(qth)},
     {"RCVD", StoreKind::Text, FIELD(rcvd)},
+    {"CHECK", StoreKind::Integer, FIELD(check)},
+    {"STATE", StoreKind::Text, FIELD(state)},
+    {"RX_PWR", StoreKind::Text, FIELD(rxPwr)},
+    {"FREQ_RX", StoreKind::Text, FIELD(freqRx)},
+    {"RX_EXCH", StoreKind::Text, FIELD(rxExch)},
+    {"SECTION", StoreKind::Text, FIELD(section)},
+    {"TIME_ON", StoreKind::Text, FIELD(timeOn)},
+    {"VE_PROV", StoreKind::Text, FIELD(veProv)},
+    {"QSO_DATE", StoreKind::Text, FIELD(qsoDate)},
     {"RCVD_QTH", StoreKind::Text, FIELD(rcvd)},
     {"RST_RCVD", StoreKind::Integer, FIELD(rstRcvd)},
     {"RST_SENT", StoreKind::Integer, FIELD(rstSent)},
-    {"RX_EXCH", StoreKind::Text, FIELD(rxExch)},
-    {"RX_PWR", StoreKind::Text, FIELD(rxPwr)},
-    {"SECTION", StoreKind::Text, FIELD(section)},
-    {"SRX", StoreKind::Text, FIELD(srx)},
-    {"STATE", StoreKind::Text, FIELD(state)},
-    {"STX", StoreKind::Text, FIELD(stx)},
-    {"TIME_ON", StoreKind::Text, FIELD(timeOn)},
-    {"VE_PROV", StoreKind::Text, FIELD(veProv)},
+    {"ARRL_SECT", StoreKind::Text, FIELD(arrlSect)},
+    {"NAME_SENT", StoreKind::Text, FIELD(name)},
+    {"GRIDSQUARE", StoreKind::Text, FIELD(grid)},
+    {"PRECEDENCE", StoreKind::Character, FIELD(prec)},
+    {"APP_N1MM_HQ", StoreKind::Text, FIELD(hq)},
+    {"APP_WRITELOG_P", StoreKind::Character, FIELD(prec)},
+    {"APP_WRITELOG_CK", StoreKind::Integer, FIELD(check)},
+    {"APP_WRITELOG_QTH", StoreKind::Text, FIELD(qth)},
+    {"APP_WRITELOG_RCV", StoreKind::Text, FIELD(rcvd)},
+    {"APP_WRITELOG_CNTY", StoreKind::Text, FIELD(cnty)},
+    {"APP_WRITELOG_DGTL", StoreKind::Text, FIELD(dgtl)},
+    {"APP_WRITELOG_IOTA", StoreKind::Text, FIELD(iota)},
+    {"APP_WRITELOG_NAME", StoreKind::Text, FIELD(name)},
+    {"APP_WRITELOG_PREF", StoreKind::Text, FIELD(pref)},
+    {"APP_WRITELOG_PROV", StoreKind::Text, FIELD(prov)},
+    {"APP_WRITELOG_RCVD", StoreKind::Text, FIELD(rcvd)},
+    {"APP_WRITELOG_TIME", StoreKind::Text, FIELD(exchTime)},
+    {"APP_WRITELOG_YEAR", StoreKind::Text, FIELD(year)},
+    {"APP_WRITELOG_ZONE", StoreKind::Text, FIELD(zone)},
+    {"APP_N1MM_EXCHANGE1", StoreKind::Text, FIELD(exchange1)},
+    {"APP_WRITELOG_FNAME", StoreKind::Text, FIELD(name)},
+    {"APP_WRITELOG_ID/SPC", StoreKind::Text, FIELD(rcvd)},
 };
 
 #undef FIELD
@@ -94,11 +93,65 @@ static_assert(std::size(kTagRules) == 54, "the reader knows 54 tag names");
 // Bytes the value of a tag is handled up to; longer values are cut.
 constexpr size_t kValueLimit = 31;
 
-const TagRule* findTagRule(std::string_view name) {
-  const auto* end = std::end(kTagRules);
-  const auto* rule = std::lower_bound(std::begin(kTagRules), end, name,
-                                      [](const TagRule& r, std::string_view n) { return r.name < n; });
-  return (rule != end && rule->name == name) ? rule : nullptr;
+// Compares two tag names: shorter names first, names of one length in byte order.
+constexpr int compareRuleNames(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]) ? -1 : 1;
+  }
+  return 0;
+}
+
+
+// Tag names are found through a hash table without collisions: the hash of a name picks one
+// slot, and one comparison tells whether the name is kept. The hash is FNV-1a with a start
+// value chosen so that the 54 names fall into different slots; the build checks that.
+constexpr uint32_t kNameHashStart = 2166136287u;
+constexpr size_t kHashSlots = 512;
+constexpr size_t kLongestName = 24;
+
+constexpr uint32_t hashStep(uint32_t hash, char c) {
+  return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+}
+
+constexpr uint32_t nameHash(std::string_view name) {
+  uint32_t hash = kNameHashStart;
+  for (char c : name) hash = hashStep(hash, c);
+  return hash;
+}
+
+// Slot contents: the index of a rule, or kNoRule.
+struct RuleSlots {
+  uint8_t rule[kHashSlots];  // rule index per hash slot
+};
+constexpr uint8_t kNoRule = 0xff;
+
+constexpr RuleSlots makeRuleSlots() {
+  RuleSlots slots{};
+  for (uint8_t& slot : slots.rule) slot = kNoRule;
+  for (size_t i = 0; i < std::size(kTagRules); ++i) {
+    slots.rule[nameHash(kTagRules[i].name) % kHashSlots] = static_cast<uint8_t>(i);
+  }
+  return slots;
+}
+constexpr RuleSlots kRuleSlots = makeRuleSlots();
+
+constexpr bool everyRuleHasItsOwnSlot() {
+  for (size_t i = 0; i < std::size(kTagRules); ++i) {
+    if (kRuleSlots.rule[nameHash(kTagRules[i].name) % kHashSlots] != i) return false;
+    if (kTagRules[i].name.size() > kLongestName) return false;
+  }
+  return true;
+}
+static_assert(everyRuleHasItsOwnSlot(), "two tag names share a hash slot: choose another start value");
+
+// The rule of an upper-case tag name whose nameHash is given.
+// Returns nullptr for a name the reader does not keep.
+const TagRule* findTagRule(std::string_view name, uint32_t hash) {
+  const uint8_t index = kRuleSlots.rule[hash % kHashSlots];
+  if (index == kNoRule) return nullptr;
+  const TagRule& rule = kTagRules[index];
+  return compareRuleNames(rule.name, name) == 0 ? &rule : nullptr;
 }
 
 void storeValue(const TagRule& rule, std::string_view value, QsoRecord& record) {
@@ -126,67 +179,119 @@ void storeValue(const TagRule& rule, std::string_view value, QsoRecord& record) 
   }
 }
 
-// Reads one whole line of any length, its line end included, into line. A CR LF line end
-// arrives as a lone LF. Embedded NUL bytes are kept as ordinary bytes.
-// Returns false at end of input or on a read error.
-bool readLine(std::FILE* input, std::string& line) {
-  line.clear();
-  char piece[1024];
-  for (;;) {
-    // Marking the piece lets the length be found past any NUL byte the line carries:
-    // fgets leaves the bytes after its terminating NUL untouched.
-    std::memset(piece, '\n', sizeof piece);
-    if (std::fgets(piece, sizeof piece, input) == nullptr) {
-      if (std::ferror(input)) return false;
-      break;  // end of input
+// One line of the input. Most lines fit the fixed piece buffer and are scanned where fgets put
+// them; a longer line is gathered in a string.
+struct InputLine {
+  char piece[1024];      // the last piece fgets read
+  std::string longLine;  // a line longer than one piece
+  char* text = nullptr;  // the line, its line end included; a CR LF end arrives as a lone LF
+  size_t size = 0;       // bytes in the line, NUL bytes included
+};
+
+// Reads one piece with fgets and returns its length, NUL bytes included, or -1 at end of input
+// or on a read error (check ferror). Marking the buffer with newlines first lets the length be
+// found past any NUL byte the line carries: fgets leaves the bytes after its terminator untouched.
+long readPiece(std::FILE* input, char* piece, size_t capacity) {
+  std::memset(piece, '\n', capacity);
+  if (std::fgets(piece, static_cast<int>(capacity), input) == nullptr) return -1;
+  const char* newline = static_cast<const char*>(std::memchr(piece, '\n', capacity));
+  if (newline == nullptr) return static_cast<long>(capacity - 1);  // a full piece without line end
+  const size_t at = static_cast<size_t>(newline - piece);
+  // The first newline is the line's own when the terminator follows it; otherwise it is the
+  // first mark after the terminator.
+  if (at + 1 < capacity && piece[at + 1] == '\0') return static_cast<long>(at + 1);
+  return static_cast<long>(at - 1);
+}
+
+// Reads one whole line of any length. Returns false at end of input or on a read error.
+bool readLine(std::FILE* input, InputLine& line) {
+  long length = readPiece(input, line.piece, sizeof line.piece);
+  if (length < 0) return false;
+  line.text = line.piece;
+  line.size = static_cast<size_t>(length);
+  if (line.size == sizeof line.piece - 1 && line.piece[line.size - 1] != '\n') {
+    line.longLine.assign(line.piece, line.size);
+    for (;;) {
+      length = readPiece(input, line.piece, sizeof line.piece);
+      if (length < 0) {
+        if (std::ferror(input)) return false;
+        break;
+      }
+      line.longLine.append(line.piece, static_cast<size_t>(length));
+      if (length == 0 || line.piece[length - 1] == '\n' || static_cast<size_t>(length) < sizeof line.piece - 1) break;
     }
-    size_t length = sizeof piece - 1;
-    while (piece[length] != '\0') --length;
-    line.append(piece, length);
-    if (length > 0 && piece[length - 1] == '\n') break;
-    if (length < sizeof piece - 1 && std::feof(input)) break;
+    line.text = &line.longLine[0];
+    line.size = line.longLine.size();
   }
-  if (line.empty()) return false;
-  const size_t size = line.size();
-  if (size >= 2 && line[size - 1] == '\n' && line[size - 2] == '\r') line.erase(size - 2, 1);
+  if (line.size >= 2 && line.text[line.size - 1] == '\n' && line.text[line.size - 2] == '\r') {
+    line.text[line.size - 2] = '\n';
+    --line.size;
+  }
   return true;
 }
 
-bool holdsEndOfHeader(const std::string& line) {
-  return line.find("<EOH>") != std::string::npos || line.find("<eoh>") != std::string::npos ||
-         line.find("<Eoh>") != std::string::npos;
+bool holdsEndOfHeader(std::string_view line) {
+  return line.find("<EOH>") != std::string_view::npos || line.find("<eoh>") != std::string_view::npos ||
+         line.find("<Eoh>") != std::string_view::npos;
+}
+
+// The first byte equal to the given one in [from, end), or nullptr. Tags and the gaps between
+// them are a few bytes long, where a plain loop is cheaper than a library call.
+const char* findByte(const char* from, const char* end, char byte) {
+  for (; from < end; ++from) {
+    if (*from == byte) return from;
+  }
+  return nullptr;
 }
 
 // Scans the tags of one line into the record. Returns true when an end-of-record tag ends it.
-bool scanLine(std::string& line, QsoRecord& record) {
+bool scanLine(const char* text, size_t size, QsoRecord& record) {
+  const char* const end = text + size;
   // A value never runs into the line end: a length that reaches past it takes what is left of
   // the line, so no stored text can break a line of the import file.
-  const size_t textEnd = (!line.empty() && line.back() == '\n') ? line.size() - 1 : line.size();
-  size_t open = line.find('<');
-  while (open != std::string::npos) {
-    const size_t close = line.find('>', open + 1);
-    if (close == std::string::npos) return false;  // no tag can end on this line
-    for (size_t i = open + 1; i < close; ++i) line[i] = toAsciiUpper(line[i]);
-
-    const std::string_view tag(line.data() + open + 1, close - open - 1);
-    if (tag.compare(0, 3, "EOR") == 0) return true;
-
-    const size_t colon = tag.find(':');
-    size_t next = close + 1;
-    if (colon != std::string_view::npos) {
-      // The length ends at the next colon (a data-type indicator follows) or at ">".
-      const std::string lengthText(tag.substr(colon + 1));
-      const int32_t declared = textToInt(lengthText.c_str());
-      const size_t start = close + 1;
-      const size_t available = start < textEnd ? textEnd - start : 0;
-      const size_t length = declared > 0 ? std::min(static_cast<size_t>(declared), available) : 0;
-      if (const TagRule* rule = findTagRule(tag.substr(0, colon))) {
-        storeValue(*rule, std::string_view(line.data() + start, length), record);
+  const char* const textEnd = (size > 0 && end[-1] == '\n') ? end - 1 : end;
+  // Tag names longer than every kept name are gathered only up to this many bytes.
+  constexpr size_t kNameLimit = kLongestName;
+  const char* open = findByte(text, end, '<');
+  while (open != nullptr) {
+    // One pass over the tag finds its ">", its first colon, and the name before that colon in
+    // upper case.
+    char name[kNameLimit];
+    size_t nameLength = 0;
+    uint32_t hash = kNameHashStart;
+    const char* colon = nullptr;
+    const char* close = open + 1;
+    for (; close < end && *close != '>'; ++close) {
+      if (colon != nullptr) continue;
+      if (*close == ':') {
+        colon = close;
+      } else {
+        const char upper = toAsciiUpper(*close);
+        if (nameLength < kNameLimit) name[nameLength] = upper;
+        hash = hashStep(hash, upper);
+        ++nameLength;
       }
-      next = start + length;
+    }
+    if (close == end) return false;  // no tag can end on this line
+    if (nameLength >= 3 && name[0] == 'E' && name[1] == 'O' && name[2] == 'R') return true;
+    const size_t kept = std::min(nameLength, kNameLimit);
+
+    const char* next = close + 1;
+    if (colon != nullptr) {
+      // The length follows the colon and ends at ">" or at a data-type indicator's colon.
+      const int32_t declared = textToInt(colon + 1);
+      const char* value = close + 1;
+      const size_t available = value < textEnd ? static_cast<size_t>(textEnd - value) : 0;
+      const size_t length = declared > 0 ? std::min(static_cast<size_t>(declared), available) : 0;
+      if (kept == nameLength) {
+        if (const TagRule* rule = findTagRule(std::string_view(name, kept), hash)) {
+          storeValue(*rule, std::string_view(value, length), record);
+        }
+      }
+      next = value + length;
     }
     // A tag without a colon is not a data tag: it stores nothing and scanning goes on after it.
-    open = line.find('<', next);
+    open = findByte(next, end, '<');
   }
   return false;
 }
@@ -194,14 +299,14 @@ bool scanLine(std::string& line, QsoRecord& record) {
 }  // namespace
 
 int32_t readQsoRecord(std::FILE* input, QsoRecord& record, ConversionJob& job) {
-  std::string line;
+  InputLine line;
   while (readLine(input, line)) {
     if (job.headerSeen == 0) {
-      if (holdsEndOfHeader(line)) job.headerSeen = 1;
+      if (holdsEndOfHeader(std::string_view(line.text, line.size))) job.headerSeen = 1;
       continue;  // the whole end-of-header line is header
     }
-    if (line[0] == '\r' || line[0] == '\n') continue;
-    if (scanLine(line, record)) return 1;
+    if (line.text[0] == '\r' || line.text[0] == '\n') continue;
+    if (scanLine(line.text, line.size, record)) return 1;
   }
   return 0;
 }

@@ -8,5 +8,5 @@ inline bool isAsciiLower(char c) { return c >= 'a' && c <= 'z'; }
 inline bool isAsciiLetter(char c) { return isAsciiUpper(c) || isAsciiLower(c); }
 // The blanks the C library skips before a number: space, tab, LF, VT, FF, CR.
 inline bool isAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-inline char toAsciiUpper(char c) { return isAsciiLower(c) ? static_cast<char>(c - 'a' + 'A') : c; }
+inline char toAsciiUpper(char c) { return static_cast<char>(c - (isAsciiLower(c) ? 'a' - 'A' : 0)); }
 inline char toAsciiLower(char c) { return isAsciiUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
