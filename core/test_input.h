@@ -17,7 +17,7 @@ inline TestFile streamOf(const std::string& bytes) {
   return file;
 }
 
-// Everything written to a stream so far.
+// Everything written to a stream so far; writing then goes on at its end.
 inline std::string contentsOf(std::FILE* file) {
   std::fflush(file);
   std::rewind(file);
@@ -25,5 +25,6 @@ inline std::string contentsOf(std::FILE* file) {
   char piece[4096];
   size_t got;
   while ((got = std::fread(piece, 1, sizeof piece, file)) > 0) bytes.append(piece, got);
+  std::fseek(file, 0, SEEK_END);
   return bytes;
 }

@@ -6,23 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "core/test_input.h"
 #include "writer/test_record.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// The whole content of a file written so far; writing then goes on at its end.
-std::string contentsOf(std::FILE* file) {
-  std::fflush(file);
-  std::rewind(file);
-  std::string text;
-  char piece[4096];
-  size_t got;
-  while ((got = std::fread(piece, 1, sizeof piece, file)) > 0) text.append(piece, got);
-  std::fseek(file, 0, SEEK_END);
-  return text;
-}
 
 // One run of the writer into two temporary files.
 class WriterRun {

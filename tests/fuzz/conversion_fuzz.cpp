@@ -7,19 +7,11 @@
 
 #include "core/adif_reader.h"
 #include "core/conversion_driver.h"
+#include "core/test_input.h"
 #include "core/message_lists.h"
 #include "refdata/state_table.h"
 
 namespace {
-
-std::string contentsOf(std::FILE* file) {
-  std::rewind(file);
-  std::string bytes;
-  char piece[4096];
-  size_t got;
-  while ((got = std::fread(piece, 1, sizeof piece, file)) > 0) bytes.append(piece, got);
-  return bytes;
-}
 
 size_t countOf(const std::string& text, const char* what) {
   size_t count = 0;
