@@ -6,7 +6,7 @@ set -euo pipefail
 what=${1:-native}
 
 native_pkgs=(cmake ninja-build make g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev python3)
-windows_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb xdotool imagemagick x11-utils)
+windows_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xdotool imagemagick x11-utils)
 
 want=()
 case "$what" in

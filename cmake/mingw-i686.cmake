@@ -1,0 +1,16 @@
+# Cross build for 32-bit Windows with the MinGW-w64 toolchain (Debian: g++-mingw-w64-i686).
+# Usage: cmake -S . -B build-win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+set(ADIF2KVX_MINGW_PREFIX i686-w64-mingw32)
+# The win32 thread model suffices (one thread) and needs no winpthread runtime.
+find_program(CMAKE_C_COMPILER NAMES ${ADIF2KVX_MINGW_PREFIX}-gcc-win32 ${ADIF2KVX_MINGW_PREFIX}-gcc REQUIRED)
+find_program(CMAKE_CXX_COMPILER NAMES ${ADIF2KVX_MINGW_PREFIX}-g++-win32 ${ADIF2KVX_MINGW_PREFIX}-g++ REQUIRED)
+find_program(CMAKE_RC_COMPILER NAMES ${ADIF2KVX_MINGW_PREFIX}-windres REQUIRED)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${ADIF2KVX_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

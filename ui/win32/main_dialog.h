@@ -1,0 +1,52 @@
+// The main dialog: the operator's one window, wired to the platform-neutral dialog logic.
+#pragma once
+#include <windows.h>
+
+#include "ui/main_dialog_logic.h"
+#include "ui/win32/dialog_base.h"
+#include "ui/win32/win32_window_system.h"
+
+// Name of the help page shipped beside the program.
+constexpr const char* kHelpPageName = "adif2kvx-help.html";
+
+class Cwl2kvxDlg : public Dialog {
+ public:
+  explicit Cwl2kvxDlg(HWND parent = nullptr);
+  ~Cwl2kvxDlg() override;
+
+ protected:
+  bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void doDataExchange(DataExchange& exchange) override;
+  bool onInitDialog() override;
+
+ private:
+  bool onSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onPaint(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onQueryDragIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void onBrowseInput();
+  void onBrowseOutput();
+  void onContestChange();
+  void onConvert();
+  void onExchgSerial();
+  void onFrequency();
+  void onLabel();
+  void onUpload();
+  void onHelpButton();
+  void onFormatChange();
+  void onStateChange();
+
+  // The check state of a box as the operator left it; any non-zero state counts as checked.
+  bool isChecked(int controlId) const;
+
+  static const MessageMapEntry<Cwl2kvxDlg> kMessageMap[];
+
+  HICON icon_;
+  ComboBox contestCombo_;
+  ComboBox formatCombo_;
+  ListBox outputList_;
+  ListBox resultsList_;
+  ListBox inputList_;
+  ComboBox stateCombo_;
+  Win32WindowSystem windows_;
+  MainDialogLogic logic_;
+};

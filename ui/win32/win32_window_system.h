@@ -1,0 +1,56 @@
+// The dialog's window-system operations over real Win32 controls and common dialogs.
+#pragma once
+#include <windows.h>
+
+#include "ui/win32/dialog_base.h"
+#include "ui/window_system.h"
+
+// Size of the path buffer handed to the open and save dialogs: the platform path limit.
+constexpr int kPathBufferSize = MAX_PATH;
+
+// The controls it works on are the main dialog's, bound by the dialog's data exchange.
+struct DialogControls {
+  const Dialog* dialog = nullptr;  // owner of the check boxes and edits
+  ListBox* inputList = nullptr;    // control 1000
+  ListBox* outputList = nullptr;   // control 1001
+  ListBox* resultsList = nullptr;  // control 1012
+  ComboBox* contestCombo = nullptr;  // control 1002
+  ComboBox* stateCombo = nullptr;    // control 1018
+  ComboBox* formatCombo = nullptr;   // control 1019
+};
+
+class Win32WindowSystem : public WindowSystem {
+ public:
+  explicit Win32WindowSystem(const DialogControls& controls) : controls_(controls) {}
+
+  int listCount(ListId list) override;
+  void listAddString(ListId list, const std::string& text) override;
+  void listDeleteFirst(ListId list) override;
+  void listReset(ListId list) override;
+
+  void comboAddString(ComboId combo, const std::string& text) override;
+  void comboSetSelection(ComboId combo, int index) override;
+
+  void setCheck(CheckId box, bool checked) override;
+
+  std::string editText(EditId edit) override;
+  void setEditText(EditId edit, const std::string& text) override;
+
+  void showError(const std::string& text) override;
+  void showInformation(const std::string& text) override;
+
+  std::optional<std::string> chooseFile(const FileChooserRequest& request) override;
+
+  bool openWebPage(const std::string& address) override;
+
+ private:
+  ListBox& list(ListId id);
+  ComboBox& combo(ComboId id);
+  HWND dialogItem(int id) const;
+
+  DialogControls controls_;
+};
+
+// The control id of a check box or an edit field of the main dialog.
+int checkControlId(CheckId box);
+int editControlId(EditId edit);
