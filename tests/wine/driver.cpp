@@ -1,0 +1,456 @@
+// Drives adif2kvx.exe under Wine as an operator would: starts it, reads its controls, clicks
+// its buttons, answers its message boxes and file dialogs, and checks what it shows.
+//
+//   wine_driver main PROGRAM WORK          the full session; files in WORK (see run.sh)
+//   wine_driver renamed PROGRAM            a copy under another name without its help page
+//   wine_driver closebox PROGRAM           the close box ends the program
+//   wine_driver pose PROGRAM WORK READY RELEASE
+//                                          converts, writes the dialog's screen rectangle
+//                                          to READY, waits for RELEASE, then clicks Done
+//   wine_driver record-open FILE ARG       writes ARG to FILE (stands in for the browser)
+//
+// Paths are Windows paths. Prints one line per check; the exit code is the number of failures.
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/wine/remote.h"
+#include "tests/wine/resource_checks.h"
+
+namespace {
+
+// Control ids of the main dialog.
+constexpr int kInputList = 1000;
+constexpr int kOutputList = 1001;
+constexpr int kContestCombo = 1002;
+constexpr int kAdifButton = 1005;
+constexpr int kKolvexButton = 1006;
+constexpr int kGroupEdit = 1010;
+constexpr int kNoteEdit = 1011;
+constexpr int kResultsList = 1012;
+constexpr int kUploadBox = 1013;
+constexpr int kLabelBox = 1014;
+constexpr int kExchgSerialBox = 1015;
+constexpr int kHelpButton = 1016;
+constexpr int kFrequencyBox = 1017;
+constexpr int kStateCombo = 1018;
+constexpr int kFormatCombo = 1019;
+constexpr WPARAM kAboutCommand = 16;
+
+const char* const kMainCaption = "ADIF to KOLVEX";
+
+// The contest catalogue, in list order.
+const std::vector<std::string> kContests = {
+    "All Asia", "ARRL 10", "ARRL 160", "ARRL DX", "ARRL Field Day", "ARRL RTTY Round-Up",
+    "ARRL Sweepstakes", "ARRL VHF", "BARTG", "BARTG Sprint", "CQ 160", "CQ WPX", "CQ WW", "CW Open",
+    "CW Ops Mini-CWT", "DL-DX RTTY Contest", "DRCG Long Distance Contest", "EA RTTY", "HA-DX",
+    "IARU HF World Championship", "Islands on the Air (IOTA)", "Japan Int'l DX", "JARTS", "Makrothen RTTY",
+    "Manchester Mineira", "Maritime QSO Party", "NAQP", "NA Sprint", "Oceania DX Contest",
+    "RAC Canada Contests", "RDA Contest", "REF Contest", "Russian DX Contest", "SCC RTTY Championship",
+    "SP DX Contest", "State QSO Party", "Stew Perry TBDC", "TARA Grid Dip", "TARA Melee", "UBA",
+    "UK DX Contest", "VK Shires", "VOLTA RTTY Contest", "Worked All Europe", "Worked All Germany",
+};
+
+// The State QSO Party pick list, in list order.
+const std::vector<std::string> kStates = {
+    "Alabama", "Arizona", "California", "Colorado", "Florida", "Georgia", "Illinois", "Indiana",
+    "Iowa", "Kansas", "Kentucky", "Michigan", "Minnesota", "Missouri", "Nevada", "New Mexico",
+    "New York", "North Carolina", "Ohio", "Pennsylvania", "South Dakota", "Tennessee", "Texas",
+    "Virginia", "Washington", "Wisconsin", "7-Land QSO Party", "New England QSO Party", "7/IN/NE/MARAC",
+};
+
+const std::vector<std::string> kFormats = {"KOLVEX6", "KOLVEX8"};
+
+constexpr int kStateQsoParty = 35;
+constexpr int kNaqp = 26;
+constexpr int kCwOpsMiniCwt = 14;
+constexpr int kNewEnglandQsoParty = 27;
+
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// Writes the results list the way the command-line tool prints it: each line once, with a
+// line end added unless it already ends with one.
+bool saveLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::ofstream out(path, std::ios::binary);
+  for (const std::string& line : lines) {
+    out << line;
+    if (line.empty() || line.back() != '\n') out << '\n';
+  }
+  return static_cast<bool>(out);
+}
+
+// One session with the program, with the report every check goes to.
+class Session {
+ public:
+  Session(Report& report, Target& target) : r_(report), t_(target) {}
+
+  HWND item(int id) const { return t_.item(id); }
+
+  // Whether the program still runs; a program that ended fails the step at once instead of
+  // letting every later step wait for windows that cannot come.
+  bool alive(const std::string& name) {
+    if (t_.running()) return true;
+    r_.fail(name, "the program has ended");
+    return false;
+  }
+
+  // Clicks Convert (or presses Enter in the group number field) and expects an error box.
+  void expectConvertError(const std::string& name, const std::string& text, bool byEnter = false) {
+    if (!alive(name)) return;
+    MessageBoxSeen box;
+    if (byEnter) {
+      HWND edit = item(kGroupEdit);
+      // Put the focus in the group number field, then press Enter there.
+      SendMessageW(t_.mainWindow(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+      PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+      PostMessageW(edit, WM_KEYUP, VK_RETURN, 0xC01C0001);
+      box = answerMessageBox(t_);
+    } else {
+      box = clickForMessageBox(t_, item(IDOK));
+    }
+    if (!r_.expectTrue(name + ": a message box comes up", box.appeared)) return;
+    r_.expectEqual(name + ": message", text, box.text);
+    r_.expectEqual(name + ": caption is the program name", caption_, box.caption);
+    r_.expectTrue(name + ": box shows an icon", box.hasIcon);
+    r_.expectTrue(name + ": box closes on OK", box.closed);
+    r_.expectTrue(name + ": dialog stays open", IsWindowVisible(t_.mainWindow()) != 0);
+  }
+
+  // Chooses a file through the open dialog and checks what the dialog offered.
+  void chooseInput(const std::string& path) {
+    if (!alive("open dialog")) return;
+    const FileDialogSeen seen = clickForFileDialog(t_, item(kAdifButton), "Input Writelog File", path);
+    if (!r_.expectTrue("open dialog \"Input Writelog File\" comes up", seen.appeared)) return;
+    r_.expectEqual("open dialog starts with an empty file name", "", seen.fileName);
+    r_.expectLines("open dialog file types", {"ADIF Files", "All Files"}, seen.fileTypes);
+    r_.expectTrue("open dialog closes", seen.closed);
+  }
+
+  // Chooses the output file through the save dialog; `offered` is the file name it must show.
+  void chooseOutput(const std::string& offered, const std::string& path) {
+    if (!alive("save dialog")) return;
+    const FileDialogSeen seen = clickForFileDialog(t_, item(kKolvexButton), "Output KOLVEX file", path);
+    if (!r_.expectTrue("save dialog \"Output KOLVEX file\" comes up", seen.appeared)) return;
+    r_.expectEqual("save dialog offers the output file name", offered, seen.fileName);
+    r_.expectLines("save dialog file types", {"KOLVEX Files", "All Files"}, seen.fileTypes);
+    r_.expectTrue("save dialog closes", seen.closed);
+  }
+
+  void selectCombo(int comboId, int index) { selectComboEntry(t_.mainWindow(), comboId, index); }
+
+  void setGroup(const std::string& text) { setControlText(item(kGroupEdit), text); }
+
+  // Clicks a check box and checks the box now shows the state.
+  void clickBox(const std::string& name, int id, int wantState) {
+    clickNow(item(id));
+    r_.expectEqual("\"" + name + "\" clicked shows " + std::to_string(wantState), wantState, checkState(item(id)));
+  }
+
+  // Runs a conversion that must succeed; saves the results list to `resultsFile`.
+  // Returns the results list.
+  std::vector<std::string> convert(const std::string& name, int qsos, const std::string& outputPath,
+                                   const std::string& resultsFile) {
+    if (!alive(name)) return {};
+    const MessageBoxSeen box = clickForMessageBox(t_, item(IDOK), 60000);
+    r_.expectTrue(name + ": end-of-run box comes up", box.appeared);
+    r_.expectEqual(name + ": end-of-run message", std::to_string(qsos) + " QSOs written to " + outputPath, box.text);
+    r_.expectEqual(name + ": end-of-run caption", caption_, box.caption);
+    r_.expectTrue(name + ": dialog stays open", IsWindowVisible(t_.mainWindow()) != 0);
+    const std::vector<std::string> results = listBoxItems(item(kResultsList));
+    r_.expectTrue(name + ": results begin with the QSO count",
+                  !results.empty() && results[0] == "Wrote " + std::to_string(qsos) + " QSOs to " + outputPath,
+                  results.empty() ? "no results" : results[0]);
+    r_.expectTrue(name + ": results saved", saveLines(resultsFile, results));
+    return results;
+  }
+
+  void setCaption(const std::string& caption) { caption_ = caption; }
+
+ private:
+  Report& r_;
+  Target& t_;
+  std::string caption_ = "adif2kvx";
+};
+
+void checkDefaults(Report& r, const Target& t, const std::string& when) {
+  r.expectLines(when + "contest list", kContests, comboBoxItems(t.item(kContestCombo)));
+  r.expectEqual(when + "no contest selected", -1, comboSelection(t.item(kContestCombo)));
+  r.expectLines(when + "state list", kStates, comboBoxItems(t.item(kStateCombo)));
+  r.expectEqual(when + "no state selected", -1, comboSelection(t.item(kStateCombo)));
+  r.expectLines(when + "format list", kFormats, comboBoxItems(t.item(kFormatCombo)));
+  r.expectEqual(when + "format KOLVEX8 selected", 1, comboSelection(t.item(kFormatCombo)));
+  r.expectEqual(when + "group number", "0", windowTextOf(t.item(kGroupEdit)));
+  r.expectEqual(when + "QSO note", "", windowTextOf(t.item(kNoteEdit)));
+  r.expectEqual(when + "Upload checked", BST_CHECKED, checkState(t.item(kUploadBox)));
+  r.expectEqual(when + "Label clear", BST_UNCHECKED, checkState(t.item(kLabelBox)));
+  r.expectEqual(when + "Exchg/Serial clear", BST_UNCHECKED, checkState(t.item(kExchgSerialBox)));
+  r.expectEqual(when + "Frequency checked", BST_CHECKED, checkState(t.item(kFrequencyBox)));
+  r.expectLines(when + "input list empty", {}, listBoxItems(t.item(kInputList)));
+  r.expectLines(when + "output list empty", {}, listBoxItems(t.item(kOutputList)));
+  r.expectLines(when + "results list empty", {}, listBoxItems(t.item(kResultsList)));
+}
+
+// Opens the about box from the system menu, checks it and closes it.
+void checkAboutBox(Report& r, const Target& t, const std::string& when) {
+  if (!t.running()) {
+    r.fail(when + "about box", "the program has ended");
+    return;
+  }
+  PostMessageW(t.mainWindow(), WM_SYSCOMMAND, kAboutCommand, 0);
+  HWND about = waitForDialog(
+      t.processId(), t.mainWindow(), [](HWND w) { return windowTextOf(w) == "About ADIF to KOLVEX"; }, 20000);
+  if (!r.expectTrue(when + "about box comes up", about != nullptr)) return;
+  std::vector<std::string> texts;
+  for (HWND child = GetWindow(about, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    const bool icon = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+    if (className(child) == "Static" && !icon && !windowTextOf(child).empty()) texts.push_back(windowTextOf(child));
+  }
+  r.expectTrue(when + "about box names the version",
+               !texts.empty() && texts[0] == "ADIF to KOLVEX Version 5.13",
+               texts.empty() ? "no text" : texts[0]);
+  r.expectEqual(when + "about box OK button", "OK", windowTextOf(GetDlgItem(about, IDOK)));
+  PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+  r.expectTrue(when + "about box closes on OK", waitGone(about, 10000));
+  r.expectTrue(when + "main dialog still open after the about box", IsWindowVisible(t.mainWindow()) != 0);
+}
+
+void expectExit(Report& r, Target& t, const std::string& how) {
+  DWORD code = 0;
+  const bool ended = t.waitExit(20000, code);
+  r.expectTrue(how + " ends the program", ended);
+  if (ended) r.expectEqual(how + ": exit code", 0, static_cast<long long>(code));
+}
+
+// The full session. WORK holds neqp.adi, naqp.adi and cwt.adi; the results lists are saved
+// there as *.results and the conversions write *-gui.kvx/.kvn there.
+int runMain(const std::string& program, const std::string& work) {
+  Report r;
+  checkResources(r, program);
+
+  Target t;
+  std::string error;
+  if (!t.start(program, "", work, kMainCaption, error)) {
+    r.fail("program starts", error);
+    return r.failures();
+  }
+  r.pass("program starts and shows \"ADIF to KOLVEX\"");
+  checkDefaults(r, t, "at start: ");
+  Session s(r, t);
+
+  // The group number field takes digits only when typed.
+  setControlText(t.item(kGroupEdit), "");
+  for (WPARAM c : {WPARAM('x'), WPARAM('4'), WPARAM('-'), WPARAM('2')}) PostMessageW(t.item(kGroupEdit), WM_CHAR, c, 1);
+  waitUntil([&] { return windowTextOf(t.item(kGroupEdit)).size() >= 2; }, 5000);
+  r.expectEqual("group number field takes digits only", "42", windowTextOf(t.item(kGroupEdit)));
+
+  s.expectConvertError("Enter on a fresh dialog", "ERROR: Didn't specify input file.", true);
+  s.expectConvertError("Convert on a fresh dialog", "ERROR: Didn't specify input file.");
+  r.expectLines("a refused Convert leaves the results list empty", {}, listBoxItems(t.item(kResultsList)));
+
+  // First run: State QSO Party, New England QSO Party, KOLVEX6, group number at its limit.
+  const std::string neqp = work + "\\neqp.adi";
+  s.chooseInput(neqp);
+  r.expectLines("input list shows the chosen file", {neqp}, listBoxItems(t.item(kInputList)));
+  r.expectLines("output list shows the derived name", {work + "\\neqp.kvx"}, listBoxItems(t.item(kOutputList)));
+  s.expectConvertError("no contest", "ERROR: Didn't select a contest.");
+
+  // A cancelled browse leaves the input as it was.
+  const FileDialogSeen cancelled = clickForFileDialog(t, t.item(kAdifButton), "Input Writelog File", "");
+  r.expectTrue("cancelled open dialog comes and goes", cancelled.appeared && cancelled.closed);
+  r.expectLines("a cancelled browse keeps the input", {neqp}, listBoxItems(t.item(kInputList)));
+  s.expectConvertError("no contest after a cancelled browse", "ERROR: Didn't select a contest.");
+
+  s.selectCombo(kContestCombo, kStateQsoParty);
+  r.expectEqual("contest list shows State QSO Party", kStateQsoParty, comboSelection(t.item(kContestCombo)));
+  s.expectConvertError("State QSO Party without a state", "ERROR: Didn't select a state.");
+  s.selectCombo(kStateCombo, kNewEnglandQsoParty);
+  s.selectCombo(kFormatCombo, 0);
+  s.setGroup("");
+  s.expectConvertError("empty group number", "ERROR: Must specify a group number.");
+  s.setGroup("254");
+  s.expectConvertError("KOLVEX6 group 254", "ERROR: Group number must be between 0-253 inclusive.");
+  s.setGroup("253");
+  setControlText(t.item(kNoteEdit), "NEQP test");
+  s.clickBox("Label", kLabelBox, BST_CHECKED);
+  s.clickBox("Exchg/Serial", kExchgSerialBox, BST_CHECKED);
+  s.chooseOutput("neqp.kvx", work + "\\neqp-gui.kvx");
+  r.expectLines("output list shows the chosen file", {work + "\\neqp-gui.kvx"}, listBoxItems(t.item(kOutputList)));
+  s.convert("NEQP run", 6, work + "\\neqp-gui.kvx", work + "\\neqp.results");
+
+  // Second run: NAQP, KOLVEX8; the output file proposed for the first input stays.
+  const std::string naqp = work + "\\naqp.adi";
+  s.chooseInput(naqp);
+  r.expectLines("second input replaces the first", {naqp}, listBoxItems(t.item(kInputList)));
+  r.expectLines("second input keeps the output file", {work + "\\neqp-gui.kvx"}, listBoxItems(t.item(kOutputList)));
+  s.selectCombo(kContestCombo, kNaqp);
+  s.selectCombo(kFormatCombo, 1);
+  s.setGroup("65534");
+  s.expectConvertError("KOLVEX8 group 65534", "ERROR: Group number must be between 0-65533 inclusive.");
+  s.setGroup("65533");
+  setControlText(t.item(kNoteEdit), std::string(35, 'N') + std::string(35, 'Q'));  // 70 characters
+  s.clickBox("Upload", kUploadBox, BST_UNCHECKED);
+  s.clickBox("Frequency", kFrequencyBox, BST_UNCHECKED);
+  s.clickBox("Label", kLabelBox, BST_UNCHECKED);
+  s.chooseOutput("neqp-gui.kvx", work + "\\naqp-gui.kvx");
+  const std::vector<std::string> naqpResults =
+      s.convert("NAQP run", 4, work + "\\naqp-gui.kvx", work + "\\naqp.results");
+  r.expectTrue("NAQP run: names line",
+               naqpResults.size() > 1 && naqpResults[1].rfind("Wrote ", 0) == 0 &&
+                   naqpResults[1].find(" names to " + work + "\\naqp-gui.kvn") != std::string::npos,
+               naqpResults.size() > 1 ? naqpResults[1] : "missing");
+
+  // Third run: CW Ops Mini-CWT; the summary list counts the distinct callsigns.
+  s.chooseInput(work + "\\cwt.adi");
+  s.selectCombo(kContestCombo, kCwOpsMiniCwt);
+  s.setGroup("7");
+  setControlText(t.item(kNoteEdit), "");
+  s.chooseOutput("naqp-gui.kvx", work + "\\cwt-gui.kvx");
+  const std::vector<std::string> cwtResults = s.convert("CWT run", 3, work + "\\cwt-gui.kvx", work + "\\cwt.results");
+  bool counted = false;
+  for (const std::string& line : cwtResults) counted = counted || line == "2 unique callsigns.\n";
+  r.expectTrue("CWT run: results show 2 unique callsigns", counted);
+
+  // The about box, twice; the choices are unchanged afterwards.
+  checkAboutBox(r, t, "first ");
+  checkAboutBox(r, t, "second ");
+  r.expectEqual("contest unchanged after the about box", kCwOpsMiniCwt, comboSelection(t.item(kContestCombo)));
+  r.expectEqual("group number unchanged after the about box", "7", windowTextOf(t.item(kGroupEdit)));
+
+  // Help opens the page beside the program with the "open" verb; run.sh made the driver the
+  // handler of web pages, so the page's path arrives in help-opened.txt.
+  if (!t.running()) {
+    r.fail("Help and Done", "the program has ended");
+    return r.failures();
+  }
+  const std::string opened = work + "\\help-opened.txt";
+  PostMessageW(t.item(kHelpButton), BM_CLICK, 0, 0);
+  const bool helpRan = waitUntil([&] { return GetFileAttributesA(opened.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
+  if (r.expectTrue("Help opens a page", helpRan)) {
+    Sleep(200);
+    std::ifstream in(opened);
+    std::string page;
+    std::getline(in, page);
+    r.expectEqual("Help opens the page beside the program", folderOf(program) + "\\adif2kvx-help.html", page);
+  }
+  r.expectTrue("no error box after Help", processDialogs(t.processId()).size() == 1);
+
+  PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
+  expectExit(r, t, "Done");
+  return r.failures();
+}
+
+// A copy of the program under another name, without the help page beside it, started with
+// arguments it must ignore.
+int runRenamed(const std::string& program) {
+  Report r;
+  Target t;
+  std::string error;
+  if (!t.start(program, "ignored /arguments", folderOf(program), kMainCaption, error)) {
+    r.fail("renamed program starts", error);
+    return r.failures();
+  }
+  r.pass("renamed program starts");
+  checkDefaults(r, t, "with arguments: ");
+  std::string name = program.substr(program.find_last_of("\\/") + 1);
+  name = name.substr(0, name.rfind('.'));
+  Session s(r, t);
+  s.setCaption(name);
+  s.expectConvertError("renamed program, Convert", "ERROR: Didn't specify input file.");
+  const MessageBoxSeen help = clickForMessageBox(t, t.item(kHelpButton), 30000);
+  r.expectTrue("Help without a page: error box comes up", help.appeared);
+  r.expectEqual("Help without a page: message", "ERROR:  Could not start web browser.", help.text);
+  r.expectEqual("Help without a page: caption", name, help.caption);
+  // Escape in the group number field ends the dialog.
+  HWND edit = t.item(kGroupEdit);
+  SendMessageW(t.mainWindow(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+  PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  expectExit(r, t, "Escape");
+  return r.failures();
+}
+
+int runCloseBox(const std::string& program) {
+  Report r;
+  Target t;
+  std::string error;
+  if (!t.start(program, "", folderOf(program), kMainCaption, error)) {
+    r.fail("program starts", error);
+    return r.failures();
+  }
+  r.pass("program starts for the close box");
+  PostMessageW(t.mainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  expectExit(r, t, "the close box");
+  return r.failures();
+}
+
+// Converts the NEQP log and keeps the dialog open until RELEASE exists, for a screenshot.
+int runPose(const std::string& program, const std::string& work, const std::string& ready,
+            const std::string& release) {
+  Report r;
+  Target t;
+  std::string error;
+  if (!t.start(program, "", work, kMainCaption, error)) {
+    r.fail("program starts", error);
+    return r.failures();
+  }
+  Session s(r, t);
+  s.chooseInput(work + "\\neqp.adi");
+  s.selectCombo(kContestCombo, kStateQsoParty);
+  s.selectCombo(kStateCombo, kNewEnglandQsoParty);
+  s.setGroup("12");
+  setControlText(t.item(kNoteEdit), "NEQP 2024");
+  s.convert("screenshot run", 6, work + "\\neqp.kvx", work + "\\pose.results");
+  RECT frame;
+  GetWindowRect(t.mainWindow(), &frame);
+  {
+    std::ofstream out(ready, std::ios::binary);
+    out << frame.left << ' ' << frame.top << ' ' << (frame.right - frame.left) << ' ' << (frame.bottom - frame.top)
+        << '\n';
+  }
+  waitUntil([&] { return GetFileAttributesA(release.c_str()) != INVALID_FILE_ATTRIBUTES; }, 120000);
+  PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
+  expectExit(r, t, "Done");
+  return r.failures();
+}
+
+int recordOpen(const std::string& file, const std::string& argument) {
+  std::ofstream out(file, std::ios::binary);
+  out << argument << '\n';
+  return out ? 0 : 1;
+}
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: wine_driver main PROGRAM WORK | renamed PROGRAM | closebox PROGRAM |\n"
+               "       pose PROGRAM WORK READY RELEASE | record-open FILE ARG\n");
+  return 100;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::string& mode = args[0];
+  int failures = 0;
+  if (mode == "main" && args.size() == 3) {
+    failures = runMain(args[1], args[2]);
+  } else if (mode == "renamed" && args.size() == 2) {
+    failures = runRenamed(args[1]);
+  } else if (mode == "closebox" && args.size() == 2) {
+    failures = runCloseBox(args[1]);
+  } else if (mode == "pose" && args.size() == 5) {
+    failures = runPose(args[1], args[2], args[3], args[4]);
+  } else if (mode == "record-open" && args.size() == 3) {
+    return recordOpen(args[1], args[2]);
+  } else {
+    return usage();
+  }
+  std::printf("%s: %d failed\n", mode.c_str(), failures);
+  return failures > 99 ? 99 : failures;
+}

@@ -1,0 +1,312 @@
+#include "tests/wine/resource_checks.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const WORD kUsEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+
+// Predefined window classes as a dialog template names them by ordinal.
+constexpr WORD kButtonClass = 0x0080;    // "Button"
+constexpr WORD kEditClass = 0x0081;      // "Edit"
+constexpr WORD kStaticClass = 0x0082;    // "Static"
+constexpr WORD kListBoxClass = 0x0083;   // "ListBox"
+constexpr WORD kComboBoxClass = 0x0085;  // "ComboBox"
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;  // every control is a visible child
+
+// One control of a dialog template as the program must have it.
+struct ControlSpec {
+  int id;            // control id; -1 for none
+  WORD windowClass;  // predefined class ordinal
+  const char* text;  // text; nullptr for the icon of the about box (ordinal 128)
+  DWORD style;       // complete style
+  short x, y, cx, cy;  // position and size in dialog units
+};
+
+// The main dialog's controls in template (= tab) order.
+const ControlSpec kMainControls[] = {
+    {1005, kButtonClass, "ADIF", kChild | BS_PUSHBUTTON | WS_TABSTOP, 174, 12, 50, 12},
+    {1006, kButtonClass, "KOLVEX", kChild | BS_PUSHBUTTON | WS_TABSTOP, 174, 36, 50, 12},
+    {1002, kComboBoxClass, "", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 12, 84, 102, 80},
+    {1010, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, 12, 108, 102, 12},
+    {1011, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 12, 132, 102, 12},
+    {1013, kButtonClass, "Upload", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 186, 108, 38, 10},
+    {1014, kButtonClass, "Label", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 186, 132, 33, 10},
+    {1015, kButtonClass, "Exchg/Serial", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 246, 108, 55, 10},
+    {1017, kButtonClass, "Frequency", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 246, 132, 50, 10},
+    {1, kButtonClass, "Convert", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 258, 12, 48, 12},
+    {1016, kButtonClass, "Help", kChild | BS_PUSHBUTTON | WS_TABSTOP, 258, 36, 50, 12},
+    {2, kButtonClass, "Done", kChild | BS_PUSHBUTTON | WS_TABSTOP, 258, 60, 50, 12},
+    {1000, kListBoxClass, "",
+     kChild | WS_BORDER | WS_VSCROLL | LBS_NOSEL | LBS_NOINTEGRALHEIGHT | LBS_SORT | LBS_NOTIFY, 12, 12, 150, 12},
+    {1001, kListBoxClass, "",
+     kChild | WS_BORDER | WS_VSCROLL | LBS_NOSEL | LBS_NOINTEGRALHEIGHT | LBS_SORT | LBS_NOTIFY, 12, 36, 150, 12},
+    {1007, kStaticClass, "Contest", kChild | SS_LEFT | WS_GROUP, 120, 84, 26, 8},
+    {1008, kStaticClass, "Group Number", kChild | SS_LEFT | WS_GROUP, 120, 108, 47, 8},
+    {1009, kStaticClass, "QSO Note", kChild | SS_LEFT | WS_GROUP, 120, 132, 36, 8},
+    {1012, kListBoxClass, "",
+     kChild | WS_BORDER | WS_VSCROLL | WS_GROUP | LBS_NOSEL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 12, 156, 294, 120},
+    {1018, kComboBoxClass, "", kChild | CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 174, 84, 66, 80},
+    {-1, kStaticClass, "State", kChild | SS_LEFT | WS_GROUP, 246, 84, 18, 8},
+    {-1, kStaticClass, "Format", kChild | SS_LEFT | WS_GROUP, 174, 60, 24, 8},
+    {1019, kComboBoxClass, "", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 12, 60, 150, 50},
+};
+
+// The about box's controls; the second line's wording is ours, so only its presence counts.
+const ControlSpec kAboutControls[] = {
+    {-1, kStaticClass, nullptr, kChild | SS_ICON, 11, 17, 20, 20},
+    {-1, kStaticClass, "ADIF to KOLVEX Version 5.13", kChild | SS_NOPREFIX | WS_GROUP, 42, 18, 119, 8},
+    {-1, kStaticClass, "*", kChild | WS_GROUP, 42, 30, 119, 8},
+    {1, kButtonClass, "OK", kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 178, 7, 50, 16},
+};
+
+// A reader over an extended dialog template.
+class TemplateReader {
+ public:
+  TemplateReader(const BYTE* data, DWORD size) : data_(data), size_(size) {}
+  bool ok() const { return ok_; }
+  WORD word() {
+    WORD value = 0;
+    take(&value, sizeof value);
+    return value;
+  }
+  DWORD dword() {
+    DWORD value = 0;
+    take(&value, sizeof value);
+    return value;
+  }
+  short coordinate() { return static_cast<short>(word()); }
+  BYTE byte() {
+    BYTE value = 0;
+    take(&value, sizeof value);
+    return value;
+  }
+  // A name-or-ordinal field: "" for none, "#n" for an ordinal, otherwise the text.
+  std::string nameOrOrdinal() {
+    const WORD first = word();
+    if (first == 0x0000) return std::string();
+    if (first == 0xFFFF) return "#" + std::to_string(word());
+    std::wstring text(1, static_cast<wchar_t>(first));
+    return narrow(text + wideText());
+  }
+  std::string text() { return narrow(wideText()); }
+  void alignTo(size_t boundary) { position_ = (position_ + boundary - 1) / boundary * boundary; }
+  void skip(size_t count) { position_ += count; }
+
+ private:
+  std::wstring wideText() {
+    std::wstring text;
+    for (WORD c = word(); ok_ && c != 0; c = word()) text.push_back(static_cast<wchar_t>(c));
+    return text;
+  }
+  void take(void* out, size_t count) {
+    if (position_ + count > size_) {
+      ok_ = false;
+      return;
+    }
+    std::memcpy(out, data_ + position_, count);
+    position_ += count;
+  }
+
+  const BYTE* data_;
+  DWORD size_;
+  size_t position_ = 0;
+  bool ok_ = true;
+};
+
+// The bytes of a resource in US English; nullptr when there is none.
+const BYTE* resourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name, DWORD& size) {
+  HRSRC found = FindResourceExW(module, type, name, kUsEnglish);
+  if (found == nullptr) return nullptr;
+  HGLOBAL loaded = LoadResource(module, found);
+  size = SizeofResource(module, found);
+  return loaded != nullptr ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+}
+
+void checkDialog(Report& report, HMODULE module, int id, const std::string& caption, DWORD style, DWORD exStyle,
+                 short cx, short cy, const ControlSpec* controls, size_t controlCount) {
+  const std::string name = "dialog " + std::to_string(id);
+  DWORD size = 0;
+  const BYTE* bytes = resourceBytes(module, MAKEINTRESOURCEW(5), MAKEINTRESOURCEW(id), size);
+  if (!report.expectTrue(name + " exists in US English", bytes != nullptr)) return;
+  TemplateReader in(bytes, size);
+  const WORD version = in.word();
+  const WORD signature = in.word();
+  if (!report.expectTrue(name + " is an extended template", version == 1 && signature == 0xFFFF)) return;
+  in.dword();  // help id
+  report.expectEqual(name + " extended style", exStyle, in.dword());
+  report.expectEqual(name + " style", style, in.dword());
+  const WORD count = in.word();
+  report.expectEqual(name + " control count", static_cast<long long>(controlCount), count);
+  const short x = in.coordinate(), y = in.coordinate();
+  const short width = in.coordinate(), height = in.coordinate();
+  report.expectEqual(name + " position and size", "0,0," + std::to_string(cx) + "," + std::to_string(cy),
+                     std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(width) + "," +
+                         std::to_string(height));
+  report.expectEqual(name + " has no menu", "", in.nameOrOrdinal());
+  report.expectEqual(name + " has the dialog class", "", in.nameOrOrdinal());
+  report.expectEqual(name + " caption", caption, in.text());
+  const WORD points = in.word();
+  in.word();  // weight
+  in.byte();  // italic
+  in.byte();  // character set
+  report.expectEqual(name + " font", "8 MS Shell Dlg", std::to_string(points) + " " + in.text());
+
+  for (size_t i = 0; i < count && i < controlCount && in.ok(); ++i) {
+    const ControlSpec& want = controls[i];
+    const std::string item = name + " control " + std::to_string(i + 1) + " (id " + std::to_string(want.id) + ")";
+    in.alignTo(4);
+    in.dword();  // help id
+    const DWORD itemExStyle = in.dword();
+    const DWORD itemStyle = in.dword();
+    const short ix = in.coordinate(), iy = in.coordinate(), icx = in.coordinate(), icy = in.coordinate();
+    const int itemId = static_cast<int>(static_cast<LONG>(in.dword()));
+    const std::string itemClass = in.nameOrOrdinal();
+    const std::string itemText = in.nameOrOrdinal();
+    const WORD extra = in.word();
+    in.skip(extra);
+
+    report.expectEqual(item + " id", want.id, itemId == 0xFFFF ? -1 : itemId);
+    report.expectEqual(item + " class", "#" + std::to_string(want.windowClass), itemClass);
+    report.expectEqual(item + " style", want.style, itemStyle);
+    report.expectEqual(item + " extended style", 0, itemExStyle);
+    report.expectEqual(item + " position",
+                       std::to_string(want.x) + "," + std::to_string(want.y) + "," + std::to_string(want.cx) + "," +
+                           std::to_string(want.cy),
+                       std::to_string(ix) + "," + std::to_string(iy) + "," + std::to_string(icx) + "," +
+                           std::to_string(icy));
+    if (want.text == nullptr) {
+      report.expectEqual(item + " icon", "#128", itemText);
+    } else if (std::strcmp(want.text, "*") == 0) {
+      report.expectTrue(item + " text", !itemText.empty(), "empty");
+    } else {
+      report.expectEqual(item + " text", want.text, itemText);
+    }
+  }
+  report.expectTrue(name + " template is complete", in.ok(), "the template ends early");
+}
+
+void checkIcon(Report& report, HMODULE module) {
+  DWORD size = 0;
+  const BYTE* bytes = resourceBytes(module, MAKEINTRESOURCEW(14), MAKEINTRESOURCEW(128), size);
+  if (!report.expectTrue("icon 128 exists in US English", bytes != nullptr && size >= 6)) return;
+  TemplateReader in(bytes, size);
+  in.word();  // reserved
+  report.expectEqual("icon 128 is an icon group", 1, in.word());
+  const WORD count = in.word();
+  std::vector<std::string> images;
+  for (WORD i = 0; i < count && in.ok(); ++i) {
+    const BYTE width = in.byte(), height = in.byte(), colours = in.byte();
+    in.byte();  // reserved
+    in.word();  // planes
+    const WORD bits = in.word();
+    in.dword();  // bytes
+    in.word();   // image id
+    images.push_back(std::to_string(width) + "x" + std::to_string(height) + " " + std::to_string(colours) +
+                     " colours " + std::to_string(bits) + " bits");
+  }
+  report.expectLines("icon 128 images", {"32x32 16 colours 4 bits", "16x16 16 colours 4 bits"}, images);
+}
+
+void checkManifests(Report& report, HMODULE module) {
+  DWORD size = 0;
+  const BYTE* bytes = resourceBytes(module, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), size);
+  if (report.expectTrue("manifest 1 exists in US English", bytes != nullptr)) {
+    const std::string text(reinterpret_cast<const char*>(bytes), size);
+    report.expectTrue("manifest 1 is an empty assembly",
+                      text.find("<assembly") != std::string::npos && text.find("<dependency") == std::string::npos &&
+                          text.find("<assemblyIdentity") == std::string::npos,
+                      text);
+  }
+  bytes = resourceBytes(module, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1024), size);
+  if (report.expectTrue("manifest 1024 exists in US English", bytes != nullptr)) {
+    const std::string text(reinterpret_cast<const char*>(bytes), size);
+    for (const char* part :
+         {"name=\"Microsoft.Windows.wl2kvx\"", "version=\"1.0.0.0\"", "processorArchitecture=\"X86\"",
+          "type=\"win32\"", "<description>ADIF to KOLVEX Conversion</description>",
+          "name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\""}) {
+      report.expectTrue(std::string("manifest 1024 holds ") + part, text.find(part) != std::string::npos, text);
+    }
+  }
+}
+
+void checkVersion(Report& report, const std::string& program) {
+  const std::wstring path = widen(program);
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+  if (!report.expectTrue("version record exists", size > 0)) return;
+  std::vector<BYTE> data(size);
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) {
+    report.fail("version record readable", "GetFileVersionInfo failed");
+    return;
+  }
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (report.expectTrue("version record has its fixed part",
+                        VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed)) {
+    report.expectEqual("file version", 0x0005000D00000001LL,
+                       (static_cast<long long>(fixed->dwFileVersionMS) << 32) | fixed->dwFileVersionLS);
+    report.expectEqual("product version", 0x0005000D00000001LL,
+                       (static_cast<long long>(fixed->dwProductVersionMS) << 32) | fixed->dwProductVersionLS);
+    report.expectEqual("file type is an application", VFT_APP, fixed->dwFileType);
+    report.expectEqual("operating system is 32-bit Windows", VOS__WINDOWS32, fixed->dwFileOS);
+  }
+  WORD* translation = nullptr;
+  if (report.expectTrue("version record has a translation",
+                        VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
+                                       reinterpret_cast<void**>(&translation), &length) &&
+                            length >= 4)) {
+    report.expectEqual("translation is US English, code page 1252", 0x040904E4LL,
+                       (static_cast<long long>(translation[0]) << 16) | translation[1]);
+  }
+  const struct {
+    const wchar_t* key;  // string name
+    const char* value;   // its text; "*" = any non-empty text
+  } strings[] = {
+      {L"FileVersion", "5.13.0.1"},        {L"ProductVersion", "5.13.0.1"},
+      {L"FileDescription", "Convert ADIF to KOLVEX KVX"}, {L"ProductName", "ADIF to KOLVEX"},
+      {L"InternalName", "adif2kvx.exe"},    {L"OriginalFilename", "adif2kvx.exe"},
+      {L"CompanyName", "*"},                {L"LegalCopyright", "*"},
+  };
+  for (const auto& entry : strings) {
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\040904e4\\") + entry.key;
+    wchar_t* value = nullptr;
+    std::string got;
+    if (VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length) && value) {
+      got = narrow(value);
+    }
+    const std::string name = "version string " + narrow(entry.key);
+    if (std::strcmp(entry.value, "*") == 0) {
+      report.expectTrue(name, !got.empty(), "missing");
+    } else {
+      report.expectEqual(name, entry.value, got);
+    }
+  }
+}
+
+}  // namespace
+
+void checkResources(Report& report, const std::string& program) {
+  HMODULE module = LoadLibraryExW(widen(program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!report.expectTrue("program file loads as data", module != nullptr)) return;
+
+  const DWORD dialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
+  checkDialog(report, module, 102, "ADIF to KOLVEX", dialogFrame | WS_VISIBLE, WS_EX_APPWINDOW, 322, 287,
+              kMainControls, sizeof kMainControls / sizeof kMainControls[0]);
+  checkDialog(report, module, 100, "About ADIF to KOLVEX", dialogFrame, 0, 235, 55, kAboutControls,
+              sizeof kAboutControls / sizeof kAboutControls[0]);
+
+  DWORD size = 0;
+  report.expectTrue("string 101 exists in US English",
+                    resourceBytes(module, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(101 / 16 + 1), size) != nullptr);
+  wchar_t about[128] = {};
+  LoadStringW(module, 101, about, 128);
+  report.expectEqual("string 101", "&About ADIF to KOLVEX...", narrow(about));
+
+  checkIcon(report, module);
+  checkManifests(report, module);
+  FreeLibrary(module);
+  checkVersion(report, program);
+}
