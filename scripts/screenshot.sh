@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Takes a screenshot of the Windows program's dialog after a conversion, under Wine on a
+# private virtual X display, and writes it to docs/screenshot.png.
+# Usage: scripts/screenshot.sh [WIN32_BUILD_DIR] [OUTPUT_PNG]
+#        (default: build-win32 docs/screenshot.png)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+win_build=$(cd "${1:-build-win32}" && pwd)
+output=${2:-$root/docs/screenshot.png}
+program=$win_build/adif2kvx.exe
+driver=$win_build/tests/wine/wine_driver.exe
+for f in "$program" "$driver"; do
+  [ -f "$f" ] || { echo "missing $f (build it first: make windows)" >&2; exit 1; }
+done
+command -v import >/dev/null 2>&1 || { echo "missing: import (imagemagick)" >&2; exit 1; }
+
+# shellcheck source=scripts/wine-env.sh
+source "$root/scripts/wine-env.sh"
+wine_env_check
+
+work=$(mktemp -d /tmp/adif2kvx-shot.XXXXXX)
+driver_pid=""
+cleanup() {
+  if [ -n "$driver_pid" ]; then kill "$driver_pid" 2>/dev/null || true; fi
+  wine_env_stop
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+WINE_ENV_SCREEN=800x600 wine_env_start "$work/env"
+
+# The log sits in C:\Logs, so the dialog shows paths as on a Windows machine.
+logs=$WINEPREFIX/drive_c/Logs
+mkdir -p "$logs"
+cp "$root/tests/wine/data/neqp.adi" "$logs/"
+ready=$WINEPREFIX/drive_c/screenshot-ready.txt
+release=$WINEPREFIX/drive_c/screenshot-release.txt
+
+wine "$driver" pose "$(printf 'Z:%s' "$program" | tr / '\\')" 'C:\Logs' \
+  'C:\screenshot-ready.txt' 'C:\screenshot-release.txt' >"$work/driver.log" 2>&1 &
+driver_pid=$!
+
+for _ in $(seq 1 1200); do
+  [ -s "$ready" ] && break
+  kill -0 "$driver_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ ! -s "$ready" ]; then
+  echo "the dialog did not get ready:" >&2
+  cat "$work/driver.log" >&2
+  exit 1
+fi
+sleep 0.5  # let the last repaint reach the screen
+read -r x y width height <"$ready"
+mkdir -p "$(dirname "$output")"
+import -window root -crop "${width}x${height}+${x}+${y}" +repage "$output"
+touch "$release"
+status=0
+wait "$driver_pid" || status=$?
+driver_pid=""
+if [ $status -ne 0 ]; then
+  echo "the driver reported failures:" >&2
+  cat "$work/driver.log" >&2
+  exit 1
+fi
+echo "wrote $output"
