@@ -2,7 +2,7 @@
 # Runs each fuzz target for a bounded time over its seed corpus (copied, so the tree stays clean).
 # Usage: scripts/run-fuzz.sh BUILD_DIR SECONDS_IN_ALL
 set -euo pipefail
-build=${1:?build dir}
+build=$(cd "${1:?build dir}" && pwd)
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
