@@ -93,32 +93,41 @@ static_assert(std::size(kTagRules) == 54, "the reader knows 54 tag names");
 // Bytes the value of a tag is handled up to; longer values are cut.
 constexpr size_t kValueLimit = 31;
 
-// Compares two tag names: shorter names first, names of one length in byte order.
-constexpr int compareRuleNames(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]) ? -1 : 1;
-  }
-  return 0;
-}
 
 
 // Tag names are found through a hash table without collisions: the hash of a name picks one
-// slot, and one comparison tells whether the name is kept. The hash is FNV-1a with a start
-// value chosen so that the 54 names fall into different slots; the build checks that.
-constexpr uint32_t kNameHashStart = 2166136287u;
-constexpr size_t kHashSlots = 512;
+// slot, and one comparison tells whether the name is kept. A name is read as three
+// little-endian 64-bit words (zero-padded to 24 bytes) and hashed by one multiplication; the
+// multiplier was chosen so that the 54 names fall into different slots, which the build checks.
 constexpr size_t kLongestName = 24;
+constexpr uint64_t kNameHashMultiplier = 0x758ffcfe27ee645bull;
+constexpr unsigned kHashBits = 8;
+constexpr size_t kHashSlots = size_t{1} << kHashBits;
 
-constexpr uint32_t hashStep(uint32_t hash, char c) {
-  return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+// A tag name padded with zero bytes to the longest name that can be kept.
+struct PaddedName {
+  char bytes[kLongestName];  // the upper-case name, then zeros
+};
+
+constexpr uint64_t littleEndianWord(const char* p) {
+  uint64_t word = 0;
+  for (int i = 7; i >= 0; --i) word = (word << 8) | static_cast<unsigned char>(p[i]);
+  return word;
 }
 
-constexpr uint32_t nameHash(std::string_view name) {
-  uint32_t hash = kNameHashStart;
-  for (char c : name) hash = hashStep(hash, c);
-  return hash;
+constexpr uint32_t nameHash(const PaddedName& name, size_t length) {
+  const uint64_t mixed = littleEndianWord(name.bytes) + 3 * littleEndianWord(name.bytes + 8) +
+                         5 * littleEndianWord(name.bytes + 16) + length;
+  return static_cast<uint32_t>((mixed * kNameHashMultiplier) >> (64 - kHashBits));
 }
+
+constexpr PaddedName padded(std::string_view name) {
+  PaddedName result{};
+  for (size_t i = 0; i < name.size() && i < kLongestName; ++i) result.bytes[i] = name[i];
+  return result;
+}
+
+constexpr uint32_t ruleHash(const TagRule& rule) { return nameHash(padded(rule.name), rule.name.size()); }
 
 // Slot contents: the index of a rule, or kNoRule.
 struct RuleSlots {
@@ -129,29 +138,27 @@ constexpr uint8_t kNoRule = 0xff;
 constexpr RuleSlots makeRuleSlots() {
   RuleSlots slots{};
   for (uint8_t& slot : slots.rule) slot = kNoRule;
-  for (size_t i = 0; i < std::size(kTagRules); ++i) {
-    slots.rule[nameHash(kTagRules[i].name) % kHashSlots] = static_cast<uint8_t>(i);
-  }
+  for (size_t i = 0; i < std::size(kTagRules); ++i) slots.rule[ruleHash(kTagRules[i])] = static_cast<uint8_t>(i);
   return slots;
 }
 constexpr RuleSlots kRuleSlots = makeRuleSlots();
 
 constexpr bool everyRuleHasItsOwnSlot() {
   for (size_t i = 0; i < std::size(kTagRules); ++i) {
-    if (kRuleSlots.rule[nameHash(kTagRules[i].name) % kHashSlots] != i) return false;
     if (kTagRules[i].name.size() > kLongestName) return false;
+    if (kRuleSlots.rule[ruleHash(kTagRules[i])] != i) return false;
   }
   return true;
 }
-static_assert(everyRuleHasItsOwnSlot(), "two tag names share a hash slot: choose another start value");
+static_assert(everyRuleHasItsOwnSlot(), "two tag names share a hash slot: choose another multiplier");
 
-// The rule of an upper-case tag name whose nameHash is given.
+// The rule of an upper-case tag name of at most kLongestName bytes.
 // Returns nullptr for a name the reader does not keep.
-const TagRule* findTagRule(std::string_view name, uint32_t hash) {
-  const uint8_t index = kRuleSlots.rule[hash % kHashSlots];
+const TagRule* findTagRule(const PaddedName& name, size_t length) {
+  const uint8_t index = kRuleSlots.rule[nameHash(name, length)];
   if (index == kNoRule) return nullptr;
   const TagRule& rule = kTagRules[index];
-  return compareRuleNames(rule.name, name) == 0 ? &rule : nullptr;
+  return rule.name == std::string_view(name.bytes, length) ? &rule : nullptr;
 }
 
 void storeValue(const TagRule& rule, std::string_view value, QsoRecord& record) {
@@ -250,31 +257,18 @@ bool scanLine(const char* text, size_t size, QsoRecord& record) {
   // A value never runs into the line end: a length that reaches past it takes what is left of
   // the line, so no stored text can break a line of the import file.
   const char* const textEnd = (size > 0 && end[-1] == '\n') ? end - 1 : end;
-  // Tag names longer than every kept name are gathered only up to this many bytes.
-  constexpr size_t kNameLimit = kLongestName;
   const char* open = findByte(text, end, '<');
   while (open != nullptr) {
-    // One pass over the tag finds its ">", its first colon, and the name before that colon in
-    // upper case.
-    char name[kNameLimit];
-    size_t nameLength = 0;
-    uint32_t hash = kNameHashStart;
-    const char* colon = nullptr;
-    const char* close = open + 1;
-    for (; close < end && *close != '>'; ++close) {
-      if (colon != nullptr) continue;
-      if (*close == ':') {
-        colon = close;
-      } else {
-        const char upper = toAsciiUpper(*close);
-        if (nameLength < kNameLimit) name[nameLength] = upper;
-        hash = hashStep(hash, upper);
-        ++nameLength;
-      }
-    }
-    if (close == end) return false;  // no tag can end on this line
-    if (nameLength >= 3 && name[0] == 'E' && name[1] == 'O' && name[2] == 'R') return true;
-    const size_t kept = std::min(nameLength, kNameLimit);
+    const char* close = static_cast<const char*>(std::memchr(open + 1, '>', static_cast<size_t>(end - open - 1)));
+    if (close == nullptr) return false;  // no tag can end on this line
+
+    // The name runs to the first colon inside the tag; it is compared in upper case.
+    const char* colon = findByte(open + 1, close, ':');
+    const size_t nameLength = static_cast<size_t>((colon != nullptr ? colon : close) - (open + 1));
+    const size_t kept = std::min(nameLength, kLongestName);
+    PaddedName name{};
+    for (size_t i = 0; i < kept; ++i) name.bytes[i] = toAsciiUpper(open[1 + i]);
+    if (kept >= 3 && name.bytes[0] == 'E' && name.bytes[1] == 'O' && name.bytes[2] == 'R') return true;
 
     const char* next = close + 1;
     if (colon != nullptr) {
@@ -284,7 +278,7 @@ bool scanLine(const char* text, size_t size, QsoRecord& record) {
       const size_t available = value < textEnd ? static_cast<size_t>(textEnd - value) : 0;
       const size_t length = declared > 0 ? std::min(static_cast<size_t>(declared), available) : 0;
       if (kept == nameLength) {
-        if (const TagRule* rule = findTagRule(std::string_view(name, kept), hash)) {
+        if (const TagRule* rule = findTagRule(name, kept)) {
           storeValue(*rule, std::string_view(value, length), record);
         }
       }
