@@ -109,16 +109,41 @@ struct PaddedName {
   char bytes[kLongestName];  // the upper-case name, then zeros
 };
 
+// The eight bytes at p as a little-endian number; the rule table is built from these words.
 constexpr uint64_t littleEndianWord(const char* p) {
   uint64_t word = 0;
   for (int i = 7; i >= 0; --i) word = (word << 8) | static_cast<unsigned char>(p[i]);
   return word;
 }
 
+constexpr uint32_t hashOfWords(uint64_t w0, uint64_t w1, uint64_t w2, size_t length) {
+  return static_cast<uint32_t>(((w0 + 3 * w1 + 5 * w2 + length) * kNameHashMultiplier) >> (64 - kHashBits));
+}
+
 constexpr uint32_t nameHash(const PaddedName& name, size_t length) {
-  const uint64_t mixed = littleEndianWord(name.bytes) + 3 * littleEndianWord(name.bytes + 8) +
-                         5 * littleEndianWord(name.bytes + 16) + length;
-  return static_cast<uint32_t>((mixed * kNameHashMultiplier) >> (64 - kHashBits));
+  return hashOfWords(littleEndianWord(name.bytes), littleEndianWord(name.bytes + 8),
+                     littleEndianWord(name.bytes + 16), length);
+}
+
+// The same words read with one load each, as the scan does it.
+uint64_t loadWord(const char* p) {
+  uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+  word = __builtin_bswap64(word);
+#endif
+  return word;
+}
+
+// Upper-cases the ASCII letters among eight bytes at once; other bytes, those above 127
+// included, keep their value. Per byte: bit 7 of (b & 0x7f) + 0x1f is set from 'a' on, of
+// (b & 0x7f) + 0x05 from '{' on; no sum carries into the next byte.
+uint64_t upperCaseWord(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  const uint64_t ascii = ~word & (0x80 * kOnes);
+  const uint64_t low7 = word & (0x7f * kOnes);
+  const uint64_t lower = ascii & (low7 + 0x1f * kOnes) & ~(low7 + 0x05 * kOnes);
+  return word ^ (lower >> 2);
 }
 
 constexpr PaddedName padded(std::string_view name) {
@@ -152,10 +177,15 @@ constexpr bool everyRuleHasItsOwnSlot() {
 }
 static_assert(everyRuleHasItsOwnSlot(), "two tag names share a hash slot: choose another multiplier");
 
-// The rule of an upper-case tag name of at most kLongestName bytes.
-// Returns nullptr for a name the reader does not keep.
-const TagRule* findTagRule(const PaddedName& name, size_t length) {
-  const uint8_t index = kRuleSlots.rule[nameHash(name, length)];
+// The rule of a tag name of at most kLongestName bytes, given in any case; the name is left
+// in upper case. Returns nullptr for a name the reader does not keep.
+const TagRule* findTagRule(PaddedName& name, size_t length) {
+  uint64_t words[3];
+  std::memcpy(words, name.bytes, sizeof words);
+  for (uint64_t& word : words) word = upperCaseWord(word);
+  std::memcpy(name.bytes, words, sizeof words);
+  const uint32_t hash = hashOfWords(loadWord(name.bytes), loadWord(name.bytes + 8), loadWord(name.bytes + 16), length);
+  const uint8_t index = kRuleSlots.rule[hash];
   if (index == kNoRule) return nullptr;
   const TagRule& rule = kTagRules[index];
   return rule.name == std::string_view(name.bytes, length) ? &rule : nullptr;
@@ -266,9 +296,10 @@ bool scanLine(const char* text, size_t size, QsoRecord& record) {
     const char* colon = findByte(open + 1, close, ':');
     const size_t nameLength = static_cast<size_t>((colon != nullptr ? colon : close) - (open + 1));
     const size_t kept = std::min(nameLength, kLongestName);
-    PaddedName name{};
-    for (size_t i = 0; i < kept; ++i) name.bytes[i] = toAsciiUpper(open[1 + i]);
-    if (kept >= 3 && name.bytes[0] == 'E' && name.bytes[1] == 'O' && name.bytes[2] == 'R') return true;
+    if (kept >= 3 && toAsciiUpper(open[1]) == 'E' && toAsciiUpper(open[2]) == 'O' &&
+        toAsciiUpper(open[3]) == 'R') {
+      return true;
+    }
 
     const char* next = close + 1;
     if (colon != nullptr) {
@@ -278,6 +309,8 @@ bool scanLine(const char* text, size_t size, QsoRecord& record) {
       const size_t available = value < textEnd ? static_cast<size_t>(textEnd - value) : 0;
       const size_t length = declared > 0 ? std::min(static_cast<size_t>(declared), available) : 0;
       if (kept == nameLength) {
+        PaddedName name{};
+        std::memcpy(name.bytes, open + 1, kept);
         if (const TagRule* rule = findTagRule(name, kept)) {
           storeValue(*rule, std::string_view(value, length), record);
         }

@@ -2,10 +2,27 @@
 #pragma once
 #include <cstdint>
 
+#include "core/ascii.h"
+
 // The value of a text's leading decimal number: optional blanks, an optional sign, then
 // digits up to the first other character. Returns 0 when there are no digits; values beyond
 // the signed 32-bit range saturate at its ends ("20M" gives 20, "A12" gives 0).
-int32_t textToInt(const char* text);
+inline int32_t textToInt(const char* text) {
+  const char* p = text;
+  while (isAsciiSpace(*p)) ++p;
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = (*p++ == '-');
+  int64_t value = 0;
+  const int64_t limit = negative ? -static_cast<int64_t>(INT32_MIN) : INT32_MAX;
+  for (; isAsciiDigit(*p); ++p) {
+    value = value * 10 + (*p - '0');
+    if (value > limit) {
+      value = limit;
+      break;  // saturated; the remaining digits cannot change it
+    }
+  }
+  return static_cast<int32_t>(negative ? -value : value);
+}
 
 // The value of a text's leading decimal floating-point number, C-locale rules ("14.025" gives
 // 14.025). Returns 0.0 when the text does not start with a number.
