@@ -154,16 +154,25 @@ constexpr PaddedName padded(std::string_view name) {
 
 constexpr uint32_t ruleHash(const TagRule& rule) { return nameHash(padded(rule.name), rule.name.size()); }
 
-// Slot contents: the index of a rule, or kNoRule.
+// Slot contents: the index of a rule, or kNoRule, and the rule's name as the words a lookup
+// compares, so that a hit costs three word comparisons.
 struct RuleSlots {
-  uint8_t rule[kHashSlots];  // rule index per hash slot
+  uint8_t rule[kHashSlots];        // rule index per hash slot
+  uint64_t words[kHashSlots][3];   // the slot's upper-case name, zero-padded, little-endian
+  size_t length[kHashSlots];       // length of the slot's name
 };
 constexpr uint8_t kNoRule = 0xff;
 
 constexpr RuleSlots makeRuleSlots() {
   RuleSlots slots{};
   for (uint8_t& slot : slots.rule) slot = kNoRule;
-  for (size_t i = 0; i < std::size(kTagRules); ++i) slots.rule[ruleHash(kTagRules[i])] = static_cast<uint8_t>(i);
+  for (size_t i = 0; i < std::size(kTagRules); ++i) {
+    const uint32_t hash = ruleHash(kTagRules[i]);
+    const PaddedName name = padded(kTagRules[i].name);
+    slots.rule[hash] = static_cast<uint8_t>(i);
+    for (size_t w = 0; w < 3; ++w) slots.words[hash][w] = littleEndianWord(name.bytes + 8 * w);
+    slots.length[hash] = kTagRules[i].name.size();
+  }
   return slots;
 }
 constexpr RuleSlots kRuleSlots = makeRuleSlots();
@@ -177,18 +186,19 @@ constexpr bool everyRuleHasItsOwnSlot() {
 }
 static_assert(everyRuleHasItsOwnSlot(), "two tag names share a hash slot: choose another multiplier");
 
-// The rule of a tag name of at most kLongestName bytes, given in any case; the name is left
-// in upper case. Returns nullptr for a name the reader does not keep.
-const TagRule* findTagRule(PaddedName& name, size_t length) {
+// The rule of a tag name of at most kLongestName bytes, given in any case and zero-padded.
+// Returns nullptr for a name the reader does not keep.
+const TagRule* findTagRule(const PaddedName& name, size_t length) {
   uint64_t words[3];
-  std::memcpy(words, name.bytes, sizeof words);
+  for (size_t w = 0; w < 3; ++w) words[w] = loadWord(name.bytes + 8 * w);
+  // Upper-casing works byte by byte, so it does not care in which order the bytes were loaded.
   for (uint64_t& word : words) word = upperCaseWord(word);
-  std::memcpy(name.bytes, words, sizeof words);
-  const uint32_t hash = hashOfWords(loadWord(name.bytes), loadWord(name.bytes + 8), loadWord(name.bytes + 16), length);
+  const uint32_t hash = hashOfWords(words[0], words[1], words[2], length);
   const uint8_t index = kRuleSlots.rule[hash];
-  if (index == kNoRule) return nullptr;
-  const TagRule& rule = kTagRules[index];
-  return rule.name == std::string_view(name.bytes, length) ? &rule : nullptr;
+  if (index == kNoRule || kRuleSlots.length[hash] != length) return nullptr;
+  const uint64_t* expected = kRuleSlots.words[hash];
+  return (words[0] == expected[0] && words[1] == expected[1] && words[2] == expected[2]) ? &kTagRules[index]
+                                                                                        : nullptr;
 }
 
 void storeValue(const TagRule& rule, std::string_view value, QsoRecord& record) {

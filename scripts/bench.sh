@@ -30,13 +30,14 @@ size=$(stat -c %s "$work/big.adi")
 mb=$(python3 -c "print(f'{$size/1e6:.1f}')")
 echo "log: $records records, $mb MB"
 
-best() {  # best LABEL COMMAND...: the fastest of three runs
-  local label=$1
-  shift
-  for _ in 1 2 3; do measure "$label" "$@"; done | sort -k2 -n | head -n 1
-}
-base=$(best baseline "$build/copy_baseline" "$work/big.adi" "$work/copy.adi")
-conv=$(best conversion "$build/adif2kvx-cli" --contest "CQ WPX" --exchg-serial --note WPX "$work/big.adi")
+# The fastest of five runs of each, taken in turn so that a busy moment of the machine
+# slows both alike.
+runs=$(for _ in 1 2 3 4 5; do
+  measure baseline "$build/copy_baseline" "$work/big.adi" "$work/copy.adi"
+  measure conversion "$build/adif2kvx-cli" --contest "CQ WPX" --exchg-serial --note WPX "$work/big.adi"
+done)
+base=$(grep '^baseline' <<<"$runs" | sort -k2 -n | head -n 1)
+conv=$(grep '^conversion' <<<"$runs" | sort -k2 -n | head -n 1)
 small=$(measure small "$build/adif2kvx-cli" --contest "CQ WPX" --exchg-serial --note WPX "$work/small.adi")
 
 python3 - "$size" "$base" "$conv" "$small" <<'PY'
