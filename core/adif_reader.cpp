@@ -30,60 +30,60 @@ struct TagRule {
 #define FIELD(member) offsetof(QsoRecord, member), sizeof(QsoRecord::member)
 
 constexpr TagRule kTagRules[] = {
-    {"CK", StoreKind::Integer, FIELD(check)},
     {"AGE", StoreKind::Text, FIELD(age)},
-    {"CQZ", StoreKind::Text, FIELD(cqz)},
-    {"DOK", StoreKind::Text, FIELD(dok)},
-    {"QTH", StoreKind::Text, FIELD(qth)},
-    {"SRX", StoreKind::Text, FIELD(srx)},
-    {"STX", StoreKind::Text, FIELD(stx)},
-    {"BAND", StoreKind::Integer, FIELD(band)},
-    {"CALL", StoreKind::Text, FIELD(call)},
-    {"CNTY", StoreKind::Text, FIELD(cnty)},
-    {"DGTL", StoreKind::Text, FIELD(dgtl)},
-    {"FREQ", StoreKind::Text, FIELD(freq)},
-    {"GRID", StoreKind::Text, FIELD(grid)},
-    {"IOTA", StoreKind::Text, FIELD(iota)},
-    {"ITUZ", StoreKind::Text, FIELD(ituz)},
-    {"MODE", StoreKind::Text, FIELD(mode)},
-    {"NAME", StoreKind::Text, FIELD(name)},
-    {"PREC", StoreKind::Character, FIELD(prec)},
-    {"PREF", StoreKind::Text, FIELD(pref)},
-    {"RCVD", StoreKind::Text, FIELD(rcvd)},
-    {"CHECK", StoreKind::Integer, FIELD(check)},
-    {"STATE", StoreKind::Text, FIELD(state)},
-    {"RX_PWR", StoreKind::Text, FIELD(rxPwr)},
-    {"FREQ_RX", StoreKind::Text, FIELD(freqRx)},
-    {"RX_EXCH", StoreKind::Text, FIELD(rxExch)},
-    {"SECTION", StoreKind::Text, FIELD(section)},
-    {"TIME_ON", StoreKind::Text, FIELD(timeOn)},
-    {"VE_PROV", StoreKind::Text, FIELD(veProv)},
-    {"QSO_DATE", StoreKind::Text, FIELD(qsoDate)},
-    {"RCVD_QTH", StoreKind::Text, FIELD(rcvd)},
-    {"RST_RCVD", StoreKind::Integer, FIELD(rstRcvd)},
-    {"RST_SENT", StoreKind::Integer, FIELD(rstSent)},
-    {"ARRL_SECT", StoreKind::Text, FIELD(arrlSect)},
-    {"NAME_SENT", StoreKind::Text, FIELD(name)},
-    {"GRIDSQUARE", StoreKind::Text, FIELD(grid)},
-    {"PRECEDENCE", StoreKind::Character, FIELD(prec)},
+    {"APP_N1MM_EXCHANGE1", StoreKind::Text, FIELD(exchange1)},
     {"APP_N1MM_HQ", StoreKind::Text, FIELD(hq)},
-    {"APP_WRITELOG_P", StoreKind::Character, FIELD(prec)},
     {"APP_WRITELOG_CK", StoreKind::Integer, FIELD(check)},
-    {"APP_WRITELOG_QTH", StoreKind::Text, FIELD(qth)},
-    {"APP_WRITELOG_RCV", StoreKind::Text, FIELD(rcvd)},
     {"APP_WRITELOG_CNTY", StoreKind::Text, FIELD(cnty)},
     {"APP_WRITELOG_DGTL", StoreKind::Text, FIELD(dgtl)},
+    {"APP_WRITELOG_FNAME", StoreKind::Text, FIELD(name)},
+    {"APP_WRITELOG_ID/SPC", StoreKind::Text, FIELD(rcvd)},
     {"APP_WRITELOG_IOTA", StoreKind::Text, FIELD(iota)},
     {"APP_WRITELOG_NAME", StoreKind::Text, FIELD(name)},
+    {"APP_WRITELOG_P", StoreKind::Character, FIELD(prec)},
     {"APP_WRITELOG_PREF", StoreKind::Text, FIELD(pref)},
     {"APP_WRITELOG_PROV", StoreKind::Text, FIELD(prov)},
+    {"APP_WRITELOG_QTH", StoreKind::Text, FIELD(qth)},
+    {"APP_WRITELOG_RCV", StoreKind::Text, FIELD(rcvd)},
     {"APP_WRITELOG_RCVD", StoreKind::Text, FIELD(rcvd)},
     {"APP_WRITELOG_TIME", StoreKind::Text, FIELD(exchTime)},
     {"APP_WRITELOG_YEAR", StoreKind::Text, FIELD(year)},
     {"APP_WRITELOG_ZONE", StoreKind::Text, FIELD(zone)},
-    {"APP_N1MM_EXCHANGE1", StoreKind::Text, FIELD(exchange1)},
-    {"APP_WRITELOG_FNAME", StoreKind::Text, FIELD(name)},
-    {"APP_WRITELOG_ID/SPC", StoreKind::Text, FIELD(rcvd)},
+    {"ARRL_SECT", StoreKind::Text, FIELD(arrlSect)},
+    {"BAND", StoreKind::Integer, FIELD(band)},
+    {"CALL", StoreKind::Text, FIELD(call)},
+    {"CHECK", StoreKind::Integer, FIELD(check)},
+    {"CK", StoreKind::Integer, FIELD(check)},
+    {"CNTY", StoreKind::Text, FIELD(cnty)},
+    {"CQZ", StoreKind::Text, FIELD(cqz)},
+    {"DGTL", StoreKind::Text, FIELD(dgtl)},
+    {"DOK", StoreKind::Text, FIELD(dok)},
+    {"FREQ", StoreKind::Text, FIELD(freq)},
+    {"FREQ_RX", StoreKind::Text, FIELD(freqRx)},
+    {"GRID", StoreKind::Text, FIELD(grid)},
+    {"GRIDSQUARE", StoreKind::Text, FIELD(grid)},
+    {"IOTA", StoreKind::Text, FIELD(iota)},
+    {"ITUZ", StoreKind::Text, FIELD(ituz)},
+    {"MODE", StoreKind::Text, FIELD(mode)},
+    {"NAME", StoreKind::Text, FIELD(name)},
+    {"NAME_SENT", StoreKind::Text, FIELD(name)},
+    {"PREC", StoreKind::Character, FIELD(prec)},
+    {"PRECEDENCE", StoreKind::Character, FIELD(prec)},
+    {"PREF", StoreKind::Text, FIELD(pref)},
+    {"QSO_DATE", StoreKind::Text, FIELD(qsoDate)},
+    {"QTH", StoreKind::Text, FIELD(qth)},
+    {"RCVD", StoreKind::Text, FIELD(rcvd)},
+    {"RCVD_QTH", StoreKind::Text, FIELD(rcvd)},
+    {"RST_RCVD", StoreKind::Integer, FIELD(rstRcvd)},
+    {"RST_SENT", StoreKind::Integer, FIELD(rstSent)},
+    {"RX_EXCH", StoreKind::Text, FIELD(rxExch)},
+    {"RX_PWR", StoreKind::Text, FIELD(rxPwr)},
+    {"SECTION", StoreKind::Text, FIELD(section)},
+    {"SRX", StoreKind::Text, FIELD(srx)},
+    {"STATE", StoreKind::Text, FIELD(state)},
+    {"STX", StoreKind::Text, FIELD(stx)},
+    {"TIME_ON", StoreKind::Text, FIELD(timeOn)},
+    {"VE_PROV", StoreKind::Text, FIELD(veProv)},
 };
 
 #undef FIELD
@@ -92,8 +92,6 @@ static_assert(std::size(kTagRules) == 54, "the reader knows 54 tag names");
 
 // Bytes the value of a tag is handled up to; longer values are cut.
 constexpr size_t kValueLimit = 31;
-
-
 
 // Tag names are found through a hash table without collisions: the hash of a name picks one
 // slot, and one comparison tells whether the name is kept. A name is read as three
@@ -120,11 +118,6 @@ constexpr uint32_t hashOfWords(uint64_t w0, uint64_t w1, uint64_t w2, size_t len
   return static_cast<uint32_t>(((w0 + 3 * w1 + 5 * w2 + length) * kNameHashMultiplier) >> (64 - kHashBits));
 }
 
-constexpr uint32_t nameHash(const PaddedName& name, size_t length) {
-  return hashOfWords(littleEndianWord(name.bytes), littleEndianWord(name.bytes + 8),
-                     littleEndianWord(name.bytes + 16), length);
-}
-
 // The same words read with one load each, as the scan does it.
 uint64_t loadWord(const char* p) {
   uint64_t word;
@@ -146,19 +139,27 @@ uint64_t upperCaseWord(uint64_t word) {
   return word ^ (lower >> 2);
 }
 
-constexpr PaddedName padded(std::string_view name) {
-  PaddedName result{};
-  for (size_t i = 0; i < name.size() && i < kLongestName; ++i) result.bytes[i] = name[i];
-  return result;
+// The words of a kept name, as the rule table stores them.
+struct NameWords {
+  uint64_t word[3];  // the upper-case name, zero-padded to kLongestName bytes, little-endian
+};
+
+constexpr NameWords wordsOf(std::string_view name) {
+  PaddedName padded{};
+  for (size_t i = 0; i < name.size() && i < kLongestName; ++i) padded.bytes[i] = name[i];
+  return {{littleEndianWord(padded.bytes), littleEndianWord(padded.bytes + 8), littleEndianWord(padded.bytes + 16)}};
 }
 
-constexpr uint32_t ruleHash(const TagRule& rule) { return nameHash(padded(rule.name), rule.name.size()); }
+constexpr uint32_t ruleHash(const TagRule& rule) {
+  const NameWords words = wordsOf(rule.name);
+  return hashOfWords(words.word[0], words.word[1], words.word[2], rule.name.size());
+}
 
 // Slot contents: the index of a rule, or kNoRule, and the rule's name as the words a lookup
 // compares, so that a hit costs three word comparisons.
 struct RuleSlots {
   uint8_t rule[kHashSlots];        // rule index per hash slot
-  uint64_t words[kHashSlots][3];   // the slot's upper-case name, zero-padded, little-endian
+  NameWords words[kHashSlots];     // the slot's name
   size_t length[kHashSlots];       // length of the slot's name
 };
 constexpr uint8_t kNoRule = 0xff;
@@ -168,9 +169,8 @@ constexpr RuleSlots makeRuleSlots() {
   for (uint8_t& slot : slots.rule) slot = kNoRule;
   for (size_t i = 0; i < std::size(kTagRules); ++i) {
     const uint32_t hash = ruleHash(kTagRules[i]);
-    const PaddedName name = padded(kTagRules[i].name);
     slots.rule[hash] = static_cast<uint8_t>(i);
-    for (size_t w = 0; w < 3; ++w) slots.words[hash][w] = littleEndianWord(name.bytes + 8 * w);
+    slots.words[hash] = wordsOf(kTagRules[i].name);
     slots.length[hash] = kTagRules[i].name.size();
   }
   return slots;
@@ -196,7 +196,7 @@ const TagRule* findTagRule(const PaddedName& name, size_t length) {
   const uint32_t hash = hashOfWords(words[0], words[1], words[2], length);
   const uint8_t index = kRuleSlots.rule[hash];
   if (index == kNoRule || kRuleSlots.length[hash] != length) return nullptr;
-  const uint64_t* expected = kRuleSlots.words[hash];
+  const uint64_t* expected = kRuleSlots.words[hash].word;
   return (words[0] == expected[0] && words[1] == expected[1] && words[2] == expected[2]) ? &kTagRules[index]
                                                                                         : nullptr;
 }

@@ -12,6 +12,7 @@
 
 #include "core/adif_reader.h"
 #include "core/ascii.h"
+#include "core/test_input.h"
 
 namespace {
 
@@ -63,14 +64,7 @@ TEST(RealLogs, EveryLogReadsSafelyAndCompletely) {
 
     std::FILE* input = std::fopen(entry.path().string().c_str(), "rb");
     ASSERT_NE(input, nullptr) << entry.path();
-    ConversionJob job;
-    QsoRecord record;
-    resetQsoRecord(record);
-    int records = 0;
-    while (readQsoRecord(input, record, job) == 1) {
-      ++records;
-      resetQsoRecord(record);
-    }
+    const int records = recordsIn(input);
     std::fclose(input);
     if (expected >= 0) {
       EXPECT_EQ(records, expected) << entry.path().filename();

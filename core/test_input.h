@@ -1,8 +1,10 @@
-// Test helper: a temporary stream holding given bytes, ready for reading.
+// Test helpers: temporary streams holding given bytes, and reading them back.
 #pragma once
 #include <cstdio>
 #include <memory>
 #include <string>
+
+#include "core/adif_reader.h"
 
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
@@ -27,4 +29,18 @@ inline std::string contentsOf(std::FILE* file) {
   while ((got = std::fread(piece, 1, sizeof piece, file)) > 0) bytes.append(piece, got);
   std::fseek(file, 0, SEEK_END);
   return bytes;
+}
+
+// The number of complete records the reader finds in a stream, read from its start.
+inline int32_t recordsIn(std::FILE* input) {
+  std::rewind(input);
+  ConversionJob job;
+  QsoRecord record;
+  resetQsoRecord(record);
+  int32_t count = 0;
+  while (readQsoRecord(input, record, job) == 1) {
+    ++count;
+    resetQsoRecord(record);
+  }
+  return count;
 }

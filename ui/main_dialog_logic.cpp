@@ -1,11 +1,7 @@
 #include "ui/main_dialog_logic.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 #include "core/contest_kind.h"

@@ -7,8 +7,8 @@
 
 #include "core/adif_reader.h"
 #include "core/conversion_driver.h"
-#include "core/test_input.h"
 #include "core/message_lists.h"
+#include "core/test_input.h"
 #include "refdata/state_table.h"
 
 namespace {
@@ -16,20 +16,6 @@ namespace {
 size_t countOf(const std::string& text, const char* what) {
   size_t count = 0;
   for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
-  return count;
-}
-
-// The number of complete records the reader finds in the log.
-int32_t recordsIn(std::FILE* input) {
-  std::rewind(input);
-  ConversionJob job;
-  QsoRecord record;
-  resetQsoRecord(record);
-  int32_t count = 0;
-  while (readQsoRecord(input, record, job) == 1) {
-    ++count;
-    resetQsoRecord(record);
-  }
   return count;
 }
 
