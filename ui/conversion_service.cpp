@@ -11,8 +11,12 @@
 #include "ui/run_files.h"
 
 std::string derivedName(const std::string& path, const std::string& extension) {
+  if (path.empty()) return path;
+  // Only the file name's own dot counts: "C:\my.logs\wpx" is the file "wpx" in "C:\my.logs".
+  const size_t slash = path.find_last_of("/\\");
+  const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
   const size_t dot = path.rfind('.');
-  if (dot == std::string::npos) return path;
+  if (dot == std::string::npos || dot < nameStart) return path + extension;
   return path.substr(0, dot) + extension;
 }
 

@@ -37,8 +37,9 @@ struct ConversionResult {
   ConversionJob job;               // the job as it ran: options, group number, note and run fields
 };
 
-// The path with everything from its last '.' replaced by the extension (dot included).
-// Returns the path unchanged when it has no '.'.
+// The path with its file name's extension (from the name's last '.') replaced by the given one,
+// dot included; '/' and '\' both separate folders. A name without '.' gets the extension
+// appended; an empty path stays empty.
 std::string derivedName(const std::string& path, const std::string& extension);
 
 // Checks the request in the dialog's order, writes the import and names files and collects the

@@ -29,12 +29,22 @@ ConversionRequest wpxRequest(const std::string& input, const std::string& output
 
 class ConversionService : public TestFolder {};
 
-TEST(DerivedNames, ReplaceFromTheLastDot) {
-  EXPECT_EQ(derivedName("C:\\logs\\log.cq.adi", ".kvx"), "C:\\logs\\log.cq.kvx");
-  EXPECT_EQ(derivedName("run.kvx", ".kvn"), "run.kvn");
-  EXPECT_EQ(derivedName("C:\\my.logs\\wpx", ".kvx"), "C:\\my.kvx");
-  EXPECT_EQ(derivedName("wpx", ".kvx"), "wpx");
-  EXPECT_EQ(derivedName("", ".kvx"), "");
+TEST(DerivedNames, ReplaceTheFileNamesExtension) {
+  const struct {
+    const char* path;
+    const char* extension;
+    const char* derived;
+  } cases[] = {
+      {"C:\\logs\\log.cq.adi", ".kvx", "C:\\logs\\log.cq.kvx"},
+      {"run.kvx", ".kvn", "run.kvn"},
+      {"C:\\my.logs\\wpx", ".kvx", "C:\\my.logs\\wpx.kvx"},
+      {"/home/op/my.logs/wpx", ".kvn", "/home/op/my.logs/wpx.kvn"},
+      {"C:/my.logs\\wpx", ".kvx", "C:/my.logs\\wpx.kvx"},
+      {"my.logs/wpx.adi", ".kvx", "my.logs/wpx.kvx"},
+      {"wpx", ".kvx", "wpx.kvx"},
+      {"", ".kvx", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(derivedName(c.path, c.extension), c.derived) << c.path;
 }
 
 TEST(ConversionChecks, StopAtTheFirstFailureInOrder) {
@@ -137,13 +147,15 @@ TEST_F(ConversionService, NamesLineAndSummaryListAppearWhenTheRunHasThem) {
 TEST_F(ConversionService, OverwritingTheInputIsRefused) {
   writeFile(path("log"), kWpxLog);
   writeFile(path("a.kvn"), kWpxLog);
+  writeFile(path("log.kvn"), kWpxLog);
   struct Case {
     std::string input, output, error;
   };
   const Case cases[] = {
       {path("log"), path("log"), "ERROR: Output file is the input file: " + path("log")},
+      {path("log.kvn"), path("log.kvx"), "ERROR: Names file is the input file: " + path("log.kvn")},
       {path("a.kvn"), path("a.kvx"), "ERROR: Names file is the input file: " + path("a.kvn")},
-      {path("log"), path("out"), "ERROR: Names file is the output file: " + path("out")},
+      {path("log"), path("out.kvn"), "ERROR: Names file is the output file: " + path("out.kvn")},
   };
   for (const Case& c : cases) {
     const ConversionResult result = convertLog(wpxRequest(c.input, c.output));
@@ -152,7 +164,7 @@ TEST_F(ConversionService, OverwritingTheInputIsRefused) {
   }
   EXPECT_EQ(readFile(path("log")), kWpxLog);
   EXPECT_EQ(readFile(path("a.kvn")), kWpxLog);
-  EXPECT_EQ(entries(), 2);
+  EXPECT_EQ(entries(), 3);
 }
 
 TEST_F(ConversionService, MissingInputNamesTheFileAndTouchesNothing) {
