@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/interrupt_cleanup.h"
 #include "core/contest_kind.h"
 #include "core/import_format.h"
 #include "refdata/state_county_validation.h"
@@ -150,6 +151,8 @@ int main(int argc, char** argv) {
   request.outputPath = output.empty() && !input.empty() ? derivedName(input, ".kvx") : output;
   request.groupNumberText = group;
   request.noteText = note;
+  InterruptCleanup interruptCleanup;
+  request.temporaryFiles = &interruptCleanup;
 
   const ConversionResult result = convertLog(request);
   if (result.status == ConversionStatus::Converted) {

@@ -81,7 +81,7 @@ ConversionResult convertLog(const ConversionRequest& request) {
   std::memcpy(job.note, request.noteText.data(), noteLength);
   job.note[noteLength] = '\0';
 
-  RunFiles files;
+  RunFiles files(request.temporaryFiles);
   if (std::string error = files.open(request.inputPath, request.outputPath, namesPath); !error.empty()) {
     return failed(ConversionStatus::FileError, error);
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/conversion_job.h"
+#include "ui/run_files.h"
 
 // What the operator asked for.
 struct ConversionRequest {
@@ -16,6 +17,7 @@ struct ConversionRequest {
   ConversionJob options;        // contest, state, format and the four flags as set; run fields are ignored
   std::string groupNumberText;  // the group number as typed
   std::string noteText;         // the QSO note as typed; cut to the job's note width
+  TemporaryFileListener* temporaryFiles = nullptr;  // told of the run's temporary files; may be null
 };
 
 // How a conversion ended.

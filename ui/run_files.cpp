@@ -68,6 +68,7 @@ void RunFiles::discard() {
     if (!written.temp.empty()) std::remove(written.temp.c_str());
     written.temp.clear();
   }
+  if (listener_ != nullptr) listener_->temporaryFilesGone();
 }
 
 std::string RunFiles::open(const std::string& inputPath, const std::string& outputPath,
@@ -87,6 +88,7 @@ std::string RunFiles::open(const std::string& inputPath, const std::string& outp
     int problem = targetWriteError(written.path);
     if (problem == 0) {
       written.temp = temporaryNameFor(written.path);
+      if (listener_ != nullptr) listener_->temporaryFileCreated(written.temp);
       written.file = std::fopen(written.temp.c_str(), "wb");
       if (written.file == nullptr) {
         problem = errno;
@@ -131,5 +133,6 @@ std::string RunFiles::finish() {
     }
     written.temp.clear();
   }
+  if (listener_ != nullptr) listener_->temporaryFilesGone();
   return {};
 }
