@@ -167,7 +167,7 @@ ConvertOutcome MainDialogLogic::convert() {
     return ConvertOutcome::FileError;
   }
   MessageLists lists;
-  const int32_t count = runConversion(lists, files.input(), files.output(), files.names(), job);
+  const int32_t count = runConversion(lists, files.input(), model_.inputPath, files.output(), files.names(), job);
   if (std::string error = files.finish(); !error.empty()) {
     windows_.showError(error);
     return ConvertOutcome::FileError;
