@@ -172,10 +172,17 @@ bool endsRecord(std::string_view name) {
          toAsciiUpper(name[2]) == 'R';
 }
 
-// Scans the tags at the front of `rest` into the record and drops what it scanned. Returns true
-// when an end-of-record tag ends the record, `rest` then holding the text after it; false when
-// the text holds no further complete tag, `rest` then being empty.
-bool scanTags(std::string_view& rest, QsoRecord& record, bool& valueStored) {
+// Where a scan of a line's tags ended.
+enum class TagScanEnd {
+  LineUsed,   // the text holds no further complete tag; it is used up
+  RecordEnd,  // an end-of-record tag; the text holds what follows it
+  Stopped,    // the tag handler asked to stop; the text holds what follows that tag's value
+};
+
+// Scans the tags at the front of `rest`, hands each data tag's name (as written) and value to
+// onTag, and drops what it scanned. onTag returns false to stop the scan after its tag.
+template <typename OnTag>
+TagScanEnd scanTags(std::string_view& rest, OnTag&& onTag) {
   // Between tags and inside a tag name the next mark is a few bytes away, where std::find's
   // plain loop is cheaper than a library call; a closing ">" may be far, so memchr finds it.
   const char* const end = rest.data() + rest.size();
@@ -189,7 +196,7 @@ bool scanTags(std::string_view& rest, QsoRecord& record, bool& valueStored) {
     const std::string_view name(open + 1, static_cast<size_t>(colon - open - 1));
     if (endsRecord(name)) {
       rest = std::string_view(close + 1, static_cast<size_t>(end - close - 1));
-      return true;
+      return TagScanEnd::RecordEnd;
     }
     const char* next = close + 1;
     if (colon != close) {
@@ -199,17 +206,18 @@ bool scanTags(std::string_view& rest, QsoRecord& record, bool& valueStored) {
       const int32_t declared = textToInt(colon + 1);
       const size_t available = static_cast<size_t>(end - next);
       const size_t length = declared > 0 ? std::min(static_cast<size_t>(declared), available) : 0;
-      if (const TagRule* rule = findTagRule(name)) {
-        storeValue(*rule, std::string_view(next, length), record);
-        valueStored = true;
-      }
+      const std::string_view value(next, length);
       next += length;
+      if (!onTag(name, value)) {
+        rest = std::string_view(next, static_cast<size_t>(end - next));
+        return TagScanEnd::Stopped;
+      }
     }
     // A tag without a colon is not a data tag: it stores nothing and scanning goes on after it.
     open = std::find(next, end, '<');
   }
   rest = {};
-  return false;
+  return TagScanEnd::LineUsed;
 }
 
 // Whether a byte is a blank or a line end for telling a headerless log: space, tab, CR, LF.
@@ -246,23 +254,47 @@ bool skipHeader(AdifInput& input, ConversionJob& job) {
   return true;
 }
 
+// Makes input.rest hold record text when the current line is used up, reading lines on; a line
+// that starts with a line end is blank. Returns false at the end of the input or on a read error.
+bool haveRecordText(AdifInput& input) {
+  while (input.rest.empty()) {
+    std::string_view line;
+    if (!input.lines.next(line)) return false;
+    if (!line.empty() && line[0] == '\r') continue;
+    input.rest = line;
+  }
+  return true;
+}
+
 }  // namespace
 
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
   if (job.headerSeen == 0 && !skipHeader(input, job)) return 0;
-  for (;;) {
-    if (input.rest.empty()) {
-      std::string_view line;
-      if (!input.lines.next(line)) {
-        if (input.valueStored && input.lines.readError() == 0) input.recordUnfinished = true;
-        return 0;
-      }
-      if (!line.empty() && line[0] == '\r') continue;  // a line that starts with a line end is blank
-      input.rest = line;
+  const auto store = [&](std::string_view name, std::string_view value) {
+    if (const TagRule* rule = findTagRule(name)) {
+      storeValue(*rule, value, record);
+      input.valueStored = true;
     }
-    if (scanTags(input.rest, record, input.valueStored)) {
+    return true;
+  };
+  for (;;) {
+    if (!haveRecordText(input)) {
+      if (input.valueStored && input.lines.readError() == 0) input.recordUnfinished = true;
+      return 0;
+    }
+    if (scanTags(input.rest, store) == TagScanEnd::RecordEnd) {
       input.valueStored = false;
       return 1;
     }
   }
+}
+
+bool scanRecordTags(std::FILE* file, const RecordTagHandler& onTag) {
+  AdifInput input(file);
+  ConversionJob job;
+  if (!skipHeader(input, job)) return false;
+  while (haveRecordText(input)) {
+    if (scanTags(input.rest, onTag) == TagScanEnd::Stopped) return true;
+  }
+  return false;
 }

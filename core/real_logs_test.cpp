@@ -1,7 +1,8 @@
 // Converts the ADIF logs of other loggers, when the folder of them is there: nothing may crash or
 // read out of bounds (this test also runs under the sanitizers), and every end-of-record tag of
 // a log gives one QSO, whatever the log's line layout and whether it has a header. Converted, no
-// KOLVEX8 line may be longer than 187 characters unless a warning names its length.
+// KOLVEX8 line may be longer than 187 characters unless a warning names its length. The logs of
+// contest loggers name their contest in their first CONTEST_ID.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,11 +10,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/ascii.h"
+#include "core/contest_id_scan.h"
 #include "core/conversion_driver.h"
 #include "core/test_input.h"
 
@@ -110,6 +113,28 @@ TEST(RealLogs, MissingHeaderAndUnfinishedRecordAreTold) {
     const std::string noHeader =
         std::string("No ADIF end-of-header (<EOH>) found in ") + c.log + "; no QSOs were read.";
     EXPECT_EQ(std::find(errors.begin(), errors.end(), noHeader), errors.end()) << c.log;
+  }
+}
+
+TEST(RealLogs, FirstContestIdOfEachLog) {
+  const fs::path folder = realLogsFolder();
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) GTEST_SKIP() << "no real logs at " << folder;
+  const struct {
+    const char* log;                // file name in the folder
+    std::optional<std::string> id;  // its first CONTEST_ID of record text
+  } cases[] = {
+      {"n4af__TR4W__2014_CQ-WPX-CW_N4AF_CQ-WPX-CW.ADI", "CQ-WPX-CW"},
+      {"n4af__TR4W__arrlss_cw_sections.adi", "ARRL-SS-CW"},
+      {"n4af__TR4W__fqp_rover_and_county_line.adi", "FL-QSO-PARTY"},
+      {"farmergreg__adif__Log4OM.adi", "Vermont QSO Party"},  // BC-QSO-PARTY comes later
+      {"urbancamo__adif-processor__WW4N_POTA-K-5490-20210704.adi", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    if (!fs::exists(folder / c.log, error)) continue;
+    TestFile input(std::fopen((folder / c.log).string().c_str(), "rb"));
+    ASSERT_NE(input, nullptr) << c.log;
+    EXPECT_EQ(scanContestId(input.get()), c.id) << c.log;
   }
 }
 
