@@ -1,5 +1,6 @@
 #include "refdata/state_county_validation.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -90,6 +91,12 @@ const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, cons
 StateNumber statePickListEntry(int32_t position) {
   if (position < 0 || position >= kStatePickCount) return -1;
   return StatePickList[position];
+}
+
+int32_t statePickListPosition(StateNumber state) {
+  const StateNumber* const end = StatePickList + kStatePickCount;
+  const StateNumber* const found = std::find(StatePickList, end, state);
+  return found != end ? static_cast<int32_t>(found - StatePickList) : -1;
 }
 
 const char* validateStateCounty(MessageLists& lists, const QsoRecord& record, ConversionJob& job) {

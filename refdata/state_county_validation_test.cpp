@@ -213,7 +213,10 @@ TEST(StatePickList, TwentyNineEntriesInDialogOrder) {
   for (int32_t i = 0; i < kStatePickCount; ++i) {
     const StateNumber n = statePickListEntry(i);
     EXPECT_STREQ(stateCodeOf(n), codes[i]) << i;
+    EXPECT_EQ(statePickListPosition(n), i);
   }
+  EXPECT_EQ(statePickListPosition(findStateNumber("MD")), -1);  // a state the list does not offer
+  EXPECT_EQ(statePickListPosition(-1), -1);
   EXPECT_EQ(statePickListEntry(0), 1);
   EXPECT_EQ(statePickListEntry(26), 54);
   EXPECT_EQ(statePickListEntry(28), 56);
