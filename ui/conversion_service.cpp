@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "core/conversion_driver.h"
 #include "core/import_format.h"
 #include "core/message_lists.h"
 #include "core/text_format.h"
 #include "core/text_number.h"
+#include "ui/log_contest.h"
 #include "ui/run_files.h"
 
 std::string derivedName(const std::string& path, const std::string& extension) {
@@ -22,19 +24,23 @@ std::string derivedName(const std::string& path, const std::string& extension) {
 
 namespace {
 
-// The first choice that fails, as its "ERROR: " text; empty when every choice passes.
-// On success the group number is the typed text's value.
-std::string firstFailedCheck(const ConversionRequest& request, int32_t& groupNumber) {
-  const ConversionJob& options = request.options;
+// The first of the two files that is not chosen, as its "ERROR: " text; empty when both are.
+std::string missingFile(const ConversionRequest& request) {
   if (request.inputPath.empty()) return "ERROR: Didn't specify input file.";
   if (request.outputPath.empty()) return "ERROR: Didn't specify output file.";
+  return {};
+}
+
+// The first of the other choices that fails, as its "ERROR: " text; empty when every choice
+// passes. On success the group number is the typed text's value.
+std::string firstFailedChoice(const ConversionJob& options, const std::string& groupNumberText, int32_t& groupNumber) {
   if (static_cast<int32_t>(options.contest) < 0) return "ERROR: Didn't select a contest.";
   if (options.contest == ContestKind::StateQsoParty && options.stateNumber < 0) {
     return "ERROR: Didn't select a state.";
   }
-  if (request.groupNumberText.empty()) return "ERROR: Must specify a group number.";
+  if (groupNumberText.empty()) return "ERROR: Must specify a group number.";
   const int32_t limit = formatTraits(options.importFormat).groupNumberLimit;
-  groupNumber = textToInt(request.groupNumberText.c_str());
+  groupNumber = textToInt(groupNumberText.c_str());
   if (groupNumber < 0 || groupNumber > limit) {
     return formatText("ERROR: Group number must be between 0-%d inclusive.", limit);
   }
@@ -69,30 +75,60 @@ ConversionResult failed(ConversionStatus status, std::string error) {
 }  // namespace
 
 ConversionResult convertLog(const ConversionRequest& request) {
+  if (std::string failure = missingFile(request); !failure.empty()) return failed(ConversionStatus::CheckFailed, failure);
+
+  ConversionJob job = request.options;
+  RunFiles files(request.temporaryFiles);
+  // Without a chosen contest the log has to be read to find its own, before the contest check.
+  const bool contestFromLog = request.contestFromLog && static_cast<int32_t>(job.contest) < 0;
+  std::optional<LogContest> named;
+  if (contestFromLog) {
+    if (std::string error = files.openInput(request.inputPath); !error.empty()) {
+      return failed(ConversionStatus::FileError, error);
+    }
+    named = contestNamedBy(files.input());
+    if (named) {
+      job.contest = named->contest.contest;
+      if (job.stateNumber < 0) job.stateNumber = named->contest.state;
+    }
+  }
+
   int32_t groupNumber = 0;
-  std::string failure = firstFailedCheck(request, groupNumber);
+  std::string failure = firstFailedChoice(job, request.groupNumberText, groupNumber);
   const std::string namesPath = derivedName(request.outputPath, ".kvn");
   if (failure.empty()) failure = overwriteRefusal(request.inputPath, request.outputPath, namesPath);
   if (!failure.empty()) return failed(ConversionStatus::CheckFailed, failure);
 
-  ConversionJob job = request.options;
   job.groupNumber = groupNumber;
   const size_t noteLength = std::min(request.noteText.size(), static_cast<size_t>(kNoteSize - 1));
   std::memcpy(job.note, request.noteText.data(), noteLength);
   job.note[noteLength] = '\0';
 
-  RunFiles files(request.temporaryFiles);
-  if (std::string error = files.open(request.inputPath, request.outputPath, namesPath); !error.empty()) {
-    return failed(ConversionStatus::FileError, error);
-  }
+  std::string error = contestFromLog ? std::string() : files.openInput(request.inputPath);
+  if (error.empty()) error = files.openOutputs(request.outputPath, namesPath);
+  if (!error.empty()) return failed(ConversionStatus::FileError, error);
+  if (!contestFromLog) named = contestNamedBy(files.input());
+
+  // Both lines are known before the run, so they come first in their lists.
   MessageLists lists;
+  const ContestChoice runContest{job.contest, job.stateNumber};
+  if (named && contestFromLog) {
+    addMessage(kSummaryList, lists,
+               formatText("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
+                          named->contestId.c_str()));
+  }
+  if (named) {
+    const std::string warning = contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest);
+    if (!warning.empty()) addMessage(kWarningsList, lists, warning);
+  }
   const int32_t count = runConversion(lists, files.input(), request.inputPath, files.output(), files.names(), job);
   if (job.readError != 0) {
     // Nothing of a half-read log is kept: the temporary files go with `files`.
     return failed(ConversionStatus::FileError, formatText("ERROR: Can't read input file %s: %s",
                                                           request.inputPath.c_str(), std::strerror(job.readError)));
   }
-  if (std::string error = files.finish(); !error.empty()) return failed(ConversionStatus::FileError, error);
+  error = files.finish();
+  if (!error.empty()) return failed(ConversionStatus::FileError, error);
 
   ConversionResult result;
   result.status = ConversionStatus::Converted;

@@ -18,6 +18,7 @@ struct ConversionRequest {
   std::string groupNumberText;  // the group number as typed
   std::string noteText;         // the QSO note as typed; cut to the job's note width
   TemporaryFileListener* temporaryFiles = nullptr;  // told of the run's temporary files; may be null
+  bool contestFromLog = false;  // with no contest chosen, convert as the log's CONTEST_ID names (command line)
 };
 
 // How a conversion ended.
@@ -45,5 +46,9 @@ struct ConversionResult {
 std::string derivedName(const std::string& path, const std::string& extension);
 
 // Checks the request in the dialog's order, writes the import and names files and collects the
-// results. Never throws; every failure is a status with its "ERROR: " text.
+// results. A log whose first CONTEST_ID names another contest than the run's gets a warning
+// first. With contestFromLog and no contest chosen, the input is read for its CONTEST_ID before
+// the contest check (an unreadable input is then a file error), and the contest it names, with
+// its party unless a state was chosen, is the run's; the summary then begins by saying so.
+// Never throws; every failure is a status with its "ERROR: " text.
 ConversionResult convertLog(const ConversionRequest& request);

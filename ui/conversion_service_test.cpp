@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "refdata/state_table.h"
 #include "ui/test_folder.h"
 
 namespace {
@@ -20,6 +21,11 @@ const char kWpxLog[] =
     "WPX log\n<EOH>\n"
     "<CALL:6>N0CALL<QSO_DATE:8>20120325<TIME_ON:4>1430<BAND:3>20M<MODE:2>CW<SRX:3>123<STX:2>45<EOR>\n"
     "<CALL:5>K1ABC<QSO_DATE:8>20120325<TIME_ON:4>1431<BAND:3>20M<MODE:2>CW<EOR>\n";
+
+// A one-QSO Florida QSO Party log whose record names its contest.
+const char kFloridaLog[] =
+    "<EOH>\n<CALL:5>K4ABC<QSO_DATE:8>20240427<TIME_ON:4>1600<BAND:3>40M<MODE:2>CW<CONTEST_ID:12>FL-QSO-PARTY"
+    "<APP_N1MM_EXCHANGE1:2>GA<EOR>\n";
 
 // A request that passes every check: CQ WPX, group 0, the given files.
 ConversionRequest wpxRequest(const std::string& input, const std::string& output) {
@@ -169,6 +175,40 @@ TEST_F(ConversionService, OverwritingTheInputIsRefused) {
   EXPECT_EQ(readFile(path("log")), kWpxLog);
   EXPECT_EQ(readFile(path("a.kvn")), kWpxLog);
   EXPECT_EQ(entries(), 3);
+}
+
+TEST_F(ConversionService, ContestFromTheLogOnlyWhenAskedAndNoneIsChosen) {
+  writeFile(path("fqp.adi"), kFloridaLog);
+  ConversionRequest request = wpxRequest(path("fqp.adi"), path("out.kvx"));
+  request.options.contest = ContestKind::None;
+  EXPECT_EQ(convertLog(request).error, "ERROR: Didn't select a contest.");  // the dialog's request
+
+  request.contestFromLog = true;
+  ConversionResult result = convertLog(request);
+  ASSERT_EQ(result.status, ConversionStatus::Converted) << result.error;
+  EXPECT_EQ(result.job.contest, ContestKind::StateQsoParty);
+  EXPECT_EQ(result.job.stateNumber, findStateNumber("FL"));
+  ASSERT_EQ(result.lines.size(), 6u);
+  EXPECT_EQ(result.lines[0], "Wrote 1 QSOs to " + path("out.kvx"));  // read again from its start
+  EXPECT_EQ(result.lines[4], "Contest: State QSO Party (Florida), from the log's CONTEST_ID FL-QSO-PARTY.");
+
+  // A chosen state wins over the log's party; the first warning tells of the difference.
+  request.options.stateNumber = findStateNumber("AL");
+  result = convertLog(request);
+  ASSERT_GE(result.lines.size(), 7u);
+  EXPECT_EQ(result.lines[4], "Contest: State QSO Party (Alabama), from the log's CONTEST_ID FL-QSO-PARTY.");
+  EXPECT_EQ(result.lines[6], path("fqp.adi") + " names the contest State QSO Party (Florida) (CONTEST_ID "
+                                               "FL-QSO-PARTY); it was converted as State QSO Party (Alabama).");
+
+  // A chosen State QSO Party takes no party from the log.
+  request.options.contest = ContestKind::StateQsoParty;
+  request.options.stateNumber = -1;
+  EXPECT_EQ(convertLog(request).error, "ERROR: Didn't select a state.");
+
+  // Without a contest the log has to be read before the contest check.
+  request.options.contest = ContestKind::None;
+  request.inputPath = path("missing.adi");
+  EXPECT_EQ(convertLog(request).status, ConversionStatus::FileError);
 }
 
 TEST_F(ConversionService, MissingInputNamesTheFileAndTouchesNothing) {

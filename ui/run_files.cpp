@@ -71,12 +71,8 @@ void RunFiles::discard() {
   if (listener_ != nullptr) listener_->temporaryFilesGone();
 }
 
-std::string RunFiles::open(const std::string& inputPath, const std::string& outputPath,
-                           const std::string& namesPath) {
+std::string RunFiles::openInput(const std::string& inputPath) {
   discard();
-  written_[0].path = outputPath;
-  written_[1].path = namesPath;
-
   input_ = std::fopen(inputPath.c_str(), "rb");
   std::error_code error;
   const int inputProblem = input_ == nullptr ? errno : fs::is_directory(fs::path(inputPath), error) ? EISDIR : 0;
@@ -84,6 +80,12 @@ std::string RunFiles::open(const std::string& inputPath, const std::string& outp
     discard();
     return formatText("ERROR: Can't open input file %s: %s", inputPath.c_str(), reason(inputProblem).c_str());
   }
+  return {};
+}
+
+std::string RunFiles::openOutputs(const std::string& outputPath, const std::string& namesPath) {
+  written_[0].path = outputPath;
+  written_[1].path = namesPath;
   for (WrittenFile& written : written_) {
     int problem = targetWriteError(written.path);
     if (problem == 0) {

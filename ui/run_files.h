@@ -29,10 +29,13 @@ class RunFiles {
   // Closes whatever is still open and removes temporary files that were not renamed into place.
   ~RunFiles();
 
-  // Opens the input for reading and temporary files for the output and names files.
+  // Opens the input for reading. Returns an "ERROR: " text naming the file and the reason,
+  // empty on success; on failure nothing is left open.
+  std::string openInput(const std::string& inputPath);
+  // Opens temporary files for the output and names files, after the input.
   // Returns an "ERROR: " text naming the file and the reason, empty on success; on failure
-  // nothing is left behind.
-  std::string open(const std::string& inputPath, const std::string& outputPath, const std::string& namesPath);
+  // nothing is left behind and the input is closed too.
+  std::string openOutputs(const std::string& outputPath, const std::string& namesPath);
 
   std::FILE* input() const { return input_; }
   std::FILE* output() const { return written_[0].file; }

@@ -1,0 +1,24 @@
+#include "ui/log_contest.h"
+
+#include "core/ascii_text.h"
+#include "core/contest_id_scan.h"
+#include "refdata/contest_ids.h"
+
+std::optional<LogContest> contestNamedBy(std::FILE* input) {
+  // The conversion reads the input after the scan: only a stream that can go back is scanned.
+  const long start = std::ftell(input);
+  if (start < 0) return std::nullopt;
+  const std::optional<std::string> id = scanContestId(input);
+  if (std::fseek(input, start, SEEK_SET) != 0 || !id) return std::nullopt;
+  const std::optional<ContestChoice> contest = findContestId(*id);
+  if (!contest) return std::nullopt;
+  return LogContest{std::string(trimAsciiSpace(*id)), *contest};
+}
+
+std::optional<LogContest> contestNamedByFile(const std::string& path) {
+  std::FILE* input = std::fopen(path.c_str(), "rb");
+  if (input == nullptr) return std::nullopt;
+  std::optional<LogContest> named = contestNamedBy(input);
+  std::fclose(input);
+  return named;
+}
