@@ -7,6 +7,7 @@
 #include "core/text_format.h"
 #include "refdata/state_county_validation.h"
 #include "refdata/state_table.h"
+#include "ui/log_contest.h"
 
 MainDialogLogic::MainDialogLogic(WindowSystem& windows, std::string helpAddress)
     : windows_(windows), helpAddress_(std::move(helpAddress)) {}
@@ -81,13 +82,37 @@ void MainDialogLogic::browseInput() {
     model_.inputPath = std::move(previous);
     return;
   }
-  model_.inputPath = *chosen;
+  takeInputFile(*chosen);
+}
+
+void MainDialogLogic::takeInputFile(const std::string& path) {
+  model_.inputPath = path;
   windows_.listDeleteFirst(ListId::Input);
   windows_.listAddString(ListId::Input, model_.inputPath);
   if (model_.outputPath.empty()) {
     model_.outputPath = derivedName(model_.inputPath, ".kvx");
     windows_.listDeleteFirst(ListId::Output);
     windows_.listAddString(ListId::Output, model_.outputPath);
+  }
+  selectContestOfLog();
+}
+
+void MainDialogLogic::selectContestOfLog() {
+  const std::optional<LogContest> named = contestNamedByFile(model_.inputPath);
+  if (!named) return;
+  const ContestChoice& choice = named->contest;
+  int32_t statePosition = -1;
+  if (choice.contest == ContestKind::StateQsoParty) {
+    statePosition = statePickListPosition(choice.state);
+    if (statePosition < 0) return;
+  }
+  // Setting a selection does not notify the dialog, so the job is told as a pick would tell it.
+  const int contest = static_cast<int>(choice.contest);
+  windows_.comboSetSelection(ComboId::Contest, contest);
+  contestChanged(contest);
+  if (statePosition >= 0) {
+    windows_.comboSetSelection(ComboId::State, statePosition);
+    stateChanged(statePosition);
   }
 }
 

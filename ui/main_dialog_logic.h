@@ -32,6 +32,10 @@ class MainDialogLogic {
   void checkClicked(CheckId box, bool checked);
 
   void browseInput();
+  // Takes a file as the input, chosen with the ADIF button or dropped onto the dialog: the
+  // input list shows it, an output name is proposed when none is set, and when the log's first
+  // CONTEST_ID names a contest the contest and state combos are set as the operator would.
+  void takeInputFile(const std::string& path);
   void browseOutput();
   // The request Convert runs: the edits' texts (copied into the model), the paths whose lists
   // show them and the job's options.
@@ -45,6 +49,10 @@ class MainDialogLogic {
   const DialogModel& model() const { return model_; }
 
  private:
+  // Selects the contest the input log names, and for a State QSO Party its state; nothing
+  // changes for a log that names none or a party the state list does not offer.
+  void selectContestOfLog();
+
   WindowSystem& windows_;
   std::string helpAddress_;
   DialogModel model_;

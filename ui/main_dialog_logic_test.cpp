@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "refdata/state_table.h"
 #include "ui/test_folder.h"
 
 namespace {
@@ -257,6 +258,41 @@ TEST_F(DialogFiles, ConvertFillsTheResultsListAndKeepsTheJobAsItRan) {
   EXPECT_EQ(windows.lists[ListId::Results], expected);
   EXPECT_EQ(windows.infos, (std::vector<std::string>{"2 QSOs written to " + path("out.kvx")}));
   EXPECT_TRUE(windows.errors.empty());
+}
+
+// A one-QSO log whose record names the contest id.
+std::string logNaming(const std::string& id) {
+  return "<EOH>\n<CALL:5>K4ABC<CONTEST_ID:" + std::to_string(id.size()) + ">" + id + "<EOR>\n";
+}
+
+TEST_F(DialogFiles, ChosenLogSelectsTheContestItNames) {
+  writeFile(path("fqp.adi"), logNaming("FL-QSO-PARTY"));
+  writeFile(path("wpx.adi"), logNaming("cq-wpx-cw "));
+  writeFile(path("mdqp.adi"), logNaming("MD-QSO-PARTY"));  // a party the state list does not offer
+  writeFile(path("ntc.adi"), logNaming("NTC-QP"));         // an id that names none of the contests
+  writeFile(path("none.adi"), kWpxLog);
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  const ConversionJob& job = dialog.model().job;
+  windows.answers = {path("fqp.adi")};
+  dialog.browseInput();
+  EXPECT_EQ(windows.selection[ComboId::Contest], 35);
+  EXPECT_EQ(windows.selection[ComboId::State], 4);
+  EXPECT_EQ(job.contest, ContestKind::StateQsoParty);
+  EXPECT_EQ(job.stateNumber, findStateNumber("FL"));
+
+  dialog.takeInputFile(path("wpx.adi"));  // as a dropped file
+  EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{path("wpx.adi")}));
+  EXPECT_EQ(windows.selection[ComboId::Contest], 11);
+  EXPECT_EQ(job.contest, ContestKind::CqWpx);
+  EXPECT_EQ(windows.selection[ComboId::State], 4);
+  for (const char* log : {"mdqp.adi", "ntc.adi", "none.adi", "missing.adi"}) {
+    dialog.takeInputFile(path(log));
+    EXPECT_EQ(windows.selection[ComboId::Contest], 11) << log;
+    EXPECT_EQ(job.contest, ContestKind::CqWpx) << log;
+    EXPECT_EQ(job.stateNumber, findStateNumber("FL")) << log;
+  }
 }
 
 TEST(DialogHelp, OpensThePageOrSaysWhyNot) {

@@ -68,6 +68,7 @@ constexpr int kStateQsoParty = 35;
 constexpr int kNaqp = 26;
 constexpr int kCwOpsMiniCwt = 14;
 constexpr int kNewEnglandQsoParty = 27;
+constexpr int kFlorida = 4;
 
 std::string folderOf(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
@@ -227,7 +228,7 @@ void expectExit(Report& r, Target& t, const std::string& how) {
   if (ended) r.expectEqual(how + ": exit code", 0, static_cast<long long>(code));
 }
 
-// The full session. WORK holds neqp.adi, naqp.adi and cwt.adi; the results lists are saved
+// The full session. WORK holds neqp.adi, naqp.adi, cwt.adi and fqp.adi; the results lists are saved
 // there as *.results and the conversions write *-gui.kvx/.kvn there.
 int runMain(const std::string& program, const std::string& work) {
   Report r;
@@ -304,6 +305,12 @@ int runMain(const std::string& program, const std::string& work) {
                naqpResults.size() > 1 && naqpResults[1].rfind("Wrote ", 0) == 0 &&
                    naqpResults[1].find(" names to " + work + "\\naqp-gui.kvn") != std::string::npos,
                naqpResults.size() > 1 ? naqpResults[1] : "missing");
+
+  // A log whose CONTEST_ID names a State QSO Party: choosing it selects the contest and the state.
+  s.chooseInput(work + "\\fqp.adi");
+  r.expectEqual("a log naming FL-QSO-PARTY selects State QSO Party", kStateQsoParty,
+                comboSelection(t.item(kContestCombo)));
+  r.expectEqual("a log naming FL-QSO-PARTY selects Florida", kFlorida, comboSelection(t.item(kStateCombo)));
 
   // Third run: CW Ops Mini-CWT; the summary list counts the distinct callsigns.
   s.chooseInput(work + "\\cwt.adi");
