@@ -2,12 +2,16 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/interrupt_cleanup.h"
 #include "core/contest_kind.h"
 #include "core/import_format.h"
+#include "core/text_format.h"
+#include "refdata/close_contest_names.h"
+#include "refdata/contest_argument.h"
 #include "refdata/state_county_validation.h"
 #include "refdata/state_table.h"
 #include "ui/conversion_service.h"
@@ -23,14 +27,6 @@ enum ExitCode {
   kExitUsage = 2,      // wrong arguments or a failed dialog check; nothing was written
 };
 
-std::string contestList() {
-  std::string text;
-  for (int32_t code = 0; code < kContestCount; ++code) {
-    text += "  " + std::to_string(code) + "  " + contestName(code) + "\n";
-  }
-  return text;
-}
-
 std::string stateList() {
   std::string text;
   for (int32_t position = 0; position < kStatePickCount; ++position) {
@@ -38,26 +34,6 @@ std::string stateList() {
     text += std::string("  ") + stateCodeOf(state) + "  " + stateNameOf(state) + "\n";
   }
   return text;
-}
-
-bool isDecimal(const std::string& text) {
-  if (text.empty() || text.size() > 3) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-// The contest code of a catalogue name or a code 0-44. Returns -1 for anything else.
-int32_t contestCodeOf(const std::string& text) {
-  if (isDecimal(text)) {
-    const int32_t code = std::stoi(text);
-    return code < kContestCount ? code : -1;
-  }
-  for (int32_t code = 0; code < kContestCount; ++code) {
-    if (text == contestName(code)) return code;
-  }
-  return -1;
 }
 
 // Prints the results lines on stdout, one a line; a line that already ends in a newline gets
@@ -75,6 +51,20 @@ int usageError(const std::string& message, const std::string& choices) {
   return kExitUsage;
 }
 
+// The answer to a --contest value that names no contest: the closest catalogue names, if any,
+// and where to find them all, instead of the whole catalogue.
+int unknownContest(const std::string& value) {
+  const std::vector<const char*> names = closeContestNames(value);
+  std::string message = "unknown contest \"" + value + "\"";
+  for (size_t i = 0; i < names.size(); ++i) {
+    message += i == 0 ? "; did you mean " : i + 1 < names.size() ? ", " : " or ";
+    message += std::string("\"") + names[i] + "\"";
+  }
+  if (!names.empty()) message += "?";
+  return usageError(message, formatText("Run \"adif2kvx-cli --list-contests\" for all %d contest names.\n",
+                                        static_cast<int>(kContestCount)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -85,7 +75,10 @@ int main(int argc, char** argv) {
   bool listContests = false, listStates = false, version = false;
 
   app.add_option("INPUT", input, "the ADIF log to convert");
-  app.add_option("--contest", contest, "a catalogue name exactly as listed (\"CQ WPX\") or its code 0-44");
+  app.add_option("--contest", contest,
+                 "a catalogue name in any letter case (\"CQ WPX\"), a code 0-44 or an ADIF contest id "
+                 "(\"CQ-WPX-CW\"; \"FL-QSO-PARTY\" also gives the state); default: the contest the log's "
+                 "CONTEST_ID names");
   app.add_option("--state", state,
                  "State QSO Party state: a state-list name (\"Alabama\", \"7/IN/NE/MARAC\") or its code "
                  "(\"AL\", \"7QP\", \"NEQP\", \"MULTI\")");
@@ -129,9 +122,10 @@ int main(int argc, char** argv) {
   ConversionRequest request;
   ConversionJob& options = request.options;
   if (!contest.empty()) {
-    const int32_t code = contestCodeOf(contest);
-    if (code < 0) return usageError("unknown contest \"" + contest + "\"; the contests are:", contestList());
-    options.contest = static_cast<ContestKind>(code);
+    const std::optional<ContestChoice> choice = parseContestArgument(contest);
+    if (!choice) return unknownContest(contest);
+    options.contest = choice->contest;
+    options.stateNumber = choice->state;  // a party id's state; --state wins
   }
   if (!state.empty()) {
     const StateNumber number = findStateNumber(state.c_str());
@@ -151,6 +145,7 @@ int main(int argc, char** argv) {
   request.outputPath = output.empty() && !input.empty() ? derivedName(input, ".kvx") : output;
   request.groupNumberText = group;
   request.noteText = note;
+  request.contestFromLog = true;
   InterruptCleanup interruptCleanup;
   request.temporaryFiles = &interruptCleanup;
 
