@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "core/ascii.h"
+#include "core/ascii_text.h"
 #include "core/text_number.h"
 #include "core/utf8_cut.h"
 
@@ -268,12 +269,16 @@ bool haveRecordText(AdifInput& input) {
 
 }  // namespace
 
+bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CONTEST_ID"); }
+
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
   if (job.headerSeen == 0 && !skipHeader(input, job)) return 0;
   const auto store = [&](std::string_view name, std::string_view value) {
     if (const TagRule* rule = findTagRule(name)) {
       storeValue(*rule, value, record);
       input.valueStored = true;
+    } else if (!input.contestId && isContestIdTag(name)) {
+      input.contestId = std::string(value);  // noted for the caller, not stored into the record
     }
     return true;
   };

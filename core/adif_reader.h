@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/conversion_job.h"
@@ -20,7 +22,11 @@ struct AdifInput {
   bool headerless = false;        // no end-of-header and "<" comes first: records read from the first line
   bool headerMissing = false;     // no end-of-header and not headerless: no records were read
   bool recordUnfinished = false;  // the input ended after a stored value without an end-of-record tag
+  std::optional<std::string> contestId;  // value of the first CONTEST_ID tag of record text, as written
 };
+
+// Whether a tag name is CONTEST_ID, in any letter case.
+bool isContestIdTag(std::string_view name);
 
 // Reads until an end-of-record tag completes a record, storing the known tags into the record
 // (which the caller empties beforehand). Skips the header first while job.headerSeen is 0 and

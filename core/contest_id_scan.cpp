@@ -3,12 +3,11 @@
 #include <string_view>
 
 #include "core/adif_reader.h"
-#include "core/ascii_text.h"
 
 std::optional<std::string> scanContestId(std::FILE* input) {
   std::optional<std::string> id;
   scanRecordTags(input, [&id](std::string_view name, std::string_view value) {
-    if (!equalsIgnoringCase(name, "CONTEST_ID")) return true;
+    if (!isContestIdTag(name)) return true;
     id = std::string(value);
     return false;
   });

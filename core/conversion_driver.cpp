@@ -8,7 +8,7 @@
 #include "writer/import_record.h"
 
 int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job) {
+                      std::FILE* namesFile, ConversionJob& job, std::optional<std::string>* contestId) {
   QsoRecord record;
   resetQsoRecord(record);
   job.headerSeen = 0;
@@ -37,6 +37,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     count += written;
     more = readQsoRecord(adif, record, job);
   }
+  if (contestId != nullptr) *contestId = adif.contestId;
   job.readError = adif.lines.readError();
   if (job.readError != 0) return count;  // the caller reports the failed read and keeps nothing
 

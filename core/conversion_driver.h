@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "core/conversion_job.h"
@@ -11,6 +12,10 @@
 // problems in the lists; inputPath is the input's name as given, for the messages about it.
 // The caller opens and closes the three streams. A failed read of the input ends the run with
 // job.readError set to its errno value; the caller then reports it and keeps no output.
+// When contestId is given, it receives the value of the log's first CONTEST_ID tag of record
+// text as written (nullopt when there is none), so the caller can compare it with the contest
+// of the run without reading the log twice.
 // Returns the number of QSOs written (complete records read); 0 for a log without any.
 int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job);
+                      std::FILE* namesFile, ConversionJob& job,
+                      std::optional<std::string>* contestId = nullptr);

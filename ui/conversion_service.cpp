@@ -107,25 +107,29 @@ ConversionResult convertLog(const ConversionRequest& request) {
   std::string error = contestFromLog ? std::string() : files.openInput(request.inputPath);
   if (error.empty()) error = files.openOutputs(request.outputPath, namesPath);
   if (!error.empty()) return failed(ConversionStatus::FileError, error);
-  if (!contestFromLog) named = contestNamedBy(files.input());
 
-  // Both lines are known before the run, so they come first in their lists.
   MessageLists lists;
   const ContestChoice runContest{job.contest, job.stateNumber};
-  if (named && contestFromLog) {
+  if (named) {
     addMessage(kSummaryList, lists,
                formatText("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
                           named->contestId.c_str()));
   }
-  if (named) {
-    const std::string warning = contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest);
-    if (!warning.empty()) addMessage(kWarningsList, lists, warning);
-  }
-  const int32_t count = runConversion(lists, files.input(), request.inputPath, files.output(), files.names(), job);
+  std::optional<std::string> contestId;
+  const int32_t count =
+      runConversion(lists, files.input(), request.inputPath, files.output(), files.names(), job, &contestId);
   if (job.readError != 0) {
     // Nothing of a half-read log is kept: the temporary files go with `files`.
     return failed(ConversionStatus::FileError, formatText("ERROR: Can't read input file %s: %s",
                                                           request.inputPath.c_str(), std::strerror(job.readError)));
+  }
+  // The run found the log's contest id as it read, so a given contest costs no second reading.
+  // The warning is known from the first record on and leads the warnings.
+  if (!named) named = logContestOf(contestId);
+  if (named) {
+    const std::string warning = contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest);
+    std::vector<std::string>& warnings = lists.lines[kWarningsList];
+    if (!warning.empty()) warnings.insert(warnings.begin(), warning);
   }
   error = files.finish();
   if (!error.empty()) return failed(ConversionStatus::FileError, error);

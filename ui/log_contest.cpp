@@ -4,15 +4,20 @@
 #include "core/contest_id_scan.h"
 #include "refdata/contest_ids.h"
 
+std::optional<LogContest> logContestOf(const std::optional<std::string>& contestId) {
+  if (!contestId) return std::nullopt;
+  const std::optional<ContestChoice> contest = findContestId(*contestId);
+  if (!contest) return std::nullopt;
+  return LogContest{std::string(trimAsciiSpace(*contestId)), *contest};
+}
+
 std::optional<LogContest> contestNamedBy(std::FILE* input) {
   // The conversion reads the input after the scan: only a stream that can go back is scanned.
   const long start = std::ftell(input);
   if (start < 0) return std::nullopt;
   const std::optional<std::string> id = scanContestId(input);
-  if (std::fseek(input, start, SEEK_SET) != 0 || !id) return std::nullopt;
-  const std::optional<ContestChoice> contest = findContestId(*id);
-  if (!contest) return std::nullopt;
-  return LogContest{std::string(trimAsciiSpace(*id)), *contest};
+  if (std::fseek(input, start, SEEK_SET) != 0) return std::nullopt;
+  return logContestOf(id);
 }
 
 std::optional<LogContest> contestNamedByFile(const std::string& path) {

@@ -13,6 +13,9 @@ struct LogContest {
   ContestChoice contest;  // the catalogue entry and, for a State QSO Party, its state
 };
 
+// What a CONTEST_ID value names. Returns nullopt for none, and for an empty, blank or unmapped id.
+std::optional<LogContest> logContestOf(const std::optional<std::string>& contestId);
+
 // Scans an open input from where it stands and puts it back there. A stream that cannot be
 // repositioned (a pipe) is not scanned at all. A log without CONTEST_ID, or whose first one is
 // empty, blank or unmapped, names no contest.
