@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "adif2kvx_version.h"
 #include "cli/cli_window_system.h"
 #include "core/contest_kind.h"
 #include "core/import_format.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr const char* kVersion = "adif2kvx-cli 5.13.0.1";
+constexpr const char* kVersion = "adif2kvx-cli " ADIF2KVX_VERSION;
 
 // Exit codes of the tool.
 enum ExitCode {

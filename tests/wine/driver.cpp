@@ -1,7 +1,8 @@
 // Drives adif2kvx.exe under Wine as an operator would: starts it, reads its controls, clicks
 // its buttons, answers its message boxes and file dialogs, and checks what it shows.
 //
-//   wine_driver main PROGRAM WORK          the full session; files in WORK (see run.sh)
+//   wine_driver main PROGRAM WORK VERSION  the full session; files in WORK (see run.sh); the
+//                                          program must carry VERSION ("5.13.0.1")
 //   wine_driver renamed PROGRAM            a copy under another name without its help page
 //   wine_driver closebox PROGRAM           the close box ends the program
 //   wine_driver pose PROGRAM WORK READY RELEASE
@@ -197,7 +198,7 @@ void checkDefaults(Report& r, const Target& t, const std::string& when) {
 }
 
 // Opens the about box from the system menu, checks it and closes it.
-void checkAboutBox(Report& r, const Target& t, const std::string& when) {
+void checkAboutBox(Report& r, const Target& t, const std::string& version, const std::string& when) {
   if (!t.running()) {
     r.fail(when + "about box", "the program has ended");
     return;
@@ -212,7 +213,7 @@ void checkAboutBox(Report& r, const Target& t, const std::string& when) {
     if (className(child) == "Static" && !icon && !windowTextOf(child).empty()) texts.push_back(windowTextOf(child));
   }
   r.expectTrue(when + "about box names the version",
-               !texts.empty() && texts[0] == "ADIF to KOLVEX Version 5.13",
+               !texts.empty() && texts[0] == "ADIF to KOLVEX Version " + shortVersion(version),
                texts.empty() ? "no text" : texts[0]);
   r.expectEqual(when + "about box OK button", "OK", windowTextOf(GetDlgItem(about, IDOK)));
   PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
@@ -229,9 +230,9 @@ void expectExit(Report& r, Target& t, const std::string& how) {
 
 // The full session. WORK holds neqp.adi, naqp.adi and cwt.adi; the results lists are saved
 // there as *.results and the conversions write *-gui.kvx/.kvn there.
-int runMain(const std::string& program, const std::string& work) {
+int runMain(const std::string& program, const std::string& work, const std::string& version) {
   Report r;
-  checkResources(r, program);
+  checkResources(r, program, version);
 
   Target t;
   std::string error;
@@ -317,8 +318,8 @@ int runMain(const std::string& program, const std::string& work) {
   r.expectTrue("CWT run: results show 2 unique callsigns", counted);
 
   // The about box, twice; the choices are unchanged afterwards.
-  checkAboutBox(r, t, "first ");
-  checkAboutBox(r, t, "second ");
+  checkAboutBox(r, t, version, "first ");
+  checkAboutBox(r, t, version, "second ");
   r.expectEqual("contest unchanged after the about box", kCwOpsMiniCwt, comboSelection(t.item(kContestCombo)));
   r.expectEqual("group number unchanged after the about box", "7", windowTextOf(t.item(kGroupEdit)));
 
@@ -426,7 +427,7 @@ int recordOpen(const std::string& file, const std::string& argument) {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: wine_driver main PROGRAM WORK | renamed PROGRAM | closebox PROGRAM |\n"
+               "usage: wine_driver main PROGRAM WORK VERSION | renamed PROGRAM | closebox PROGRAM |\n"
                "       pose PROGRAM WORK READY RELEASE | record-open FILE ARG\n");
   return 100;
 }
@@ -438,8 +439,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const std::string& mode = args[0];
   int failures = 0;
-  if (mode == "main" && args.size() == 3) {
-    failures = runMain(args[1], args[2]);
+  if (mode == "main" && args.size() == 4) {
+    failures = runMain(args[1], args[2], args[3]);
   } else if (mode == "renamed" && args.size() == 2) {
     failures = runRenamed(args[1]);
   } else if (mode == "closebox" && args.size() == 2) {

@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # End-to-end test of the Windows program: runs the real adif2kvx.exe under Wine on a private
-# virtual X display, operates it with the driver program (wine_driver.exe, built beside it)
-# and compares what its conversions produced with adif2kvx-cli on the same logs.
+# virtual X display, operates it with the driver program (wine_driver.exe, the project in this
+# folder) and compares what its conversions produced with adif2kvx-cli on the same logs.
 # Installs nothing (scripts/install-deps.sh windows does); starts its own Xvfb and a fresh
 # Wine prefix in a temporary folder and ends both when it finishes.
-# Usage: tests/wine/run.sh [WIN32_BUILD_DIR] [NATIVE_BUILD_DIR]   (default: build-win32 build)
+# Usage: tests/wine/run.sh [WIN32_BUILD_DIR] [DRIVER_BUILD_DIR] [NATIVE_BUILD_DIR]
+#        (default: build-win32 build-wine build)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 win_build=$(cd "${1:-build-win32}" && pwd) || exit 1
-native_build=$(cd "${2:-build}" && pwd) || exit 1
+driver_build=$(cd "${2:-build-wine}" && pwd) || exit 1
+native_build=$(cd "${3:-build}" && pwd) || exit 1
 program=$win_build/adif2kvx.exe
-driver=$win_build/tests/wine/wine_driver.exe
+driver=$driver_build/wine_driver.exe
 cli=$native_build/adif2kvx-cli
 for f in "$program" "$driver" "$cli"; do
-  [ -f "$f" ] || { echo "missing $f (build it first: make windows build)" >&2; exit 1; }
+  [ -f "$f" ] || { echo "missing $f (build it first: make windows wine-driver build)" >&2; exit 1; }
 done
+# The version the program must carry: the one the build generated from CMakeLists.txt.
+version=$(sed -n 's/^#define ADIF2KVX_VERSION "\(.*\)".*/\1/p' "$win_build/generated/adif2kvx_version.h")
 
 # shellcheck source=scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
@@ -39,6 +43,7 @@ echo "starting Xvfb and a fresh Wine prefix"
 wine_env_start "$work/env" || exit 1
 
 if [ -f "$win_build/adif2kvx-help.html" ]; then ok "help page is beside the program"; else fail "help page is beside the program"; fi
+if grep -q "Version $version<" "$win_build/adif2kvx-help.html"; then ok "help page names version $version"; else fail "help page names version $version"; fi
 
 # The driver stands in for the web browser: opening a page writes its path to a file.
 gui=$work/gui
@@ -60,7 +65,7 @@ run_driver() {  # run_driver LABEL ARGS...
   fi
 }
 
-run_driver "full session" main "$(winpath "$program")" "$(winpath "$gui")"
+run_driver "full session" main "$(winpath "$program")" "$(winpath "$gui")" "$version"
 
 solo=$work/solo
 mkdir -p "$solo"
