@@ -4,13 +4,15 @@
 BUILD       ?= build
 BUILD_ASAN  ?= build-asan
 BUILD_WIN32 ?= build-win32
+BUILD_DIST  ?= build-dist
 BUILD_WINE  ?= build-wine
+DIST        ?= dist
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 # Warnings stop the build here and in CI; a plain cmake build only reports them.
 STRICT      ?= -DADIF2KVX_WERROR=ON
 
-.PHONY: all deps deps-windows build asan windows wine-driver test unit e2e fuzz wine demo bench \
+.PHONY: all deps deps-windows build asan windows wine-driver test unit e2e fuzz wine dist demo bench \
         screenshot clean
 
 all: build
@@ -40,6 +42,13 @@ wine-driver: deps deps-windows
 	  -DCMAKE_BUILD_TYPE=Release $(STRICT) >/dev/null
 	@cmake --build $(BUILD_WINE) -j $(JOBS)
 
+# The release packages: the Windows zip, the Linux tarball and their checksums in $(DIST)/.
+dist: windows
+	@cmake -S . -B $(BUILD_DIST) -G Ninja -DCMAKE_BUILD_TYPE=Release -DADIF2KVX_TESTS=OFF \
+	  -DADIF2KVX_STATIC_RUNTIME=ON $(STRICT) >/dev/null
+	@cmake --build $(BUILD_DIST) -j $(JOBS)
+	@scripts/dist.sh $(BUILD_WIN32) $(BUILD_DIST) $(DIST)
+
 unit: build asan
 	@cd $(BUILD) && ctest --output-on-failure
 	@cd $(BUILD_ASAN) && ctest --output-on-failure
@@ -67,4 +76,4 @@ screenshot: windows wine-driver
 	@scripts/screenshot.sh $(BUILD_WIN32) $(BUILD_WINE)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WIN32) $(BUILD_WINE) build-bench
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WIN32) $(BUILD_DIST) $(BUILD_WINE) $(DIST) build-bench
