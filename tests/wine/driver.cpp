@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -221,6 +222,40 @@ void checkAboutBox(Report& r, const Target& t, const std::string& version, const
   r.expectTrue(when + "main dialog still open after the about box", IsWindowVisible(t.mainWindow()) != 0);
 }
 
+// Presses F1 with the focus on a control of the dialog, as the operator's keyboard would: the
+// key goes through the system's input queue to the focused window.
+void pressF1(HWND dialog, HWND control) {
+  SetForegroundWindow(dialog);
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+  waitUntil([&] { return GetForegroundWindow() == dialog; }, 5000);
+  INPUT keys[2] = {};
+  for (INPUT& key : keys) {
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = VK_F1;
+  }
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, keys, sizeof(INPUT));
+}
+
+// Runs `open` and expects the program to open `page` in the browser, which run.sh made the
+// driver itself: it writes the page's path to `opened`. No error box may come up; `dialogs`
+// is the number of the program's dialogs that are up meanwhile.
+void expectPageOpened(Report& r, const Target& t, const std::string& how, const std::string& opened,
+                      const std::string& page, const std::function<void()>& open, size_t dialogs = 1) {
+  DeleteFileA(opened.c_str());
+  open();
+  const bool ran = waitUntil([&] { return GetFileAttributesA(opened.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
+  if (r.expectTrue(how + " opens a page", ran)) {
+    Sleep(200);
+    std::ifstream in(opened);
+    std::string got;
+    std::getline(in, got);
+    r.expectEqual(how + " opens the page beside the program", page, got);
+  }
+  r.expectEqual(how + ": no error box", static_cast<long long>(dialogs),
+                static_cast<long long>(processDialogs(t.processId()).size()));
+}
+
 void expectExit(Report& r, Target& t, const std::string& how) {
   DWORD code = 0;
   const bool ended = t.waitExit(20000, code);
@@ -324,22 +359,24 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   r.expectEqual("group number unchanged after the about box", "7", windowTextOf(t.item(kGroupEdit)));
 
   // Help opens the page beside the program with the "open" verb; run.sh made the driver the
-  // handler of web pages, so the page's path arrives in help-opened.txt.
+  // handler of web pages, so the page's path arrives in help-opened.txt. F1 opens the same
+  // page, from the main dialog and from the about box.
   if (!t.running()) {
     r.fail("Help and Done", "the program has ended");
     return r.failures();
   }
+  const std::string page = folderOf(program) + "\\adif2kvx-help.html";
   const std::string opened = work + "\\help-opened.txt";
-  PostMessageW(t.item(kHelpButton), BM_CLICK, 0, 0);
-  const bool helpRan = waitUntil([&] { return GetFileAttributesA(opened.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
-  if (r.expectTrue("Help opens a page", helpRan)) {
-    Sleep(200);
-    std::ifstream in(opened);
-    std::string page;
-    std::getline(in, page);
-    r.expectEqual("Help opens the page beside the program", folderOf(program) + "\\adif2kvx-help.html", page);
+  expectPageOpened(r, t, "Help", opened, page, [&] { PostMessageW(t.item(kHelpButton), BM_CLICK, 0, 0); });
+  expectPageOpened(r, t, "F1 in the group number field", opened, page, [&] { pressF1(t.mainWindow(), t.item(kGroupEdit)); });
+  PostMessageW(t.mainWindow(), WM_SYSCOMMAND, kAboutCommand, 0);
+  HWND about = waitForDialog(
+      t.processId(), t.mainWindow(), [](HWND w) { return windowTextOf(w) == "About ADIF to KOLVEX"; }, 20000);
+  if (r.expectTrue("about box comes up for F1", about != nullptr)) {
+    expectPageOpened(r, t, "F1 in the about box", opened, page, [&] { pressF1(about, GetDlgItem(about, IDOK)); }, 2);
+    PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+    r.expectTrue("about box closes after F1", waitGone(about, 10000));
   }
-  r.expectTrue("no error box after Help", processDialogs(t.processId()).size() == 1);
 
   PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
   expectExit(r, t, "Done");

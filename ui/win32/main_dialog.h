@@ -31,7 +31,7 @@ class Cwl2kvxDlg : public Dialog {
   void onFrequency();
   void onLabel();
   void onUpload();
-  void onHelpButton();
+  void onHelp();
   void onFormatChange();
   void onStateChange();
 

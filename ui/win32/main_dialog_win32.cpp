@@ -33,7 +33,10 @@ const MessageMapEntry<Cwl2kvxDlg> Cwl2kvxDlg::kMessageMap[] = {
     commandEntry(IDC_FREQUENCY, BN_CLICKED, &Cwl2kvxDlg::onFrequency),
     commandEntry(IDC_LABEL, BN_CLICKED, &Cwl2kvxDlg::onLabel),
     commandEntry(IDC_UPLOAD, BN_CLICKED, &Cwl2kvxDlg::onUpload),
-    commandEntry(IDC_HELP_BUTTON, BN_CLICKED, &Cwl2kvxDlg::onHelpButton),
+    commandEntry(IDC_HELP_BUTTON, BN_CLICKED, &Cwl2kvxDlg::onHelp),
+    // F1 raises the standard help command (notification code 0); it opens the help page as
+    // the Help button does.
+    commandEntry(kIdHelp, 0, &Cwl2kvxDlg::onHelp),
     commandEntry(IDC_FORMAT, CBN_SELCHANGE, &Cwl2kvxDlg::onFormatChange),
     commandEntry(IDC_STATE, CBN_SELCHANGE, &Cwl2kvxDlg::onStateChange),
 };
@@ -130,7 +133,7 @@ void Cwl2kvxDlg::onLabel() { logic_.checkClicked(CheckId::Label, isChecked(IDC_L
 
 void Cwl2kvxDlg::onUpload() { logic_.checkClicked(CheckId::Upload, isChecked(IDC_UPLOAD)); }
 
-void Cwl2kvxDlg::onHelpButton() { logic_.help(); }
+void Cwl2kvxDlg::onHelp() { logic_.help(); }
 
 void Cwl2kvxDlg::onFormatChange() { logic_.formatChanged(formatCombo_.getCurSel()); }
 
