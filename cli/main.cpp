@@ -1,16 +1,17 @@
-// adif2kvx-cli: one Convert of the main dialog, driven by command-line arguments.
+// adif2kvx-cli: one conversion with the options the command line gives.
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "adif2kvx_version.h"
-#include "cli/cli_window_system.h"
+#include "cli/interrupt_cleanup.h"
 #include "core/contest_kind.h"
 #include "core/import_format.h"
 #include "refdata/state_county_validation.h"
 #include "refdata/state_table.h"
-#include "ui/main_dialog_logic.h"
+#include "ui/conversion_service.h"
 
 namespace {
 
@@ -58,6 +59,16 @@ int32_t contestCodeOf(const std::string& text) {
     if (text == contestName(code)) return code;
   }
   return -1;
+}
+
+// Prints the results lines on stdout, one a line; a line that already ends in a newline gets
+// no second one.
+void printResults(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    if (line.empty() || line.back() != '\n') std::fputc('\n', stdout);
+  }
+  std::fflush(stdout);
 }
 
 int usageError(const std::string& message, const std::string& choices) {
@@ -116,48 +127,39 @@ int main(int argc, char** argv) {
     return kExitConverted;
   }
 
-  CliWindowSystem windows(group, note);
-  MainDialogLogic dialog(windows, std::string());
-  dialog.initialise();
-
+  ConversionRequest request;
+  ConversionJob& options = request.options;
   if (!contest.empty()) {
     const int32_t code = contestCodeOf(contest);
     if (code < 0) return usageError("unknown contest \"" + contest + "\"; the contests are:", contestList());
-    dialog.contestChanged(code);
+    options.contest = static_cast<ContestKind>(code);
   }
   if (!state.empty()) {
     const StateNumber number = findStateNumber(state.c_str());
     if (number < 0) return usageError("unknown state \"" + state + "\"; the states are:", stateList());
-    dialog.model().job.stateNumber = number;
+    options.stateNumber = number;
   }
   if (format == "KOLVEX6" || format == "KOLVEX8") {
-    dialog.formatChanged(format == "KOLVEX6" ? 0 : 1);
+    options.importFormat = format == "KOLVEX6" ? ImportFormat::Kolvex6 : ImportFormat::Kolvex8;
   } else {
     return usageError("unknown format \"" + format + "\"; the formats are:", "  KOLVEX6\n  KOLVEX8\n");
   }
-  dialog.checkClicked(CheckId::Upload, !noUpload);
-  dialog.checkClicked(CheckId::Label, label);
-  dialog.checkClicked(CheckId::ExchgSerial, exchgSerial);
-  dialog.checkClicked(CheckId::Frequency, !noFrequency);
+  options.upload = noUpload ? 0 : 1;
+  options.label = label ? 1 : 0;
+  options.appendExchange = options.appendSerial = exchgSerial ? 1 : 0;
+  options.includeFrequency = noFrequency ? 0 : 1;
+  request.inputPath = input;
+  request.outputPath = output.empty() && !input.empty() ? derivedName(input, ".kvx") : output;
+  request.groupNumberText = group;
+  request.noteText = note;
+  InterruptCleanup interruptCleanup;
+  request.temporaryFiles = &interruptCleanup;
 
-  DialogModel& model = dialog.model();
-  if (!input.empty()) {
-    model.inputPath = input;
-    windows.listAddString(ListId::Input, input);
-    model.outputPath = output.empty() ? derivedName(input, ".kvx") : output;
-  } else {
-    model.outputPath = output;
+  const ConversionResult result = convertLog(request);
+  if (result.status == ConversionStatus::Converted) {
+    printResults(result.lines);
+    return kExitConverted;
   }
-  if (!model.outputPath.empty()) windows.listAddString(ListId::Output, model.outputPath);
-
-  switch (dialog.convert()) {
-    case ConvertOutcome::Converted:
-      windows.printResults();
-      return kExitConverted;
-    case ConvertOutcome::CheckFailed:
-      return kExitUsage;
-    case ConvertOutcome::FileError:
-      return kExitFileError;
-  }
-  return kExitFileError;
+  std::fprintf(stderr, "%s\n", result.error.c_str());
+  return result.status == ConversionStatus::CheckFailed ? kExitUsage : kExitFileError;
 }

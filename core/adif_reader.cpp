@@ -9,12 +9,14 @@
 
 #include "core/ascii.h"
 #include "core/text_number.h"
+#include "core/utf8_cut.h"
 
 namespace {
 
 // How a tag's value is stored.
 enum class StoreKind {
   Text,       // copied into a text field, cut to what the field holds
+  Utf8Text,   // like Text, but a UTF-8 value is cut between characters
   Integer,    // leading decimal number
   Character,  // first character, 0 for an empty value
 };
@@ -36,10 +38,10 @@ constexpr TagRule kTagRules[] = {
     {"APP_WRITELOG_CK", StoreKind::Integer, FIELD(check)},
     {"APP_WRITELOG_CNTY", StoreKind::Text, FIELD(cnty)},
     {"APP_WRITELOG_DGTL", StoreKind::Text, FIELD(dgtl)},
-    {"APP_WRITELOG_FNAME", StoreKind::Text, FIELD(name)},
+    {"APP_WRITELOG_FNAME", StoreKind::Utf8Text, FIELD(name)},
     {"APP_WRITELOG_ID/SPC", StoreKind::Text, FIELD(rcvd)},
     {"APP_WRITELOG_IOTA", StoreKind::Text, FIELD(iota)},
-    {"APP_WRITELOG_NAME", StoreKind::Text, FIELD(name)},
+    {"APP_WRITELOG_NAME", StoreKind::Utf8Text, FIELD(name)},
     {"APP_WRITELOG_P", StoreKind::Character, FIELD(prec)},
     {"APP_WRITELOG_PREF", StoreKind::Text, FIELD(pref)},
     {"APP_WRITELOG_PROV", StoreKind::Text, FIELD(prov)},
@@ -54,6 +56,7 @@ constexpr TagRule kTagRules[] = {
     {"CALL", StoreKind::Text, FIELD(call)},
     {"CHECK", StoreKind::Integer, FIELD(check)},
     {"CK", StoreKind::Integer, FIELD(check)},
+    {"CLASS", StoreKind::Text, FIELD(contestClass)},
     {"CNTY", StoreKind::Text, FIELD(cnty)},
     {"CQZ", StoreKind::Text, FIELD(cqz)},
     {"DGTL", StoreKind::Text, FIELD(dgtl)},
@@ -65,8 +68,8 @@ constexpr TagRule kTagRules[] = {
     {"IOTA", StoreKind::Text, FIELD(iota)},
     {"ITUZ", StoreKind::Text, FIELD(ituz)},
     {"MODE", StoreKind::Text, FIELD(mode)},
-    {"NAME", StoreKind::Text, FIELD(name)},
-    {"NAME_SENT", StoreKind::Text, FIELD(name)},
+    {"NAME", StoreKind::Utf8Text, FIELD(name)},
+    {"NAME_SENT", StoreKind::Utf8Text, FIELD(name)},
     {"PREC", StoreKind::Character, FIELD(prec)},
     {"PRECEDENCE", StoreKind::Character, FIELD(prec)},
     {"PREF", StoreKind::Text, FIELD(pref)},
@@ -82,13 +85,14 @@ constexpr TagRule kTagRules[] = {
     {"SRX", StoreKind::Text, FIELD(srx)},
     {"STATE", StoreKind::Text, FIELD(state)},
     {"STX", StoreKind::Text, FIELD(stx)},
+    {"SUBMODE", StoreKind::Text, FIELD(submode)},
     {"TIME_ON", StoreKind::Text, FIELD(timeOn)},
     {"VE_PROV", StoreKind::Text, FIELD(veProv)},
 };
 
 #undef FIELD
 
-static_assert(std::size(kTagRules) == 54, "the reader knows 54 tag names");
+static_assert(std::size(kTagRules) == 56, "the reader knows 56 tag names");
 
 // Bytes the value of a tag is handled up to; longer values are cut.
 constexpr size_t kValueLimit = 31;
@@ -96,7 +100,7 @@ constexpr size_t kValueLimit = 31;
 // Tag names are found through a hash table without collisions: the hash of a name picks one
 // slot, and one comparison tells whether the name is kept. A name is read as three
 // little-endian 64-bit words (zero-padded to 24 bytes) and hashed by one multiplication; the
-// multiplier was chosen so that the 54 names fall into different slots, which the build checks.
+// multiplier was chosen so that the 56 names fall into different slots, which the build checks.
 constexpr size_t kLongestName = 24;
 constexpr uint64_t kNameHashMultiplier = 0x758ffcfe27ee645bull;
 constexpr unsigned kHashBits = 8;
@@ -204,8 +208,11 @@ const TagRule* findTagRule(const PaddedName& name, size_t length) {
 void storeValue(const TagRule& rule, std::string_view value, QsoRecord& record) {
   char* field = reinterpret_cast<char*>(&record) + rule.offset;
   switch (rule.kind) {
-    case StoreKind::Text: {
-      const size_t length = std::min({value.size(), rule.size - 1, kValueLimit});
+    case StoreKind::Text:
+    case StoreKind::Utf8Text: {
+      const size_t room = std::min(rule.size - 1, kValueLimit);
+      const size_t length =
+          rule.kind == StoreKind::Utf8Text ? utf8CutLength(value, room) : std::min(value.size(), room);
       std::memcpy(field, value.data(), length);
       field[length] = '\0';
       break;

@@ -95,7 +95,7 @@ TEST(ReaderTags, EveryTagNameReachesItsField) {
       "<RCVD:3>MID<RST_RCVD:3>579<RST_SENT:3>599<RX_EXCH:8>123 JOHN<RX_PWR:2>KW<SECTION:3>EMA"
       "<SRX:3>123<STX:2>45<STATE:2>MA<TIME_ON:4>1430<VE_PROV:2>ON<APP_N1MM_EXCHANGE1:3>EX1"
       "<APP_N1MM_HQ:4>ARRL<APP_WRITELOG_PROV:2>BR<APP_WRITELOG_TIME:4>1200"
-      "<APP_WRITELOG_YEAR:2>85<APP_WRITELOG_ZONE:2>08<EOR>\n");
+      "<APP_WRITELOG_YEAR:2>85<APP_WRITELOG_ZONE:2>08<CLASS:2>2A<SUBMODE:3>FT4<EOR>\n");
   EXPECT_STREQ(r.age, "42");
   EXPECT_STREQ(r.arrlSect, "EMA");
   EXPECT_EQ(r.band, 20);
@@ -133,6 +133,8 @@ TEST(ReaderTags, EveryTagNameReachesItsField) {
   EXPECT_STREQ(r.exchTime, "1200");
   EXPECT_STREQ(r.year, "85");
   EXPECT_STREQ(r.zone, "08");
+  EXPECT_STREQ(r.contestClass, "2A");
+  EXPECT_STREQ(r.submode, "FT4");
 }
 
 TEST(ReaderTags, AliasTagsFillTheSameFieldAndTheLastOneWins) {
@@ -190,6 +192,15 @@ TEST(ReaderStoring, OverLongValuesAreCutToTheirFieldWithoutTouchingOthers) {
   EXPECT_STREQ(record.mode, "CW");
   EXPECT_STREQ(readOne("<RX_EXCH:40>1234567890123456789012345678901234567890<EOR>\n").rxExch,
                "1234567890123456789012345678901");
+}
+
+TEST(ReaderStoring, OnlyNamesAreCutBetweenUtf8Characters) {
+  const std::string split = "ABCDEFGHIJKLMN\xc3\xa9";  // e-acute would be split after byte 15
+  for (const char* tag : {"NAME", "NAME_SENT", "APP_WRITELOG_FNAME", "APP_WRITELOG_NAME"}) {
+    EXPECT_STREQ(readOne(std::string("<") + tag + ":16>" + split + "<EOR>\n").name, "ABCDEFGHIJKLMN") << tag;
+  }
+  EXPECT_STREQ(readOne("<NAME:16>ABCDEFGHIJKLMN\xe9X<EOR>\n").name, "ABCDEFGHIJKLMN\xe9");  // Latin-1
+  EXPECT_STREQ(readOne("<CALL:16>" + split + "<EOR>\n").call, "ABCDEFGHIJKLMN\xc3");
 }
 
 TEST(ReaderRecords, RecordMaySpanSeveralLines) {

@@ -39,6 +39,7 @@ TEST(ImportFormats, NamesLimitsAndColumnsPerFormat) {
   EXPECT_STREQ(six.groupColumn, "%3d");
   EXPECT_STREQ(six.flagRun, "NNNYNNNNNNNNNNNNNNNN");
   EXPECT_STREQ(six.namesEntry, "%s,%s\r\n");
+  EXPECT_EQ(six.lineLength, 133);
 
   const FormatTraits& eight = formatTraits(ImportFormat::Kolvex8);
   EXPECT_EQ(eight.groupNumberLimit, 65533);
@@ -46,6 +47,7 @@ TEST(ImportFormats, NamesLimitsAndColumnsPerFormat) {
   EXPECT_STREQ(eight.groupColumn, "%5d");
   EXPECT_STREQ(eight.flagRun, "NN");
   EXPECT_STREQ(eight.namesEntry, "%s,\r\n%s\r\n\r\n");
+  EXPECT_EQ(eight.lineLength, 187);
 }
 
 TEST(ConversionJobDefaults, AreTheValuesTheDialogOpensWith) {

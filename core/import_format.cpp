@@ -3,8 +3,8 @@
 namespace {
 
 const FormatTraits kTraits[kImportFormatCount] = {
-    {"KOLVEX6", 253, "%-5s", "%3d", "NNNYNNNNNNNNNNNNNNNN", false, "%s,%s\r\n"},
-    {"KOLVEX8", 65533, "%-6s", "%5d", "NN", true, "%s,\r\n%s\r\n\r\n"},
+    {"KOLVEX6", 253, "%-5s", "%3d", "NNNYNNNNNNNNNNNNNNNN", false, "%s,%s\r\n", 133},
+    {"KOLVEX8", 65533, "%-6s", "%5d", "NN", true, "%s,\r\n%s\r\n\r\n", 187},
 };
 
 }  // namespace

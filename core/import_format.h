@@ -21,6 +21,7 @@ struct FormatTraits {
   const char* flagRun;       // constant flags after the grid and IOTA columns
   bool frequencyColumn;      // true: frequency is a column of the QSO line, false: note-line text
   const char* namesEntry;    // printf format of one names-file entry (call, name), CR LF ends
+  int32_t lineLength;        // characters of a QSO line whose values all fit their columns
 };
 
 // The traits of format 0 or 1. Any other value gets the KOLVEX8 traits.

@@ -1,5 +1,6 @@
 // One contact as read from an ADIF log: fixed-size fields, text fields NUL-terminated and
-// holding at most width - 1 bytes, stored exactly as they stand in the file.
+// holding at most width - 1 bytes, stored exactly as they stand in the file (a UTF-8 name too
+// long for its field is cut between characters).
 #pragma once
 #include <cstdint>
 
@@ -10,6 +11,7 @@ struct QsoRecord {
   char call[16];        // contacted callsign: CALL
   int32_t check;        // Sweepstakes check: CHECK, CK, APP_WRITELOG_CK
   char cnty[8];         // county: CNTY, APP_WRITELOG_CNTY
+  char contestClass[8]; // contest class, such as Field Day's 2A: CLASS
   char cqz[4];          // CQ zone: CQZ
   char dgtl[8];         // digital sub-mode: DGTL, APP_WRITELOG_DGTL
   char dok[4];          // German DOK: DOK
@@ -36,6 +38,7 @@ struct QsoRecord {
   char srx[8];          // received serial as text: SRX
   char stx[8];          // sent serial as text: STX
   char state[4];        // state: STATE
+  char submode[16];     // sub-mode of a mode, such as FT4 under MFSK: SUBMODE
   char exchTime[8];     // time item of an exchange: APP_WRITELOG_TIME
   char timeOn[8];       // start time as written: TIME_ON
   char veProv[4];       // Canadian province: VE_PROV

@@ -1,6 +1,7 @@
 // Reads the ADIF logs of other loggers, when the folder of them is there: nothing may crash or
 // read out of bounds (this test also runs under the sanitizers), and where a log keeps to one
-// end-of-record tag a line, every such tag after the header gives one record.
+// end-of-record tag a line, every such tag after the header gives one record. Converted, no
+// KOLVEX8 line may be longer than 187 characters unless a warning names its length.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,9 +10,11 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/adif_reader.h"
 #include "core/ascii.h"
+#include "core/conversion_driver.h"
 #include "core/test_input.h"
 
 namespace {
@@ -73,6 +76,45 @@ TEST(RealLogs, EveryLogReadsSafelyAndCompletely) {
   }
   EXPECT_GT(logs, 0);
   std::printf("%d logs read, %d record counts compared\n", logs, compared);
+}
+
+TEST(RealLogs, Kolvex8LinesLongerThan187AreNamedInTheWarnings) {
+  const fs::path folder = realLogsFolder();
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) GTEST_SKIP() << "no real logs at " << folder;
+  // Contests whose columns can grow: zones from the exchange, award texts, county names.
+  const ContestKind contests[] = {ContestKind::CqWpx, ContestKind::Cq160, ContestKind::CqWw,
+                                  ContestKind::CwOpsMiniCwt, ContestKind::ArrlFieldDay, ContestKind::Rda,
+                                  ContestKind::WorkedAllGermany, ContestKind::StateQsoParty};
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    if (entry.path().extension() != ".adi" && entry.path().extension() != ".ADI") continue;
+    TestFile input(std::fopen(entry.path().string().c_str(), "rb"));
+    ASSERT_NE(input, nullptr) << entry.path();
+    for (ContestKind contest : contests) {
+      ConversionJob job;
+      job.contest = contest;
+      job.stateNumber = 8;  // Florida
+      MessageLists lists;
+      TestFile importFile(std::tmpfile()), namesFile(std::tmpfile());
+      std::rewind(input.get());
+      runConversion(lists, input.get(), importFile.get(), namesFile.get(), job);
+      // What the warnings say about each long line, in order, and what they should say.
+      std::vector<std::string> expected, warned;
+      std::istringstream text(contentsOf(importFile.get()));
+      bool columnLine = true;  // column lines and note lines alternate
+      for (std::string line; std::getline(text, line); columnLine = !columnLine) {
+        const size_t length = line.size() - 1;  // without the CR of the line end
+        if (columnLine && length > 187) {
+          expected.push_back(": the import line is " + std::to_string(length) + " characters long instead of 187.");
+        }
+      }
+      for (const std::string& warning : lists.lines[kWarningsList]) {
+        const size_t at = warning.find(": the import line is ");
+        if (at != std::string::npos) warned.push_back(warning.substr(at));
+      }
+      EXPECT_EQ(warned, expected) << entry.path().filename() << ", " << contestName(static_cast<int32_t>(contest));
+    }
+  }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 // Rows of the section table.
-constexpr size_t kSectionCount = 81;
+constexpr size_t kSectionCount = 92;
 
 // One ARRL or RAC section.
 struct SectionRow {

@@ -1,24 +1,12 @@
 #include "ui/main_dialog_logic.h"
 
-#include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "core/contest_kind.h"
-#include "core/conversion_driver.h"
 #include "core/import_format.h"
-#include "core/message_lists.h"
 #include "core/text_format.h"
-#include "core/text_number.h"
 #include "refdata/state_county_validation.h"
 #include "refdata/state_table.h"
-#include "ui/run_files.h"
-
-std::string derivedName(const std::string& path, const std::string& extension) {
-  const size_t dot = path.rfind('.');
-  if (dot == std::string::npos) return path;
-  return path.substr(0, dot) + extension;
-}
 
 MainDialogLogic::MainDialogLogic(WindowSystem& windows, std::string helpAddress)
     : windows_(windows), helpAddress_(std::move(helpAddress)) {}
@@ -118,78 +106,32 @@ void MainDialogLogic::browseOutput() {
   windows_.listAddString(ListId::Output, model_.outputPath);
 }
 
-namespace {
-
-// The first check that fails, as its "ERROR: " text; empty when every check passes.
-std::string firstFailedCheck(WindowSystem& windows, const DialogModel& model, int32_t limit,
-                             int32_t& groupNumber) {
-  if (windows.listCount(ListId::Input) == 0) return "ERROR: Didn't specify input file.";
-  if (windows.listCount(ListId::Output) == 0) return "ERROR: Didn't specify output file.";
-  if (model.job.contest == ContestKind::None || static_cast<int32_t>(model.job.contest) < 0) {
-    return "ERROR: Didn't select a contest.";
-  }
-  if (model.job.contest == ContestKind::StateQsoParty && model.job.stateNumber < 0) {
-    return "ERROR: Didn't select a state.";
-  }
-  if (model.groupNumberText.empty()) return "ERROR: Must specify a group number.";
-  groupNumber = textToInt(model.groupNumberText.c_str());
-  if (groupNumber < 0 || groupNumber > limit) {
-    return formatText("ERROR: Group number must be between 0-%d inclusive.", limit);
-  }
-  return {};
-}
-
-}  // namespace
-
-ConvertOutcome MainDialogLogic::convert() {
+ConversionRequest MainDialogLogic::readRequest() {
   model_.groupNumberText = windows_.editText(EditId::GroupNumber);
   model_.noteText = windows_.editText(EditId::QsoNote);
-  ConversionJob& job = model_.job;
-  const int32_t limit = formatTraits(job.importFormat).groupNumberLimit;
+  ConversionRequest request;
+  // A path counts as chosen while its list shows it: a cancelled output browse leaves a
+  // proposed path behind that the operator never confirmed.
+  if (windows_.listCount(ListId::Input) > 0) request.inputPath = model_.inputPath;
+  if (windows_.listCount(ListId::Output) > 0) request.outputPath = model_.outputPath;
+  request.options = model_.job;
+  request.groupNumberText = model_.groupNumberText;
+  request.noteText = model_.noteText;
+  return request;
+}
 
-  int32_t groupNumber = 0;
-  std::string failure = firstFailedCheck(windows_, model_, limit, groupNumber);
-  const std::string namesPath = derivedName(model_.outputPath, ".kvn");
-  if (failure.empty()) failure = overwriteRefusal(model_.inputPath, model_.outputPath, namesPath);
-  if (!failure.empty()) {
-    windows_.showError(failure);
-    return ConvertOutcome::CheckFailed;
+ConversionStatus MainDialogLogic::convert() {
+  const ConversionResult result = convertLog(readRequest());
+  if (result.status != ConversionStatus::Converted) {
+    windows_.showError(result.error);
+    return result.status;
   }
-  job.groupNumber = groupNumber;
-  model_.namesPath = namesPath;
-  const size_t noteLength = std::min(model_.noteText.size(), static_cast<size_t>(kNoteSize - 1));
-  std::memcpy(job.note, model_.noteText.data(), noteLength);
-  job.note[noteLength] = '\0';
-
-  RunFiles files;
-  if (std::string error = files.open(model_.inputPath, model_.outputPath, model_.namesPath); !error.empty()) {
-    windows_.showError(error);
-    return ConvertOutcome::FileError;
-  }
-  MessageLists lists;
-  const int32_t count = runConversion(lists, files.input(), files.output(), files.names(), job);
-  if (std::string error = files.finish(); !error.empty()) {
-    windows_.showError(error);
-    return ConvertOutcome::FileError;
-  }
-
+  model_.job = result.job;
+  model_.namesPath = result.namesPath;
   windows_.listReset(ListId::Results);
-  windows_.listAddString(ListId::Results, formatText("Wrote %d QSOs to %s", count, model_.outputPath.c_str()));
-  if (job.namesWritten > 0) {
-    windows_.listAddString(ListId::Results,
-                           formatText("Wrote %d names to %s", job.namesWritten, model_.namesPath.c_str()));
-  }
-  windows_.listAddString(ListId::Results, "");
-  windows_.listAddString(ListId::Results,
-                         formatText("Import this file as %s format.", formatTraits(job.importFormat).name));
-  windows_.listAddString(ListId::Results, "");
-  for (int list = kSummaryList; list <= kErrorsList; ++list) {
-    const std::vector<std::string>& lines = messagesOf(lists, list);
-    for (const std::string& line : lines) windows_.listAddString(ListId::Results, line);
-    if (!lines.empty()) windows_.listAddString(ListId::Results, "");
-  }
-  windows_.showInformation(formatText("%d QSOs written to %s", count, model_.outputPath.c_str()));
-  return ConvertOutcome::Converted;
+  for (const std::string& line : result.lines) windows_.listAddString(ListId::Results, line);
+  windows_.showInformation(result.notice);
+  return result.status;
 }
 
 void MainDialogLogic::help() {

@@ -1,9 +1,11 @@
 // Everything the main dialog decides, independent of the window system: defaults, combo
-// contents, derived file names, the browse rules, the Convert checks and the results lines.
+// contents and the browse rules. Convert reads the controls into a conversion request and shows
+// the conversion service's result.
 #pragma once
 #include <string>
 
 #include "core/conversion_job.h"
+#include "ui/conversion_service.h"
 #include "ui/window_system.h"
 
 // What the dialog holds besides its controls.
@@ -15,17 +17,6 @@ struct DialogModel {
   std::string groupNumberText;  // exchanged with the group number edit
   std::string noteText;         // exchanged with the QSO note edit
 };
-
-// How a Convert ended.
-enum class ConvertOutcome {
-  Converted,    // the run went to the end and the results list shows it
-  CheckFailed,  // a choice was missing or wrong; an "ERROR: " box was shown, nothing changed
-  FileError,    // a file could not be opened or written; an "ERROR: " box named it, nothing changed
-};
-
-// The path with everything from its last '.' replaced by the extension (dot included).
-// Returns the path unchanged when it has no '.'.
-std::string derivedName(const std::string& path, const std::string& extension);
 
 class MainDialogLogic {
  public:
@@ -42,7 +33,12 @@ class MainDialogLogic {
 
   void browseInput();
   void browseOutput();
-  ConvertOutcome convert();
+  // The request Convert runs: the edits' texts (copied into the model), the paths whose lists
+  // show them and the job's options.
+  ConversionRequest readRequest();
+  // Runs a conversion with what the controls show. A failure is shown in an error box and
+  // changes nothing; a finished run fills the results list and ends with an information box.
+  ConversionStatus convert();
   void help();
 
   DialogModel& model() { return model_; }

@@ -61,6 +61,7 @@ void RunFiles::discard() {
     if (!written.temp.empty()) removeFile(written.temp);
     written.temp.clear();
   }
+  if (listener_ != nullptr) listener_->temporaryFilesGone();
 }
 
 std::string RunFiles::open(const std::string& inputPath, const std::string& outputPath,
@@ -79,6 +80,7 @@ std::string RunFiles::open(const std::string& inputPath, const std::string& outp
     int problem = targetWriteError(written.path);
     if (problem == 0) {
       written.temp = temporaryNameFor(written.path);
+      if (listener_ != nullptr) listener_->temporaryFileCreated(written.temp);
       written.file = openFile(written.temp, "wb");
       if (written.file == nullptr) {
         problem = errno;
@@ -121,5 +123,6 @@ std::string RunFiles::finish() {
     }
     written.temp.clear();
   }
+  if (listener_ != nullptr) listener_->temporaryFilesGone();
   return {};
 }

@@ -10,9 +10,20 @@
 std::string overwriteRefusal(const std::string& inputPath, const std::string& outputPath,
                              const std::string& namesPath);
 
+// Told which temporary files of a run exist, for a front end that must remove them when the
+// process is ended from outside (the command line on SIGINT, SIGTERM or SIGHUP).
+class TemporaryFileListener {
+ public:
+  virtual ~TemporaryFileListener() = default;
+  // A temporary file is about to be created at the path.
+  virtual void temporaryFileCreated(const std::string& path) = 0;
+  // No temporary file of the run exists any more: renamed into place or removed.
+  virtual void temporaryFilesGone() = 0;
+};
+
 class RunFiles {
  public:
-  RunFiles() = default;
+  explicit RunFiles(TemporaryFileListener* listener = nullptr) : listener_(listener) {}
   RunFiles(const RunFiles&) = delete;
   RunFiles& operator=(const RunFiles&) = delete;
   // Closes whatever is still open and removes temporary files that were not renamed into place.
@@ -45,6 +56,7 @@ class RunFiles {
   // The "ERROR: " text for a file that could not be written.
   static std::string writeError(const WrittenFile& written, const std::string& why);
 
+  TemporaryFileListener* listener_;  // may be null
   std::FILE* input_ = nullptr;
   WrittenFile written_[2] = {{"output", {}, {}, nullptr}, {"names", {}, {}, nullptr}};
 };

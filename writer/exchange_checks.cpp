@@ -93,7 +93,8 @@ const char* maritimeState(MessageLists& lists, const QsoRecord& record,
   return stateOrWarn(lists, record, exchange->c_str());
 }
 
-// A prefix of K marks a US station whose QTH is its state; otherwise STATE is used.
+// A prefix of K marks a US station whose QTH is its state; otherwise STATE is used, where a
+// Canadian station logs its province.
 const char* prefixState(MessageLists& lists, const QsoRecord& record) {
   if (std::strcmp(record.pref, "K") == 0) {
     if (std::strcmp(record.qth, "DC") == 0) {
@@ -105,7 +106,7 @@ const char* prefixState(MessageLists& lists, const QsoRecord& record) {
     if (isNumeric(record.qth)) return nullptr;
     return findStateCode(record.qth);
   }
-  if (record.state[0] == '\0') return nullptr;
+  if (record.state[0] == '\0' || findProvince(record.state) != nullptr) return nullptr;
   return stateOrWarn(lists, record, record.state);
 }
 
@@ -133,6 +134,9 @@ std::optional<std::string> textAward(const char* kind, const std::optional<std::
   return awardText(kind, exchange->c_str());
 }
 
+// The section Field Day stations outside the ARRL and RAC sections send.
+constexpr const char* kFieldDayDxSection = "DX";
+
 // Japanese prefectures are numbered 1 to 47.
 constexpr int32_t kFirstPrefecture = 1;
 constexpr int32_t kLastPrefecture = 47;
@@ -152,6 +156,9 @@ const char* exchangeState(MessageLists& lists, const QsoRecord& record, Conversi
     case ContestKind::ArrlDx:
       return arrlDxState(lists, record);
     case ContestKind::ArrlFieldDay:
+      // Stations outside the US and Canada send DX as their section in Field Day.
+      if (std::strcmp(record.arrlSect, kFieldDayDxSection) == 0) return "";
+      return sectionOrWarn(lists, record, record.arrlSect);
     case ContestKind::ArrlSweepstakes:
       return sectionOrWarn(lists, record, record.arrlSect);
     case ContestKind::CwOpsMiniCwt:

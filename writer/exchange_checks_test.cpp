@@ -181,6 +181,9 @@ TEST(NameContestsState, PrefixKTakesQthOtherwiseState) {
       {"VE", "CT", "", "none", {}},
       {"", "DC", "", "none", {}},
       {"KH6", "", "HI", "HI", {}},
+      {"VE", "", "ON", "none", {}},  // a Canadian station's province, also in an older form
+      {"VE", "CT", "PQ", "none", {}},
+      {"VE", "", "on", "none", {kContact + "on" + kNotState}},
   };
   for (ContestKind contest : {ContestKind::Naqp, ContestKind::NaSprint, ContestKind::TaraMelee}) {
     for (const Case& c : cases) {

@@ -38,6 +38,7 @@ struct ContestRule {
 
 constexpr FieldReader kAge = &fieldOf<&QsoRecord::age>;
 constexpr FieldReader kArrlSect = &fieldOf<&QsoRecord::arrlSect>;
+constexpr FieldReader kClass = &fieldOf<&QsoRecord::contestClass>;
 constexpr FieldReader kCnty = &fieldOf<&QsoRecord::cnty>;
 constexpr FieldReader kCqz = &fieldOf<&QsoRecord::cqz>;
 constexpr FieldReader kDok = &fieldOf<&QsoRecord::dok>;
@@ -64,7 +65,7 @@ constexpr ContestRule kContestRules[kContestCount] = {
     {{kExchange1, kQth}, ZoneRule::None, nullptr, false},                     // ARRL 10
     {{kExchange1, kArrlSect}, ZoneRule::None, nullptr, false},                // ARRL 160
     {{kRxPwr, kQth, kState, kSrx}, ZoneRule::None, nullptr, false},           // ARRL DX
-    {{kExchange1}, ZoneRule::None, nullptr, false},                           // ARRL Field Day
+    {{kExchange1, kClass}, ZoneRule::None, nullptr, false},                   // ARRL Field Day
     {{kExchange1, kQth, kSrx}, ZoneRule::None, nullptr, true},                // ARRL RTTY Round-Up
     {{kSrx}, ZoneRule::None, nullptr, true},                                  // ARRL Sweepstakes
     {{kGrid}, ZoneRule::None, nullptr, false},                                // ARRL VHF

@@ -16,17 +16,19 @@ struct TaggedField {
 };
 
 const TaggedField kTaggedFields[] = {
-    {"age", "AGE"},     {"arrlSect", "ASE"}, {"cnty", "CNT"},    {"cqz", "CQZ"},
-    {"dok", "DOK"},     {"exchange1", "EX1"}, {"exchTime", "EXT"}, {"grid", "GRD"},
-    {"hq", "HQ"},       {"ituz", "ITU"},     {"name", "NAM"},    {"qth", "QTH"},
-    {"rcvd", "RCV"},    {"rxPwr", "RXP"},    {"section", "SEC"}, {"srx", "SRX"},
-    {"state", "STA"},   {"veProv", "VEP"},   {"year", "YR"},     {"zone", "ZON"},
+    {"age", "AGE"},     {"arrlSect", "ASE"}, {"cnty", "CNT"},      {"contestClass", "CLS"},
+    {"cqz", "CQZ"},     {"dok", "DOK"},      {"exchange1", "EX1"}, {"exchTime", "EXT"},
+    {"grid", "GRD"},    {"hq", "HQ"},        {"ituz", "ITU"},      {"name", "NAM"},
+    {"qth", "QTH"},     {"rcvd", "RCV"},     {"rxPwr", "RXP"},     {"section", "SEC"},
+    {"srx", "SRX"},     {"state", "STA"},    {"veProv", "VEP"},    {"year", "YR"},
+    {"zone", "ZON"},
 };
 
 void setByName(QsoRecord& r, const std::string& name, const char* text) {
   if (name == "age") setField(r.age, text);
   else if (name == "arrlSect") setField(r.arrlSect, text);
   else if (name == "cnty") setField(r.cnty, text);
+  else if (name == "contestClass") setField(r.contestClass, text);
   else if (name == "cqz") setField(r.cqz, text);
   else if (name == "dok") setField(r.dok, text);
   else if (name == "exchange1") setField(r.exchange1, text);
@@ -88,7 +90,7 @@ TEST(ExchangeSelection, EveryContestTriesItsCandidatesInOrder) {
       {C::Arrl10, {"exchange1", "qth"}, false, false},
       {C::Arrl160, {"exchange1", "arrlSect"}, false, false},
       {C::ArrlDx, {"rxPwr", "qth", "state", "srx"}, false, false},
-      {C::ArrlFieldDay, {"exchange1"}, false, false},
+      {C::ArrlFieldDay, {"exchange1", "contestClass"}, false, false},
       {C::ArrlRttyRoundUp, {"exchange1", "qth", "srx"}, false, true},
       {C::ArrlSweepstakes, {"srx"}, false, true},
       {C::ArrlVhf, {"grid"}, false, false},
@@ -173,7 +175,7 @@ TEST(SerialContests, ArrlDxPrefersReceivedPower) {
   EXPECT_EQ(job.serialExchange, 0);
 }
 
-TEST(SerialContests, FieldDayLooksOnlyAtTheFirstExchangeItem) {
+TEST(SerialContests, FieldDayLooksOnlyAtTheFirstExchangeItemAndTheClass) {
   QsoRecord record = contactRecord();
   setField(record.qth, "MA");
   ConversionJob job = jobFor(ContestKind::ArrlFieldDay);

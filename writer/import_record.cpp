@@ -1,8 +1,10 @@
 #include "writer/import_record.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstring>
 #include <optional>
+#include <string_view>
 
 #include "core/ascii.h"
 #include "core/import_format.h"
@@ -99,14 +101,18 @@ class RecordBuffer {
   void endLine() { append("\r\n", 2); }
   void flush() {
     if (used_ > 0) std::fwrite(data_, 1, used_, file_);
+    flushed_ += used_;
     used_ = 0;
   }
+  // Bytes appended so far, those already handed to the file included.
+  size_t written() const { return flushed_ + used_; }
 
  private:
   static constexpr size_t kCapacity = 1024;  // room for both lines of any ordinary record
   std::FILE* file_;
   char data_[kCapacity];
   size_t used_ = 0;
+  size_t flushed_ = 0;
 };
 
 // Column widths of line 1.
@@ -154,10 +160,12 @@ constexpr const char* kAfterSecondUpload = "        N";
 char yesNo(int32_t option) { return option != 0 ? 'Y' : 'N'; }
 
 // The mode text written, which also decides the default reports and the CQ WW candidates.
+// ADIF 3 logs newer digital modes as MODE MFSK with the actual mode (FT4, JS8...) in SUBMODE.
 const char* modeTextOf(const QsoRecord& record, const ConversionJob& job) {
   if (job.contest == ContestKind::ArrlRttyRoundUp) {
     return std::strcmp(record.dgtl, "BPSK") == 0 ? "PSK31" : "RTTY";
   }
+  if (std::strcmp(record.mode, "MFSK") == 0 && record.submode[0] != '\0') return record.submode;
   return record.mode;
 }
 
@@ -186,6 +194,17 @@ void deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state
   }
 }
 
+// The exchange as the column shows it: the whole exchange or a NUL-terminated end of it.
+// Loggers pad serial numbers with zeros ("00100"); a number too long for the column loses that
+// padding first, so that the number stays whole.
+std::string_view exchangeColumnText(const std::string& exchange) {
+  const std::string_view text = exchange;
+  if (text.size() <= kExchangeWidth || !std::all_of(text.begin(), text.end(), isAsciiDigit)) return text;
+  const size_t firstSignificant = text.find_first_not_of('0');
+  if (firstSignificant == std::string_view::npos) return "0";
+  return text.substr(firstSignificant);
+}
+
 void writeExchangeColumn(RecordBuffer& line, MessageLists& lists, const QsoRecord& record,
                          const std::optional<std::string>& exchange) {
   if (!exchange || exchange->empty()) {
@@ -195,15 +214,23 @@ void writeExchangeColumn(RecordBuffer& line, MessageLists& lists, const QsoRecor
                           record.qsoDate, record.timeOn));
     return;
   }
-  if (exchange->size() <= kExchangeWidth) {
-    line.left(exchange->c_str(), kExchangeWidth);
+  const std::string_view e = exchangeColumnText(*exchange);
+  if (e.size() <= kExchangeWidth) {
+    line.left(e.data(), kExchangeWidth);
     return;
   }
-  const std::string& e = *exchange;
   line.append(e.data(), kExchangeWidth);
   addMessage(kWarningsList, lists,
              formatText("%s on %s at %s: truncating exchange %s to %c%c%c%c.", record.call,
-                        record.qsoDate, record.timeOn, e.c_str(), e[0], e[1], e[2], e[3]));
+                        record.qsoDate, record.timeOn, e.data(), e[0], e[1], e[2], e[3]));
+}
+
+// A locator of eight characters (ADIF allows them) names a smaller area inside the square of its
+// first six; that square fills the column, so the grid never shifts the line.
+void writeGridColumn(RecordBuffer& line, const QsoRecord& record) {
+  const size_t length = std::min(std::strlen(record.grid), kGridWidth);
+  line.append(record.grid, length);
+  line.fill(' ', kGridWidth - length);
 }
 
 // Characters 1, 2, 4, 5 and 6 of a reference such as EU-005; blanks past a short one's end.
@@ -218,7 +245,7 @@ void writeIotaColumn(RecordBuffer& line, const QsoRecord& record) {
   }
 }
 
-// Line 1 from the exchange column on.
+// Line 1 from the exchange column on, without its line end.
 void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const QsoRecord& record,
                               ConversionJob& job, const ExchangeChoice& choice,
                               const FormatTraits& traits) {
@@ -241,7 +268,7 @@ void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const Qso
   } else {
     line.format(traits.groupColumn, static_cast<int>(job.groupNumber));
   }
-  line.left(record.grid, kGridWidth);
+  writeGridColumn(line, record);
   writeIotaColumn(line, record);
   line.append(traits.flagRun);
   const std::optional<std::string> award = awardReference(record, job, exchange);
@@ -262,7 +289,17 @@ void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const Qso
     line.put(yesNo(job.upload));
     line.append(kAfterSecondUpload);
   }
-  line.endLine();
+}
+
+// A value wider than its column is written in full and shifts the columns after it; the
+// operator is told, since the importing program reads the line by position.
+void warnLongLine(MessageLists& lists, const QsoRecord& record, size_t length,
+                  const FormatTraits& traits) {
+  if (length <= static_cast<size_t>(traits.lineLength)) return;
+  addMessage(kWarningsList, lists,
+             formatText("%s on %s at %s: the import line is %d characters long instead of %d.",
+                        record.call, record.qsoDate, record.timeOn, static_cast<int>(length),
+                        static_cast<int>(traits.lineLength)));
 }
 
 // The free line after the columns: frequency, note, sent serial and received exchange items.
@@ -369,6 +406,9 @@ int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE*
   job.countyText = nullptr;
   const ExchangeChoice choice = selectExchange(record, job, modeText);
   writeColumnsFromExchange(line, lists, record, job, choice, traits);
+  const size_t lineLength = line.written();
+  line.endLine();
+  warnLongLine(lists, record, lineLength, traits);
   writeNoteLine(line, record, job, choice.exchange, traits);
   line.flush();
 

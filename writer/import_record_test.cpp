@@ -180,6 +180,40 @@ TEST(ImportRecordLayout, LongCallsignShiftsTheRestOfTheLine) {
   EXPECT_EQ(columns(lines[0], 31, 36), "CW    ");
 }
 
+TEST(ImportRecordLayout, ALongerLineIsNamedInTheWarnings) {
+  struct Case {
+    ImportFormat format;
+    ContestKind contest;
+    void (*change)(QsoRecord&);  // what makes the plain contact's line longer or shorter
+    size_t length;               // of line 1
+    const char* warning;         // after the callsign, date and time, or ""
+  };
+  using C = ContestKind;
+  using F = ImportFormat;
+  const char* k188 = ": the import line is 188 characters long instead of 187.";
+  const Case cases[] = {
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.call, "VP2V/N0CALL/P"); }, 188, k188},
+      {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.call, "VP2V/N0CALL/P"); }, 134,
+       ": the import line is 134 characters long instead of 133."},
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.freq, "1296.2"); }, 188, k188},
+      {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.freq, "1296.2"); }, 133, ""},
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.timeOn, ""); }, 181, ""},
+      {F::Kolvex8, C::Cq160, [](QsoRecord& r) { setField(r.exchange1, "123"); }, 188, k188},
+  };
+  for (const Case& c : cases) {
+    WriterRun run(c.contest, c.format);
+    ASSERT_TRUE(run.ready());
+    QsoRecord record = plainContact();
+    c.change(record);
+    run.write(record);
+    const Lines lines = run.importLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), c.length);
+    const std::string warning = std::string(record.call) + " on 20120325 at " + record.timeOn + c.warning;
+    EXPECT_EQ(run.warnings(), c.warning[0] == '\0' ? Lines{} : Lines{warning}) << c.length;
+  }
+}
+
 // --- band ----------------------------------------------------------------------------------
 
 TEST(BandDerivation, NoticeOncePerRunAndErrorsPerRecord) {
@@ -291,6 +325,32 @@ TEST(ModeAndReports, RttyRoundUpWritesRttyOrPsk31) {
   }
 }
 
+TEST(ModeAndReports, MfskIsShownByItsSubmode) {
+  struct Case {
+    ContestKind contest;
+    const char* mode;
+    const char* submode;
+    const char* columns;  // 30-41 in KOLVEX8: mode and both reports
+  };
+  const Case cases[] = {
+      {ContestKind::CqWpx, "MFSK", "FT4", "FT4   599599"},
+      {ContestKind::CqWpx, "MFSK", "", "MFSK  599599"},
+      {ContestKind::CqWpx, "MFSK", "SSB", "SSB   59 59 "},  // the report defaults follow it
+      {ContestKind::CqWpx, "mfsk", "FT4", "mfsk  599599"},
+      {ContestKind::CqWpx, "FT8", "FT4", "FT8   599599"},
+      {ContestKind::ArrlRttyRoundUp, "MFSK", "FT4", "RTTY  599599"},
+  };
+  for (const Case& c : cases) {
+    WriterRun run(c.contest);
+    ASSERT_TRUE(run.ready());
+    QsoRecord record = plainContact();
+    setField(record.mode, c.mode);
+    setField(record.submode, c.submode);
+    run.write(record);
+    EXPECT_EQ(columns(run.importLines()[0], 30, 41), c.columns) << c.mode << "/" << c.submode;
+  }
+}
+
 // --- exchange, zone, state, county and award columns ---------------------------------------
 
 TEST(ExchangeColumn, MissingShortAndTruncatedExchanges) {
@@ -315,6 +375,31 @@ TEST(ExchangeColumn, MissingShortAndTruncatedExchanges) {
   EXPECT_EQ(run.warnings(),
             (Lines{"N0CALL on 20120325 at 1430 is missing received data.",
                    "N0CALL on 20120325 at 1430: truncating exchange ABCDEFG to ABCD."}));
+}
+
+TEST(ExchangeColumn, ZeroPaddedNumbersLoseTheirPaddingBeforeTheyAreCut) {
+  struct Case {
+    const char* exchange;
+    const char* column;  // 42-45
+    const char* award;   // 106-117: the award check sees the exchange as logged
+    const char* cut;     // the truncation warning's value and column, or ""
+  };
+  const Case cases[] = {
+      {"00100", "100 ", "FDEP00100   ", ""},        {"0012", "0012", "FDEP0012    ", ""},
+      {"00000", "0   ", "            ", ""},        {"0012345", "1234", "FDEP0012345 ", "12345 to 1234."},
+      {"0A123", "0A12", "            ", "0A123 to 0A12."},
+  };
+  for (const Case& c : cases) {
+    WriterRun run(ContestKind::Ref);
+    ASSERT_TRUE(run.ready());
+    QsoRecord record = plainContact();
+    setField(record.exchange1, c.exchange);
+    run.write(record);
+    const std::string line = run.importLines()[0];
+    EXPECT_EQ(columns(line, 42, 45) + columns(line, 106, 117), std::string(c.column) + c.award);
+    const std::string cut = std::string("N0CALL on 20120325 at 1430: truncating exchange ") + c.cut;
+    EXPECT_EQ(run.warnings(), c.cut[0] == '\0' ? Lines{} : Lines{cut}) << c.exchange;
+  }
 }
 
 TEST(ExchangeColumn, ZoneLabelStateAndCountyColumns) {
@@ -344,6 +429,39 @@ TEST(ExchangeColumn, StateQsoPartyCountyColumn) {
   EXPECT_EQ(line.size(), 187u);
 }
 
+TEST(ExchangeColumn, FieldDayClassAndSections) {
+  struct Case {
+    const char* exchange1;
+    const char* contestClass;
+    const char* arrlSect;
+    const char* columns;  // 42-45 exchange, 64-65 state, then the note line
+    const char* warning;  // after the contact's callsign, date and time
+  };
+  const Case cases[] = {
+      {"2A", "3A", "EMA", "2A  MA #2A EMA", ""},
+      {"", "3A", "EMA", "3A  MA #3A EMA", ""},
+      {"", "", "EMA", "    MA # EMA", " is missing received data."},
+      {"", "13A", "ONE", "13A    #13A ONE", ""},
+      {"", "1D", "DX", "1D     #1D DX", ""},
+      {"", "1D", "dx", "1D     #1D dx", " in dx is not a valid ARRL section."},
+  };
+  for (const Case& c : cases) {
+    WriterRun run(ContestKind::ArrlFieldDay);
+    ASSERT_TRUE(run.ready());
+    run.job.appendExchange = 1;
+    QsoRecord record = plainContact();
+    setField(record.exchange1, c.exchange1);
+    setField(record.contestClass, c.contestClass);
+    setField(record.arrlSect, c.arrlSect);
+    run.write(record);
+    const Lines lines = run.importLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(columns(lines[0], 42, 45) + columns(lines[0], 64, 65) + " " + lines[1], c.columns);
+    const std::string warning = std::string("N0CALL on 20120325 at 1430") + c.warning;
+    EXPECT_EQ(run.warnings(), c.warning[0] == '\0' ? Lines{} : Lines{warning}) << c.arrlSect;
+  }
+}
+
 TEST(ExchangeColumn, MessagesComeInStepOrder) {
   WriterRun run(ContestKind::Arrl10);
   ASSERT_TRUE(run.ready());
@@ -351,11 +469,14 @@ TEST(ExchangeColumn, MessagesComeInStepOrder) {
   record.band = 0;
   setField(record.freq, "28.4");
   setField(record.exchange1, "WXYZQ");
+  setField(record.mode, "MFSK");
+  setField(record.submode, "CONTESTI");
   run.write(record);
   EXPECT_EQ(run.warnings(),
             (Lines{"BAND field is missing, determining band from frequency.",
                    "N0CALL on 20120325 at 1430: truncating exchange WXYZQ to WXYZ.",
-                   "N0CALL on 20120325 at 1430 in WXYZQ is not a valid US state."}));
+                   "N0CALL on 20120325 at 1430 in WXYZQ is not a valid US state.",
+                   "N0CALL on 20120325 at 1430: the import line is 189 characters long instead of 187."}));
 }
 
 TEST(ExchangeColumn, AwardColumnAndAWideAwardShiftsTheLine) {
@@ -389,6 +510,23 @@ TEST(GridAndIota, IotaTakesFivePositions) {
     const std::string line = run.importLines()[0];
     EXPECT_EQ(columns(line, 88, 105), std::string("    0JN47  ") + c.written + "NN") << c.iota;
     EXPECT_EQ(line.size(), 187u);
+  }
+}
+
+TEST(GridAndIota, LocatorsLongerThanSixKeepTheirSquare) {
+  const char* const cases[][2] = {{"FN42", "FN42  EU005"}, {"FN42AA", "FN42AAEU005"},
+                                  {"IO64MW1", "IO64MWEU005"}, {"", "      EU005"}};
+  for (const auto& c : cases) {
+    WriterRun run(ContestKind::Iota);
+    ASSERT_TRUE(run.ready());
+    QsoRecord record = plainContact();
+    setField(record.grid, c[0]);
+    setField(record.iota, "EU-005");
+    run.write(record);
+    const std::string line = run.importLines()[0];
+    EXPECT_EQ(columns(line, 93, 103), c[1]) << c[0];
+    EXPECT_EQ(line.size(), 187u) << c[0];
+    EXPECT_TRUE(run.warnings().empty()) << c[0];
   }
 }
 

@@ -1,0 +1,40 @@
+#include "cli/interrupt_cleanup.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace {
+
+// What the handler may touch: fixed buffers and a count, no allocation, no locks.
+constexpr int kMaxTemporaryFiles = 2;
+constexpr size_t kMaxPathBytes = 4096;
+char temporaryPaths[kMaxTemporaryFiles][kMaxPathBytes];
+volatile sig_atomic_t temporaryCount = 0;
+
+extern "C" void removeTemporaryFilesAndExit(int signalNumber) {
+  for (sig_atomic_t i = 0; i < temporaryCount; ++i) unlink(temporaryPaths[i]);
+  _exit(128 + signalNumber);
+}
+
+}  // namespace
+
+InterruptCleanup::InterruptCleanup() {
+  struct sigaction action = {};
+  action.sa_handler = removeTemporaryFilesAndExit;
+  sigemptyset(&action.sa_mask);
+  // While one signal is handled the others wait, so the files are removed once.
+  for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&action.sa_mask, signalNumber);
+  for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) sigaction(signalNumber, &action, nullptr);
+}
+
+void InterruptCleanup::temporaryFileCreated(const std::string& path) {
+  // A path the system could not open anyway is not kept; the count is raised only once the
+  // buffer holds the whole name.
+  if (temporaryCount >= kMaxTemporaryFiles || path.size() >= kMaxPathBytes) return;
+  std::memcpy(temporaryPaths[temporaryCount], path.c_str(), path.size() + 1);
+  temporaryCount = temporaryCount + 1;
+}
+
+void InterruptCleanup::temporaryFilesGone() { temporaryCount = 0; }

@@ -1,0 +1,51 @@
+#include "core/utf8_cut.h"
+
+namespace {
+
+bool isContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xbf; }
+
+// The length of the well-formed UTF-8 character at the text's start: 1 to 4, or 0 when the
+// bytes there are no character (a stray continuation byte, an over-long or surrogate form,
+// a code point beyond U+10FFFF, or a character cut short by the text's end).
+size_t characterLength(std::string_view text) {
+  const unsigned char lead = static_cast<unsigned char>(text[0]);
+  if (lead <= 0x7f) return 1;
+  size_t length = 0;
+  // The second byte's range is narrower after some lead bytes; the others take any continuation.
+  unsigned char secondLow = 0x80;
+  unsigned char secondHigh = 0xbf;
+  if (lead >= 0xc2 && lead <= 0xdf) {
+    length = 2;
+  } else if (lead >= 0xe0 && lead <= 0xef) {
+    length = 3;
+    if (lead == 0xe0) secondLow = 0xa0;   // no over-long forms
+    if (lead == 0xed) secondHigh = 0x9f;  // no surrogates
+  } else if (lead >= 0xf0 && lead <= 0xf4) {
+    length = 4;
+    if (lead == 0xf0) secondLow = 0x90;   // no over-long forms
+    if (lead == 0xf4) secondHigh = 0x8f;  // nothing beyond U+10FFFF
+  } else {
+    return 0;
+  }
+  if (text.size() < length) return 0;
+  const unsigned char second = static_cast<unsigned char>(text[1]);
+  if (second < secondLow || second > secondHigh) return 0;
+  for (size_t i = 2; i < length; ++i) {
+    if (!isContinuation(static_cast<unsigned char>(text[i]))) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+size_t utf8CutLength(std::string_view text, size_t limit) {
+  if (text.size() <= limit) return text.size();
+  size_t at = 0;
+  while (at < limit) {
+    const size_t length = characterLength(text.substr(at));
+    if (length == 0) return limit;         // not UTF-8: cut between bytes as they come
+    if (at + length > limit) return at;    // the character the limit falls into goes whole
+    at += length;
+  }
+  return limit;
+}

@@ -1,0 +1,40 @@
+#include "refdata/contest_choice.h"
+
+#include "core/ascii_text.h"
+
+namespace {
+
+bool inCatalogue(ContestKind contest) { return contestName(static_cast<int32_t>(contest)) != nullptr; }
+
+}  // namespace
+
+std::string contestChoiceName(const ContestChoice& choice) {
+  const char* name = contestName(static_cast<int32_t>(choice.contest));
+  if (name == nullptr) return std::string();
+  const char* state = stateNameOf(choice.state);
+  if (choice.contest != ContestKind::StateQsoParty || state == nullptr) return name;
+  return std::string(name) + " (" + state + ")";
+}
+
+bool sameContest(const ContestChoice& a, const ContestChoice& b) {
+  if (!inCatalogue(a.contest) || a.contest != b.contest) return false;
+  return a.contest != ContestKind::StateQsoParty || a.state == b.state;
+}
+
+std::string contestMismatchWarning(std::string_view inputPath, const ContestChoice& logContest,
+                                   std::string_view contestId, const ContestChoice& runContest) {
+  if (!inCatalogue(logContest.contest) || !inCatalogue(runContest.contest) ||
+      sameContest(logContest, runContest)) {
+    return std::string();
+  }
+  // Built by parts: the path and the id arrive as views, not as NUL-terminated texts.
+  std::string text(inputPath);
+  text += " names the contest ";
+  text += contestChoiceName(logContest);
+  text += " (CONTEST_ID ";
+  text += trimAsciiSpace(contestId);
+  text += "); it was converted as ";
+  text += contestChoiceName(runContest);
+  text += '.';
+  return text;
+}

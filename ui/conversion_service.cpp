@@ -1,0 +1,101 @@
+#include "ui/conversion_service.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/conversion_driver.h"
+#include "core/import_format.h"
+#include "core/message_lists.h"
+#include "core/text_format.h"
+#include "core/text_number.h"
+#include "ui/run_files.h"
+
+std::string derivedName(const std::string& path, const std::string& extension) {
+  if (path.empty()) return path;
+  // Only the file name's own dot counts: "C:\my.logs\wpx" is the file "wpx" in "C:\my.logs".
+  const size_t slash = path.find_last_of("/\\");
+  const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  const size_t dot = path.rfind('.');
+  if (dot == std::string::npos || dot < nameStart) return path + extension;
+  return path.substr(0, dot) + extension;
+}
+
+namespace {
+
+// The first choice that fails, as its "ERROR: " text; empty when every choice passes.
+// On success the group number is the typed text's value.
+std::string firstFailedCheck(const ConversionRequest& request, int32_t& groupNumber) {
+  const ConversionJob& options = request.options;
+  if (request.inputPath.empty()) return "ERROR: Didn't specify input file.";
+  if (request.outputPath.empty()) return "ERROR: Didn't specify output file.";
+  if (static_cast<int32_t>(options.contest) < 0) return "ERROR: Didn't select a contest.";
+  if (options.contest == ContestKind::StateQsoParty && options.stateNumber < 0) {
+    return "ERROR: Didn't select a state.";
+  }
+  if (request.groupNumberText.empty()) return "ERROR: Must specify a group number.";
+  const int32_t limit = formatTraits(options.importFormat).groupNumberLimit;
+  groupNumber = textToInt(request.groupNumberText.c_str());
+  if (groupNumber < 0 || groupNumber > limit) {
+    return formatText("ERROR: Group number must be between 0-%d inclusive.", limit);
+  }
+  return {};
+}
+
+// The results lines of a finished run: counts, the format to import with, then the summary,
+// warnings and errors, each list followed by an empty line when it holds any.
+std::vector<std::string> resultLines(int32_t count, const ConversionRequest& request, const std::string& namesPath,
+                                     const ConversionJob& job, const MessageLists& lists) {
+  std::vector<std::string> lines;
+  lines.push_back(formatText("Wrote %d QSOs to %s", count, request.outputPath.c_str()));
+  if (job.namesWritten > 0) lines.push_back(formatText("Wrote %d names to %s", job.namesWritten, namesPath.c_str()));
+  lines.emplace_back();
+  lines.push_back(formatText("Import this file as %s format.", formatTraits(job.importFormat).name));
+  lines.emplace_back();
+  for (int list = kSummaryList; list <= kErrorsList; ++list) {
+    const std::vector<std::string>& messages = messagesOf(lists, list);
+    lines.insert(lines.end(), messages.begin(), messages.end());
+    if (!messages.empty()) lines.emplace_back();
+  }
+  return lines;
+}
+
+ConversionResult failed(ConversionStatus status, std::string error) {
+  ConversionResult result;
+  result.status = status;
+  result.error = std::move(error);
+  return result;
+}
+
+}  // namespace
+
+ConversionResult convertLog(const ConversionRequest& request) {
+  int32_t groupNumber = 0;
+  std::string failure = firstFailedCheck(request, groupNumber);
+  const std::string namesPath = derivedName(request.outputPath, ".kvn");
+  if (failure.empty()) failure = overwriteRefusal(request.inputPath, request.outputPath, namesPath);
+  if (!failure.empty()) return failed(ConversionStatus::CheckFailed, failure);
+
+  ConversionJob job = request.options;
+  job.groupNumber = groupNumber;
+  const size_t noteLength = std::min(request.noteText.size(), static_cast<size_t>(kNoteSize - 1));
+  std::memcpy(job.note, request.noteText.data(), noteLength);
+  job.note[noteLength] = '\0';
+
+  RunFiles files(request.temporaryFiles);
+  if (std::string error = files.open(request.inputPath, request.outputPath, namesPath); !error.empty()) {
+    return failed(ConversionStatus::FileError, error);
+  }
+  MessageLists lists;
+  const int32_t count = runConversion(lists, files.input(), files.output(), files.names(), job);
+  if (std::string error = files.finish(); !error.empty()) return failed(ConversionStatus::FileError, error);
+
+  ConversionResult result;
+  result.status = ConversionStatus::Converted;
+  result.lines = resultLines(count, request, namesPath, job, lists);
+  result.notice = formatText("%d QSOs written to %s", count, request.outputPath.c_str());
+  result.qsoCount = count;
+  result.namesWritten = job.namesWritten;
+  result.namesPath = namesPath;
+  result.job = job;
+  return result;
+}

@@ -1,0 +1,49 @@
+// Converting one ADIF log with the options an operator chose. This is the one place where the
+// Convert checks, the overwrite refusals, the derived names file, the safe file writing, the run
+// and the results lines live; the dialog and the command-line tool build a request and show
+// the result.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/conversion_job.h"
+#include "ui/run_files.h"
+
+// What the operator asked for.
+struct ConversionRequest {
+  std::string inputPath;        // the ADIF log; empty when none was chosen
+  std::string outputPath;       // the import file; empty when none was chosen
+  ConversionJob options;        // contest, state, format and the four flags as set; run fields are ignored
+  std::string groupNumberText;  // the group number as typed
+  std::string noteText;         // the QSO note as typed; cut to the job's note width
+  TemporaryFileListener* temporaryFiles = nullptr;  // told of the run's temporary files; may be null
+};
+
+// How a conversion ended.
+enum class ConversionStatus {
+  Converted,    // the run went to the end; the result holds its lines
+  CheckFailed,  // a choice was missing, wrong or would overwrite a file; nothing was written
+  FileError,    // a file could not be read or written; no file was created or changed
+};
+
+// What the operator is shown afterwards.
+struct ConversionResult {
+  ConversionStatus status = ConversionStatus::CheckFailed;  // how it ended
+  std::string error;               // the "ERROR: " text when not Converted
+  std::vector<std::string> lines;  // the results lines in order, when Converted
+  std::string notice;              // the end-of-run notice "%d QSOs written to %s", when Converted
+  int32_t qsoCount = 0;            // QSOs written
+  int32_t namesWritten = 0;        // names written to the names file
+  std::string namesPath;           // the names file beside the output file, when Converted
+  ConversionJob job;               // the job as it ran: options, group number, note and run fields
+};
+
+// The path with its file name's extension (from the name's last '.') replaced by the given one,
+// dot included; '/' and '\' both separate folders. A name without '.' gets the extension
+// appended; an empty path stays empty.
+std::string derivedName(const std::string& path, const std::string& extension);
+
+// Checks the request in the dialog's order, writes the import and names files and collects the
+// results. Never throws; every failure is a status with its "ERROR: " text.
+ConversionResult convertLog(const ConversionRequest& request);

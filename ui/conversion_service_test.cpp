@@ -1,0 +1,188 @@
+#include "ui/conversion_service.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ui/test_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kWpxLog[] =
+    "WPX log\n<EOH>\n"
+    "<CALL:6>N0CALL<QSO_DATE:8>20120325<TIME_ON:4>1430<BAND:3>20M<MODE:2>CW<SRX:3>123<STX:2>45<EOR>\n"
+    "<CALL:5>K1ABC<QSO_DATE:8>20120325<TIME_ON:4>1431<BAND:3>20M<MODE:2>CW<EOR>\n";
+
+// A request that passes every check: CQ WPX, group 0, the given files.
+ConversionRequest wpxRequest(const std::string& input, const std::string& output) {
+  ConversionRequest request;
+  request.inputPath = input;
+  request.outputPath = output;
+  request.options.contest = ContestKind::CqWpx;
+  request.groupNumberText = "0";
+  return request;
+}
+
+class ConversionService : public TestFolder {};
+
+TEST(DerivedNames, ReplaceTheFileNamesExtension) {
+  const struct {
+    const char* path;
+    const char* extension;
+    const char* derived;
+  } cases[] = {
+      {"C:\\logs\\log.cq.adi", ".kvx", "C:\\logs\\log.cq.kvx"},
+      {"run.kvx", ".kvn", "run.kvn"},
+      {"C:\\my.logs\\wpx", ".kvx", "C:\\my.logs\\wpx.kvx"},
+      {"/home/op/my.logs/wpx", ".kvn", "/home/op/my.logs/wpx.kvn"},
+      {"C:/my.logs\\wpx", ".kvx", "C:/my.logs\\wpx.kvx"},
+      {"my.logs/wpx.adi", ".kvx", "my.logs/wpx.kvx"},
+      {"wpx", ".kvx", "wpx.kvx"},
+      {"", ".kvx", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(derivedName(c.path, c.extension), c.derived) << c.path;
+}
+
+TEST(ConversionChecks, StopAtTheFirstFailureInOrder) {
+  ConversionRequest request;
+  auto checkError = [&]() {
+    const ConversionResult result = convertLog(request);
+    EXPECT_EQ(result.status, ConversionStatus::CheckFailed);
+    EXPECT_TRUE(result.lines.empty());
+    return result.error;
+  };
+  request.groupNumberText = "0";
+  EXPECT_EQ(checkError(), "ERROR: Didn't specify input file.");
+  request.inputPath = "in.adi";
+  EXPECT_EQ(checkError(), "ERROR: Didn't specify output file.");
+  request.outputPath = "out.kvx";
+  EXPECT_EQ(checkError(), "ERROR: Didn't select a contest.");
+  request.options.contest = ContestKind::StateQsoParty;
+  EXPECT_EQ(checkError(), "ERROR: Didn't select a state.");
+  request.options.stateNumber = 0;
+  request.groupNumberText = "";
+  EXPECT_EQ(checkError(), "ERROR: Must specify a group number.");
+  request.groupNumberText = "65534";
+  EXPECT_EQ(checkError(), "ERROR: Group number must be between 0-65533 inclusive.");
+  request.options.importFormat = ImportFormat::Kolvex6;
+  request.groupNumberText = "254";
+  EXPECT_EQ(checkError(), "ERROR: Group number must be between 0-253 inclusive.");
+  request.groupNumberText = "-1";
+  EXPECT_EQ(checkError(), "ERROR: Group number must be between 0-253 inclusive.");
+  request.groupNumberText = "99999999999";
+  EXPECT_EQ(checkError(), "ERROR: Group number must be between 0-253 inclusive.");
+}
+
+TEST_F(ConversionService, GroupNumberLimitsAcceptTheLargestValue) {
+  writeFile(path("in.adi"), kWpxLog);
+  ConversionRequest request = wpxRequest(path("in.adi"), path("out.kvx"));
+  request.groupNumberText = "65533";
+  ConversionResult result = convertLog(request);
+  EXPECT_EQ(result.status, ConversionStatus::Converted) << result.error;
+  EXPECT_EQ(result.job.groupNumber, 65533);
+  request.options.importFormat = ImportFormat::Kolvex6;
+  request.groupNumberText = "253";
+  result = convertLog(request);
+  EXPECT_EQ(result.status, ConversionStatus::Converted) << result.error;
+  EXPECT_EQ(result.job.groupNumber, 253);
+}
+
+TEST_F(ConversionService, WritesBothFilesAndTheResultsLines) {
+  writeFile(path("in.adi"), kWpxLog);
+  ConversionRequest request = wpxRequest(path("in.adi"), path("out.kvx"));
+  request.groupNumberText = "1";
+  request.noteText = std::string(70, 'n');
+  const ConversionResult result = convertLog(request);
+  ASSERT_EQ(result.status, ConversionStatus::Converted) << result.error;
+  EXPECT_STREQ(result.job.note, std::string(63, 'n').c_str());
+  EXPECT_EQ(result.namesPath, path("out.kvn"));
+  EXPECT_EQ(result.qsoCount, 2);
+  EXPECT_EQ(result.namesWritten, 0);
+  const std::vector<std::string> expected = {
+      "Wrote 2 QSOs to " + path("out.kvx"),
+      "",
+      "Import this file as KOLVEX8 format.",
+      "",
+      "K1ABC on 20120325 at 1431 is missing received data.",
+      "",
+  };
+  EXPECT_EQ(result.lines, expected);
+  EXPECT_EQ(result.notice, "2 QSOs written to " + path("out.kvx"));
+  const std::string kvx = readFile(path("out.kvx"));
+  EXPECT_EQ(kvx.substr(0, 14), "20120325143000");
+  EXPECT_EQ(std::count(kvx.begin(), kvx.end(), '\n'), 4);
+  EXPECT_TRUE(fs::exists(path("out.kvn")));
+  EXPECT_EQ(readFile(path("out.kvn")), "");
+  EXPECT_EQ(entries(), 3);  // no temporary file left behind
+}
+
+TEST_F(ConversionService, NamesLineAndSummaryListAppearWhenTheRunHasThem) {
+  writeFile(path("cwt.adi"),
+            "<EOH>\n<CALL:5>K1ABC<NAME:4>JOHN<APP_N1MM_EXCHANGE1:4>1234<QSO_DATE:8>20240101<TIME_ON:4>1900"
+            "<BAND:2>40<MODE:2>CW<EOR>\n");
+  ConversionRequest request = wpxRequest(path("cwt.adi"), path("cwt.kvx"));
+  request.options.contest = ContestKind::CwOpsMiniCwt;
+  const std::vector<std::string> expected = {
+      "Wrote 1 QSOs to " + path("cwt.kvx"),
+      "Wrote 1 names to " + path("cwt.kvn"),
+      "",
+      "Import this file as KOLVEX8 format.",
+      "",
+      "1 unique callsigns.\n",
+      "",
+  };
+  ConversionResult result = convertLog(request);
+  EXPECT_EQ(result.lines, expected);
+  EXPECT_EQ(result.namesWritten, 1);
+  EXPECT_EQ(readFile(path("cwt.kvn")), "K1ABC,\r\nJohn\r\n\r\n");
+  // A second run counts only its own names: the pair is new again.
+  result = convertLog(request);
+  EXPECT_EQ(result.lines, expected);
+}
+
+TEST_F(ConversionService, OverwritingTheInputIsRefused) {
+  writeFile(path("log"), kWpxLog);
+  writeFile(path("a.kvn"), kWpxLog);
+  writeFile(path("log.kvn"), kWpxLog);
+  struct Case {
+    std::string input, output, error;
+  };
+  const Case cases[] = {
+      {path("log"), path("log"), "ERROR: Output file is the input file: " + path("log")},
+      {path("log.kvn"), path("log.kvx"), "ERROR: Names file is the input file: " + path("log.kvn")},
+      {path("a.kvn"), path("a.kvx"), "ERROR: Names file is the input file: " + path("a.kvn")},
+      {path("log"), path("out.kvn"), "ERROR: Names file is the output file: " + path("out.kvn")},
+  };
+  for (const Case& c : cases) {
+    const ConversionResult result = convertLog(wpxRequest(c.input, c.output));
+    EXPECT_EQ(result.status, ConversionStatus::CheckFailed);
+    EXPECT_EQ(result.error, c.error);
+  }
+  EXPECT_EQ(readFile(path("log")), kWpxLog);
+  EXPECT_EQ(readFile(path("a.kvn")), kWpxLog);
+  EXPECT_EQ(entries(), 3);
+}
+
+TEST_F(ConversionService, MissingInputNamesTheFileAndTouchesNothing) {
+  writeFile(path("out.kvx"), "old import");
+  const ConversionResult result = convertLog(wpxRequest(path("missing.adi"), path("out.kvx")));
+  EXPECT_EQ(result.status, ConversionStatus::FileError);
+  EXPECT_EQ(result.error.rfind("ERROR: Can't open input file " + path("missing.adi") + ": ", 0), 0u) << result.error;
+  EXPECT_EQ(readFile(path("out.kvx")), "old import");
+  EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(ConversionService, UnwritableOutputFolderIsReportedAndNothingIsCreated) {
+  writeFile(path("in.adi"), kWpxLog);
+  const ConversionResult result = convertLog(wpxRequest(path("in.adi"), path("no-such-folder/out.kvx")));
+  EXPECT_EQ(result.status, ConversionStatus::FileError);
+  EXPECT_EQ(result.error.rfind("ERROR: Can't write output file " + path("no-such-folder/out.kvx") + ": ", 0), 0u)
+      << result.error;
+  EXPECT_EQ(entries(), 1);
+}
+
+}  // namespace
