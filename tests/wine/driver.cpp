@@ -5,6 +5,9 @@
 //                                          program must carry VERSION ("5.13.0.1")
 //   wine_driver renamed PROGRAM            a copy under another name without its help page
 //   wine_driver closebox PROGRAM           the close box ends the program
+//   wine_driver folder PROGRAM FOLDER CODE_PAGE
+//                                          one NAQP conversion of FOLDER\naqp.adi into that
+//                                          folder, the ANSI code page being CODE_PAGE
 //   wine_driver pose PROGRAM WORK READY RELEASE
 //                                          converts, writes the dialog's screen rectangle
 //                                          to READY, waits for RELEASE, then clicks Done
@@ -14,7 +17,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -79,12 +81,12 @@ std::string folderOf(const std::string& path) {
 // Writes the results list the way the command-line tool prints it: each line once, with a
 // line end added unless it already ends with one.
 bool saveLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::ofstream out(path, std::ios::binary);
+  std::string text;
   for (const std::string& line : lines) {
-    out << line;
-    if (line.empty() || line.back() != '\n') out << '\n';
+    text += line;
+    if (line.empty() || line.back() != '\n') text += '\n';
   }
-  return static_cast<bool>(out);
+  return writeFile(path, text);
 }
 
 // One session with the program, with the report every check goes to.
@@ -242,15 +244,13 @@ void pressF1(HWND dialog, HWND control) {
 // is the number of the program's dialogs that are up meanwhile.
 void expectPageOpened(Report& r, const Target& t, const std::string& how, const std::string& opened,
                       const std::string& page, const std::function<void()>& open, size_t dialogs = 1) {
-  DeleteFileA(opened.c_str());
+  deleteFile(opened);
   open();
-  const bool ran = waitUntil([&] { return GetFileAttributesA(opened.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
+  const bool ran = waitUntil([&] { return fileExists(opened); }, 30000);
   if (r.expectTrue(how + " opens a page", ran)) {
     Sleep(200);
-    std::ifstream in(opened);
-    std::string got;
-    std::getline(in, got);
-    r.expectEqual(how + " opens the page beside the program", page, got);
+    const std::string got = readFile(opened);
+    r.expectEqual(how + " opens the page beside the program", page, got.substr(0, got.find('\n')));
   }
   r.expectEqual(how + ": no error box", static_cast<long long>(dialogs),
                 static_cast<long long>(processDialogs(t.processId()).size()));
@@ -426,6 +426,42 @@ int runCloseBox(const std::string& program) {
   return r.failures();
 }
 
+// One whole conversion through the dialog in a folder whose name needs the ANSI code page
+// (cp1252 "Logs – 2024 € Ünïcødé", cp1251 "Журналы"): the log is chosen there, the output is
+// proposed beside it, and both files are written there. FOLDER holds naqp.adi; the results list
+// is saved as naqp.results.
+int runInFolder(const std::string& program, const std::string& folder, UINT codePage) {
+  Report r;
+  // The driver runs in the locale the program gets, so its code page is the program's.
+  r.expectEqual("ANSI code page", codePage, GetACP());
+  Target t;
+  std::string error;
+  if (!t.start(program, "", folder, kMainCaption, error)) {
+    r.fail("program starts in " + folder, error);
+    return r.failures();
+  }
+  r.pass("program starts in " + folder);
+  Session s(r, t);
+  const std::string input = folder + "\\naqp.adi";
+  const std::string output = folder + "\\naqp.kvx";
+  s.chooseInput(input);
+  r.expectLines("input list shows the log in " + folder, {input}, listBoxItems(t.item(kInputList)));
+  r.expectLines("output list shows the proposed file in " + folder, {output}, listBoxItems(t.item(kOutputList)));
+  s.selectCombo(kContestCombo, kNaqp);
+  const std::vector<std::string> results = s.convert("conversion in " + folder, 4, output, folder + "\\naqp.results");
+  r.expectTrue("results name the names file in " + folder,
+               results.size() > 1 && results[1].rfind("Wrote ", 0) == 0 &&
+                   results[1].find(" names to " + folder + "\\naqp.kvn") != std::string::npos,
+               results.size() > 1 ? results[1] : "missing");
+  r.expectTrue("import file written in " + folder, fileExists(output));
+  r.expectTrue("names file written in " + folder, fileExists(folder + "\\naqp.kvn"));
+  r.expectTrue("no temporary file left in " + folder,
+               !fileExists(output + ".tmp") && !fileExists(folder + "\\naqp.kvn.tmp"));
+  PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
+  expectExit(r, t, "Done");
+  return r.failures();
+}
+
 // Converts the NEQP log and keeps the dialog open until RELEASE exists, for a screenshot.
 int runPose(const std::string& program, const std::string& work, const std::string& ready,
             const std::string& release) {
@@ -445,35 +481,31 @@ int runPose(const std::string& program, const std::string& work, const std::stri
   s.convert("screenshot run", 6, work + "\\neqp.kvx", work + "\\pose.results");
   RECT frame;
   GetWindowRect(t.mainWindow(), &frame);
-  {
-    std::ofstream out(ready, std::ios::binary);
-    out << frame.left << ' ' << frame.top << ' ' << (frame.right - frame.left) << ' ' << (frame.bottom - frame.top)
-        << '\n';
-  }
-  waitUntil([&] { return GetFileAttributesA(release.c_str()) != INVALID_FILE_ATTRIBUTES; }, 120000);
+  writeFile(ready, std::to_string(frame.left) + ' ' + std::to_string(frame.top) + ' ' +
+                       std::to_string(frame.right - frame.left) + ' ' + std::to_string(frame.bottom - frame.top) + '\n');
+  waitUntil([&] { return fileExists(release); }, 120000);
   PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
   expectExit(r, t, "Done");
   return r.failures();
 }
 
-int recordOpen(const std::string& file, const std::string& argument) {
-  std::ofstream out(file, std::ios::binary);
-  out << argument << '\n';
-  return out ? 0 : 1;
-}
+int recordOpen(const std::string& file, const std::string& argument) { return writeFile(file, argument + '\n') ? 0 : 1; }
 
 int usage() {
   std::fprintf(stderr,
                "usage: wine_driver main PROGRAM WORK VERSION | renamed PROGRAM | closebox PROGRAM |\n"
-               "       pose PROGRAM WORK READY RELEASE | record-open FILE ARG\n");
+               "       folder PROGRAM FOLDER CODE_PAGE | pose PROGRAM WORK READY RELEASE |\n"
+               "       record-open FILE ARG\n");
   return 100;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc < 2) return usage();
-  const std::vector<std::string> args(argv + 1, argv + argc);
+int main() {
+  // The arguments as UTF-16 turned UTF-8: a folder name reaches the driver whole, whatever the
+  // ANSI code page (the narrow argv holds only what that code page can spell).
+  const std::vector<std::string> args = commandLineArguments();
+  if (args.empty()) return usage();
   const std::string& mode = args[0];
   int failures = 0;
   if (mode == "main" && args.size() == 4) {
@@ -482,6 +514,8 @@ int main(int argc, char** argv) {
     failures = runRenamed(args[1]);
   } else if (mode == "closebox" && args.size() == 2) {
     failures = runCloseBox(args[1]);
+  } else if (mode == "folder" && args.size() == 4) {
+    failures = runInFolder(args[1], args[2], static_cast<UINT>(std::stoul(args[3])));
   } else if (mode == "pose" && args.size() == 5) {
     failures = runPose(args[1], args[2], args[3], args[4]);
   } else if (mode == "record-open" && args.size() == 3) {
