@@ -81,7 +81,15 @@ void MainDialogLogic::browseInput() {
     model_.inputPath = std::move(previous);
     return;
   }
-  model_.inputPath = *chosen;
+  takeInput(*chosen);
+}
+
+void MainDialogLogic::filesDropped(const std::vector<std::string>& paths) {
+  if (!paths.empty()) takeInput(paths.front());
+}
+
+void MainDialogLogic::takeInput(const std::string& path) {
+  model_.inputPath = path;
   windows_.listDeleteFirst(ListId::Input);
   windows_.listAddString(ListId::Input, model_.inputPath);
   if (model_.outputPath.empty()) {

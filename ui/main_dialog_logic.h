@@ -3,6 +3,7 @@
 // the conversion service's result.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/conversion_job.h"
 #include "ui/conversion_service.h"
@@ -33,6 +34,9 @@ class MainDialogLogic {
 
   void browseInput();
   void browseOutput();
+  // Files dropped onto the dialog, in the order the window system lists them. The first is
+  // taken as if chosen with the ADIF button; the others are ignored, and so is an empty list.
+  void filesDropped(const std::vector<std::string>& paths);
   // The request Convert runs: the edits' texts (copied into the model), the paths whose lists
   // show them and the job's options.
   ConversionRequest readRequest();
@@ -45,6 +49,10 @@ class MainDialogLogic {
   const DialogModel& model() const { return model_; }
 
  private:
+  // An input file the operator chose: the input list shows it, and when no output file is set
+  // yet one is proposed beside it.
+  void takeInput(const std::string& path);
+
   WindowSystem& windows_;
   std::string helpAddress_;
   DialogModel model_;

@@ -5,9 +5,11 @@
 //                                          program must carry VERSION ("5.13.0.1")
 //   wine_driver renamed PROGRAM            a copy under another name without its help page
 //   wine_driver closebox PROGRAM           the close box ends the program
-//   wine_driver folder PROGRAM FOLDER CODE_PAGE
+//   wine_driver folder PROGRAM FOLDER CODE_PAGE browse|drop
 //                                          one NAQP conversion of FOLDER\naqp.adi into that
-//                                          folder, the ANSI code page being CODE_PAGE
+//                                          folder, the ANSI code page being CODE_PAGE; the log
+//                                          is chosen with the ADIF button or dropped onto the
+//                                          dialog together with FOLDER\cwt.adi
 //   wine_driver pose PROGRAM WORK READY RELEASE
 //                                          converts, writes the dialog's screen rectangle
 //                                          to READY, waits for RELEASE, then clicks Done
@@ -21,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/drop_files.h"
 #include "tests/wine/remote.h"
 #include "tests/wine/resource_checks.h"
 
@@ -428,9 +431,10 @@ int runCloseBox(const std::string& program) {
 
 // One whole conversion through the dialog in a folder whose name needs the ANSI code page
 // (cp1252 "Logs – 2024 € Ünïcødé", cp1251 "Журналы"): the log is chosen there, the output is
-// proposed beside it, and both files are written there. FOLDER holds naqp.adi; the results list
-// is saved as naqp.results.
-int runInFolder(const std::string& program, const std::string& folder, UINT codePage) {
+// proposed beside it, and both files are written there. FOLDER holds naqp.adi and cwt.adi; the
+// results list is saved as naqp.results. With `drop` the log comes by drag-and-drop: two files
+// dropped onto the dialog, of which the first is taken.
+int runInFolder(const std::string& program, const std::string& folder, UINT codePage, bool drop) {
   Report r;
   // The driver runs in the locale the program gets, so its code page is the program's.
   r.expectEqual("ANSI code page", codePage, GetACP());
@@ -444,7 +448,18 @@ int runInFolder(const std::string& program, const std::string& folder, UINT code
   Session s(r, t);
   const std::string input = folder + "\\naqp.adi";
   const std::string output = folder + "\\naqp.kvx";
-  s.chooseInput(input);
+  const std::string other = folder + "\\cwt.adi";
+  if (drop) {
+    const LONG exStyle = GetWindowLongW(t.mainWindow(), GWL_EXSTYLE);
+    r.expectTrue("the dialog accepts dropped files", (exStyle & WS_EX_ACCEPTFILES) != 0);
+    if (r.expectTrue("two files dropped onto the dialog", dropFilesOnto(t.process(), t.mainWindow(), {input, other}, error),
+                     error)) {
+      waitUntil([&] { return !listBoxItems(t.item(kInputList)).empty(); }, 10000);
+    }
+    r.expectEqual("no file dialog after the drop", 1, static_cast<long long>(processDialogs(t.processId()).size()));
+  } else {
+    s.chooseInput(input);
+  }
   r.expectLines("input list shows the log in " + folder, {input}, listBoxItems(t.item(kInputList)));
   r.expectLines("output list shows the proposed file in " + folder, {output}, listBoxItems(t.item(kOutputList)));
   s.selectCombo(kContestCombo, kNaqp);
@@ -457,6 +472,14 @@ int runInFolder(const std::string& program, const std::string& folder, UINT code
   r.expectTrue("names file written in " + folder, fileExists(folder + "\\naqp.kvn"));
   r.expectTrue("no temporary file left in " + folder,
                !fileExists(output + ".tmp") && !fileExists(folder + "\\naqp.kvn.tmp"));
+  if (drop) {
+    // A later drop replaces the input and keeps the output, as a second browse does.
+    if (r.expectTrue("a second file dropped", dropFilesOnto(t.process(), t.mainWindow(), {other}, error), error)) {
+      waitUntil([&] { return listBoxItems(t.item(kInputList)) == std::vector<std::string>{other}; }, 10000);
+    }
+    r.expectLines("the second drop replaces the input", {other}, listBoxItems(t.item(kInputList)));
+    r.expectLines("the second drop keeps the output", {output}, listBoxItems(t.item(kOutputList)));
+  }
   PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
   expectExit(r, t, "Done");
   return r.failures();
@@ -494,7 +517,7 @@ int recordOpen(const std::string& file, const std::string& argument) { return wr
 int usage() {
   std::fprintf(stderr,
                "usage: wine_driver main PROGRAM WORK VERSION | renamed PROGRAM | closebox PROGRAM |\n"
-               "       folder PROGRAM FOLDER CODE_PAGE | pose PROGRAM WORK READY RELEASE |\n"
+               "       folder PROGRAM FOLDER CODE_PAGE browse|drop | pose PROGRAM WORK READY RELEASE |\n"
                "       record-open FILE ARG\n");
   return 100;
 }
@@ -514,8 +537,8 @@ int main() {
     failures = runRenamed(args[1]);
   } else if (mode == "closebox" && args.size() == 2) {
     failures = runCloseBox(args[1]);
-  } else if (mode == "folder" && args.size() == 4) {
-    failures = runInFolder(args[1], args[2], static_cast<UINT>(std::stoul(args[3])));
+  } else if (mode == "folder" && args.size() == 5 && (args[4] == "browse" || args[4] == "drop")) {
+    failures = runInFolder(args[1], args[2], static_cast<UINT>(std::stoul(args[3])), args[4] == "drop");
   } else if (mode == "pose" && args.size() == 5) {
     failures = runPose(args[1], args[2], args[3], args[4]);
   } else if (mode == "record-open" && args.size() == 3) {

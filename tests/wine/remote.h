@@ -77,6 +77,7 @@ class Target {
   HWND mainWindow() const { return main_; }
   DWORD processId() const { return processId_; }
   HWND item(int id) const { return GetDlgItem(main_, id); }
+  HANDLE process() const { return process_; }
   // Waits for the process to end. Returns false after the timeout.
   bool waitExit(DWORD timeoutMs, DWORD& exitCode);
   bool running() const;

@@ -106,13 +106,14 @@ run_driver "close box" closebox "$(winpath "$program")"
 latin_folder="Logs – 2024 € Ünïcødé"
 cyrillic_folder="Журналы"
 mkdir -p "$work/latin/$latin_folder" "$work/cyrillic/$cyrillic_folder"
-cp "$here/data/naqp.adi" "$work/latin/$latin_folder/"
-cp "$here/data/naqp.adi" "$work/cyrillic/$cyrillic_folder/"
-LC_ALL=C.UTF-8 run_driver "conversion in a cp1252 folder" \
-  folder "$(winpath "$program")" "$(winpath "$work/latin/$latin_folder")" 1252
+cp "$here/data/naqp.adi" "$here/data/cwt.adi" "$work/latin/$latin_folder/"
+cp "$here/data/naqp.adi" "$here/data/cwt.adi" "$work/cyrillic/$cyrillic_folder/"
+LC_ALL=C.UTF-8 run_driver "conversion in a cp1252 folder, log chosen with ADIF" \
+  folder "$(winpath "$program")" "$(winpath "$work/latin/$latin_folder")" 1252 browse
 wineserver -w
-LC_ALL=$russian run_driver "conversion in a Cyrillic folder under code page 1251" \
-  folder "$(winpath "$program")" "$(winpath "$work/cyrillic/$cyrillic_folder")" 1251
+# Here the log comes by drag-and-drop: the target posts itself the DROPFILES block.
+LC_ALL=$russian run_driver "conversion in a Cyrillic folder under code page 1251, log dropped" \
+  folder "$(winpath "$program")" "$(winpath "$work/cyrillic/$cyrillic_folder")" 1251 drop
 
 # The same conversions with the command-line tool.
 cli_dir=$work/cli

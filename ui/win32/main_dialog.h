@@ -23,6 +23,7 @@ class Cwl2kvxDlg : public Dialog {
   bool onSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool onPaint(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool onQueryDragIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onDropFiles(WPARAM wParam, LPARAM lParam, LRESULT& result);
   void onBrowseInput();
   void onBrowseOutput();
   void onContestChange();
