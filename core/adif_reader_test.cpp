@@ -11,19 +11,35 @@ namespace {
 
 const char kHeader[] = "Test log\n<ADIF_VER:5>3.1.0\n<EOH>\n";
 
-// Every record the reader returns for the bytes, in order.
-std::vector<QsoRecord> readAll(const std::string& bytes) {
-  TestFile file = streamOf(bytes);
+// What the reader makes of a whole log: its records in order and what it found out about it.
+struct ReadLog {
+  std::vector<QsoRecord> records;  // every record returned, in order
+  bool headerless;                 // the log was read from its first line
+  bool headerMissing;              // no end-of-header and not headerless
+  bool recordUnfinished;           // stored values after the last end-of-record tag
+  int readError;                   // errno of a failed read
+};
+
+ReadLog readLog(std::FILE* file) {
   ConversionJob job;
-  std::vector<QsoRecord> records;
+  AdifInput input(file);
+  ReadLog log{};
   QsoRecord record;
   resetQsoRecord(record);
-  while (readQsoRecord(file.get(), record, job) == 1) {
-    records.push_back(record);
+  while (readQsoRecord(input, record, job) == 1) {
+    log.records.push_back(record);
     resetQsoRecord(record);
   }
-  return records;
+  log.headerless = input.headerless;
+  log.headerMissing = input.headerMissing;
+  log.recordUnfinished = input.recordUnfinished;
+  log.readError = input.lines.readError();
+  return log;
 }
+
+ReadLog readLog(const std::string& bytes) { return readLog(streamOf(bytes).get()); }
+
+std::vector<QsoRecord> readAll(const std::string& bytes) { return readLog(bytes).records; }
 
 QsoRecord readOne(const std::string& body) {
   std::vector<QsoRecord> records = readAll(kHeader + body);
@@ -39,16 +55,46 @@ TEST(ReaderHeader, AcceptsExactlyTheThreeEndOfHeaderForms) {
   EXPECT_EQ(readAll("x<eOH>\n<CALL:2>AB<EOR>\n").size(), 0u);
 }
 
-TEST(ReaderHeader, FileWithoutEndOfHeaderYieldsNothing) {
-  EXPECT_TRUE(readAll("<CALL:6>N0CALL<EOR>\n<CALL:6>N9CALL<EOR>\n").empty());
-  EXPECT_TRUE(readAll("").empty());
+TEST(ReaderHeader, LogWithoutEndOfHeaderIsReadFromItsStartWhenATagComesFirst) {
+  struct Case {
+    const char* log;
+    size_t records;
+    bool headerless;
+    bool headerMissing;
+  };
+  const Case cases[] = {
+      {"<CALL:2>AB<EOR>\n<CALL:6>N9CALL<EOR>\n", 2, true, false},
+      {" \t\r\n\n\r\n<CALL:2>AB<EOR>", 1, true, false},
+      {"<CALL:2>AB", 0, true, false},
+      {"\xEF\xBB\xBF<CALL:2>AB<EOR>\n", 0, false, true},  // a byte-order mark is not skipped
+      {"", 0, false, true},
+      {" \n\t\r\n", 0, false, true},
+      {"\f<CALL:2>AB<EOR>\n", 0, false, true},
+      {"Log\n<CALL:2>AB<EOR>\n", 0, false, true},
+      {"x<EoH>\n<CALL:2>AB<EOR>\n", 0, false, true},
+      // A header of tags closed by an end-of-header tag is a header as any other.
+      {"<ADIF_VER:5>3.1.0 <CALL:2>HD<EOR>\n<EOH>\n<CALL:2>AB<EOR>\n", 1, false, false},
+  };
+  for (const Case& c : cases) {
+    const ReadLog log = readLog(c.log);
+    EXPECT_EQ(log.records.size(), c.records) << c.log;
+    EXPECT_EQ(log.headerless, c.headerless) << c.log;
+    EXPECT_EQ(log.headerMissing, c.headerMissing) << c.log;
+    if (!log.records.empty()) {
+      EXPECT_STREQ(log.records[0].call, "AB") << c.log;
+    }
+  }
 }
 
-TEST(ReaderHeader, LineHoldingEndOfHeaderIsDroppedWhole) {
-  EXPECT_TRUE(readAll("<EOH><CALL:6>N0CALL<EOR>\n").empty());
-  std::vector<QsoRecord> records = readAll("<EOH><CALL:6>N0CALL<EOR>\n<CALL:6>N9CALL<EOR>\n");
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_STREQ(records[0].call, "N9CALL");
+TEST(ReaderHeader, TextAfterEndOfHeaderIsRecordText) {
+  EXPECT_STREQ(readAll("<EOH><CALL:6>N0CALL<EOR>\n").at(0).call, "N0CALL");
+  std::vector<QsoRecord> records = readAll("hdr <eoh> <CALL:2>AB <MODE:2>CW\n<EOR><CALL:2>CD<EOR>\n");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_STREQ(records[0].call, "AB");
+  EXPECT_STREQ(records[0].mode, "CW");
+  EXPECT_STREQ(records[1].call, "CD");
+  // Only the first end-of-header tag of the line ends the header.
+  EXPECT_STREQ(readAll("<Eoh><CALL:2>AB<EOH><EOR>\n").at(0).call, "AB");
 }
 
 TEST(ReaderHeader, HeaderTagsBeforeEndOfHeaderAreNotStored) {
@@ -212,12 +258,18 @@ TEST(ReaderRecords, RecordMaySpanSeveralLines) {
   EXPECT_STREQ(record.stx, "45");
 }
 
-TEST(ReaderRecords, TextAfterEndOfRecordOnTheSameLineIsLost) {
-  std::vector<QsoRecord> records =
-      readAll(std::string(kHeader) + "<CALL:6>N0CALL<EOR><CALL:6>N9CALL<EOR>\n<CALL:5>K1ABC<EOR>\n");
-  ASSERT_EQ(records.size(), 2u);
+TEST(ReaderRecords, SeveralRecordsOnOneLineAreEachRead) {
+  std::vector<QsoRecord> records = readAll(std::string(kHeader) +
+                                           "<CALL:6>N0CALL<EOR><CALL:6>N9CALL<eor>\n"
+                                           "<CALL:5>K1ABC<EOR> <CALL:5>K2ABC\n<MODE:2>CW<EOR><EOR>\n");
+  ASSERT_EQ(records.size(), 5u);
   EXPECT_STREQ(records[0].call, "N0CALL");
-  EXPECT_STREQ(records[1].call, "K1ABC");
+  EXPECT_STREQ(records[1].call, "N9CALL");
+  EXPECT_STREQ(records[2].call, "K1ABC");
+  EXPECT_STREQ(records[2].mode, "");
+  EXPECT_STREQ(records[3].call, "K2ABC");
+  EXPECT_STREQ(records[3].mode, "CW");
+  EXPECT_STREQ(records[4].call, "");
 }
 
 TEST(ReaderRecords, LoneEndOfRecordGivesAnEmptyRecord) {
@@ -232,6 +284,26 @@ TEST(ReaderRecords, UnfinishedLastRecordIsNotReturned) {
       readAll(std::string(kHeader) + "<CALL:5>K1ABC<EOR>\n<CALL:5>K2ABC<EOR>\n<CALL:5>K3ABC\n");
   ASSERT_EQ(records.size(), 2u);
   EXPECT_STREQ(records[1].call, "K2ABC");
+}
+
+TEST(ReaderRecords, UnfinishedRecordIsToldWhenItHoldsAStoredValue) {
+  struct Case {
+    const char* body;
+    bool unfinished;
+  };
+  const Case cases[] = {
+      {"<CALL:5>K1ABC<EOR>\n<CALL:5>K3ABC\n", true},
+      {"<CALL:5>K1ABC<EOR><CALL:0>", true},  // an empty value is a stored value too
+      {"<EOR>\n<mode:2>CW\n\n", true},
+      {"<CALL:5>K1ABC<EOR>\n", false},
+      {"<CALL:5>K1ABC<EOR><COMMENT:4>note<APP_X_Y:1>1 text <CALL>\n", false},
+      {"", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(readLog(kHeader + std::string(c.body)).recordUnfinished, c.unfinished) << c.body;
+  }
+  EXPECT_TRUE(readLog("<CALL:2>AB<EOR><CALL:2>CD").recordUnfinished);
+  EXPECT_FALSE(readLog("Log\n<CALL:2>AB\n").recordUnfinished);  // no header: nothing was read
 }
 
 TEST(ReaderRecords, LastLineWithoutLineEndStillCounts) {

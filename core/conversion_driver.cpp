@@ -1,33 +1,52 @@
 #include "core/conversion_driver.h"
 
 #include <set>
-#include <string>
 
 #include "core/adif_reader.h"
 #include "core/qso_record.h"
 #include "core/text_format.h"
 #include "writer/import_record.h"
 
-int32_t runConversion(MessageLists& lists, std::FILE* input, std::FILE* importFile,
+int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
                       std::FILE* namesFile, ConversionJob& job) {
   QsoRecord record;
   resetQsoRecord(record);
   job.headerSeen = 0;
   job.namesWritten = 0;
   job.serialExchange = 0;
+  job.readError = 0;
   ImportWriterState writer;
   resetImportWriter(writer);
+  AdifInput adif(input);
 
   // Distinct callsigns of a CW Ops Mini-CWT log, byte for byte (n0call and N0CALL are two).
   std::set<std::string> callTally;
   const bool countCalls = job.contest == ContestKind::CwOpsMiniCwt;
 
   int32_t count = 0;
-  while (readQsoRecord(input, record, job) == 1) {
+  int32_t more = readQsoRecord(adif, record, job);
+  // Whether the log has a header is known once the first record is read, before it is written.
+  if (adif.headerless) {
+    addMessage(kWarningsList, lists,
+               formatText("%s has no ADIF header; its QSOs were read from the first line.", inputPath.c_str()));
+  }
+  while (more == 1) {
     const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
     if (countCalls) callTally.insert(record.call);
     resetQsoRecord(record);
     count += written;
+    more = readQsoRecord(adif, record, job);
+  }
+  job.readError = adif.lines.readError();
+  if (job.readError != 0) return count;  // the caller reports the failed read and keeps nothing
+
+  if (adif.headerMissing) {
+    addMessage(kErrorsList, lists,
+               formatText("No ADIF end-of-header (<EOH>) found in %s; no QSOs were read.", inputPath.c_str()));
+  }
+  if (adif.recordUnfinished) {
+    addMessage(kWarningsList, lists,
+               formatText("The last record of %s has no <EOR>; it was not converted.", inputPath.c_str()));
   }
   if (countCalls) {
     addMessage(kSummaryList, lists, formatText("%d unique callsigns.\n", static_cast<int>(callTally.size())));

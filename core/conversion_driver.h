@@ -2,12 +2,15 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "core/conversion_job.h"
 #include "core/message_lists.h"
 
 // Converts every complete record of the input into the import and names files, collecting
-// problems in the lists. The caller opens and closes the three streams.
+// problems in the lists; inputPath is the input's name as given, for the messages about it.
+// The caller opens and closes the three streams. A failed read of the input ends the run with
+// job.readError set to its errno value; the caller then reports it and keeps no output.
 // Returns the number of QSOs written (complete records read); 0 for a log without any.
-int32_t runConversion(MessageLists& lists, std::FILE* input, std::FILE* importFile,
+int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
                       std::FILE* namesFile, ConversionJob& job);

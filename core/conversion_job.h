@@ -13,7 +13,7 @@ constexpr int kNoteSize = 64;
 struct ConversionJob {
   ContestKind contest = ContestKind::None;          // contest of the log; None until chosen
   const char* countyText = nullptr;                 // county name of the record being written, in a county table
-  int32_t headerSeen = 0;                           // 1 once the ADIF end-of-header has been read this run
+  int32_t headerSeen = 0;                           // 1 once the reader is past the ADIF header this run
   int32_t appendExchange = 0;                       // "Exchg/Serial": received exchange into the note line
   ImportFormat importFormat = ImportFormat::Kolvex8; // format to write
   int32_t includeFrequency = 1;                     // "Frequency": write the QSO frequency
@@ -25,4 +25,5 @@ struct ConversionJob {
   int32_t appendSerial = 0;                         // "Exchg/Serial": sent serial into the note line
   int32_t stateNumber = -1;                         // StateNumber of a State QSO Party; -1 = none
   int32_t upload = 1;                               // "Upload": upload mark Y/N
+  int32_t readError = 0;                            // errno of a failed read of the input this run; 0 = none
 };

@@ -62,4 +62,17 @@ TEST(TextNumbers, ReadLikeTheCLibraryDecimalConversion) {
   EXPECT_DOUBLE_EQ(textToDouble("x"), 0.0);
 }
 
+TEST(TextNumbers, DoubleIsADecimalConversionOnly) {
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {
+      {" \t-7.5e2x", -750.0}, {"+.5e-1", 0.05}, {"5.", 5.0},   {"1.2.3", 1.2},  {"1e", 1.0},
+      {"1E+2", 100.0},        {".", 0.0},      {"-", 0.0},    {"e5", 0.0},     {"0x1A", 0.0},
+      {"0X1.8P1", 0.0},       {"inf", 0.0},    {"-INF", 0.0}, {"nan", 0.0},    {"NaN(1)", 0.0},
+      {"infinity", 0.0},      {"1e999", 0.0},  {"-1e999", 0.0},
+  };
+  for (const auto& c : cases) EXPECT_DOUBLE_EQ(textToDouble(c.text), c.value) << c.text;
+}
+
 }  // namespace

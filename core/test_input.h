@@ -35,10 +35,11 @@ inline std::string contentsOf(std::FILE* file) {
 inline int32_t recordsIn(std::FILE* input) {
   std::rewind(input);
   ConversionJob job;
+  AdifInput adif(input);
   QsoRecord record;
   resetQsoRecord(record);
   int32_t count = 0;
-  while (readQsoRecord(input, record, job) == 1) {
+  while (readQsoRecord(adif, record, job) == 1) {
     ++count;
     resetQsoRecord(record);
   }

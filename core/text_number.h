@@ -24,6 +24,8 @@ inline int32_t textToInt(const char* text) {
   return static_cast<int32_t>(negative ? -value : value);
 }
 
-// The value of a text's leading decimal floating-point number, C-locale rules ("14.025" gives
-// 14.025). Returns 0.0 when the text does not start with a number.
+// The value of a text's leading decimal number: optional blanks, an optional sign, digits with
+// at most one '.', and an optional exponent ("14.025" gives 14.025, "7e-3" gives 0.007). Hex
+// forms, "inf" and "nan" are no numbers. Returns 0.0 when the text does not start with a
+// number, or when the number lies beyond the range of a double.
 double textToDouble(const char* text);

@@ -86,7 +86,12 @@ ConversionResult convertLog(const ConversionRequest& request) {
     return failed(ConversionStatus::FileError, error);
   }
   MessageLists lists;
-  const int32_t count = runConversion(lists, files.input(), files.output(), files.names(), job);
+  const int32_t count = runConversion(lists, files.input(), request.inputPath, files.output(), files.names(), job);
+  if (job.readError != 0) {
+    // Nothing of a half-read log is kept: the temporary files go with `files`.
+    return failed(ConversionStatus::FileError, formatText("ERROR: Can't read input file %s: %s",
+                                                          request.inputPath.c_str(), std::strerror(job.readError)));
+  }
   if (std::string error = files.finish(); !error.empty()) return failed(ConversionStatus::FileError, error);
 
   ConversionResult result;

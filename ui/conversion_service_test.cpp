@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ui/test_folder.h"
@@ -183,6 +187,19 @@ TEST_F(ConversionService, UnwritableOutputFolderIsReportedAndNothingIsCreated) {
   EXPECT_EQ(result.error.rfind("ERROR: Can't write output file " + path("no-such-folder/out.kvx") + ": ", 0), 0u)
       << result.error;
   EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(ConversionService, AFailedReadKeepsNothing) {
+  // A headerless log is read twice, which a pipe cannot do.
+  writeFile(path("log.kvx"), "old import");
+  ASSERT_EQ(mkfifo(path("log.adi").c_str(), 0600), 0);
+  std::thread writer([&] { std::ofstream(path("log.adi")) << "<CALL:5>K1ABC<EOR>\n"; });
+  const ConversionResult result = convertLog(wpxRequest(path("log.adi"), path("log.kvx")));
+  writer.join();
+  EXPECT_EQ(result.status, ConversionStatus::FileError);
+  EXPECT_EQ(result.error, "ERROR: Can't read input file " + path("log.adi") + ": Illegal seek");
+  EXPECT_EQ(readFile(path("log.kvx")), "old import");
+  EXPECT_EQ(entries(), 2);
 }
 
 }  // namespace

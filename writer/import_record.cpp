@@ -1,6 +1,7 @@
 #include "writer/import_record.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstring>
 #include <optional>
@@ -281,7 +282,9 @@ void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const Qso
   if (traits.frequencyColumn) {
     line.append(kBeforeFrequency);
     if (job.includeFrequency != 0 && record.freq[0] != '\0') {
-      line.append(formatFrequencyColumn(textToDouble(record.freq) * 1000.0));
+      // A MHz value too large for its kHz value reads as no number: the column never shows "inf".
+      const double kilohertz = textToDouble(record.freq) * 1000.0;
+      line.append(formatFrequencyColumn(std::isfinite(kilohertz) ? kilohertz : 0.0));
     } else {
       line.fill(' ', kFrequencyWidth);
     }

@@ -573,6 +573,11 @@ TEST(FrequencyItems, Kolvex8ColumnAndReceiveItem) {
       {1, "", "14.030", "         ", "Rx=14,030KHz"},
       {0, "14.025", "14.030", "         ", ""},
       {1, "1.8305", "", "  1830.50", ""},
+      {1, "1.4025e1", "", " 14025.00", ""},
+      {1, "inf", "", "     0.00", ""},  // hex forms, inf and nan are no numbers
+      {1, "NAN", "", "     0.00", ""},
+      {1, "0x1C", "", "     0.00", ""},
+      {1, "1e306", "", "     0.00", ""},  // beyond any kHz value
   };
   for (const Case& c : cases) {
     WriterRun run(ContestKind::ArrlVhf);

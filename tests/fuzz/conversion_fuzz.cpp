@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::rewind(input);
 
   MessageLists lists;
-  const int32_t written = runConversion(lists, input, output, names, job);
+  const int32_t written = runConversion(lists, input, "log.adi", output, names, job);
   // Every complete record gives exactly two CR LF lines, and no line ends any other way.
   const std::string kvx = contentsOf(output);
   if (written != recordsIn(input)) __builtin_trap();

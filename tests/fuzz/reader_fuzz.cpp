@@ -21,9 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::fwrite(data, 1, size, input);
   std::rewind(input);
   ConversionJob job;
+  AdifInput adif(input);
   QsoRecord record;
   resetQsoRecord(record);
-  while (readQsoRecord(input, record, job) == 1) {
+  while (readQsoRecord(adif, record, job) == 1) {
     checkTerminated(record.call, sizeof record.call);
     checkTerminated(record.rxExch, sizeof record.rxExch);
     checkTerminated(record.rcvd, sizeof record.rcvd);
