@@ -4,10 +4,16 @@
 BUILD       ?= build
 BUILD_ASAN  ?= build-asan
 BUILD_WIN32 ?= build-win32
+BUILD_DIST  ?= build-dist
+BUILD_WINE  ?= build-wine
+DIST        ?= dist
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
+# Warnings stop the build here and in CI; a plain cmake build only reports them.
+STRICT      ?= -DADIF2KVX_WERROR=ON
 
-.PHONY: all deps deps-windows build asan windows test unit e2e fuzz wine demo bench screenshot clean
+.PHONY: all deps deps-windows build asan windows wine-driver test unit e2e fuzz wine dist demo bench \
+        screenshot clean
 
 all: build
 
@@ -18,17 +24,30 @@ deps-windows:
 	@scripts/install-deps.sh windows
 
 build: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(STRICT) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # AddressSanitizer + UndefinedBehaviorSanitizer build with clang; it also holds the fuzz targets.
 asan: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-	  -DADIF2KVX_SANITIZE=ON -DADIF2KVX_FUZZ=ON >/dev/null
+	  -DADIF2KVX_SANITIZE=ON -DADIF2KVX_FUZZ=ON $(STRICT) >/dev/null
 	@cmake --build $(BUILD_ASAN) -j $(JOBS)
 
 windows: deps deps-windows
-	@scripts/windows-build.sh $(BUILD_WIN32)
+	@scripts/windows-build.sh $(BUILD_WIN32) $(STRICT)
+
+# The Wine test's driver program, a cross-built project of its own.
+wine-driver: deps deps-windows
+	@cmake -S tests/wine -B $(BUILD_WINE) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake \
+	  -DCMAKE_BUILD_TYPE=Release $(STRICT) >/dev/null
+	@cmake --build $(BUILD_WINE) -j $(JOBS)
+
+# The release packages: the Windows zip, the Linux tarball and their checksums in $(DIST)/.
+dist: windows
+	@cmake -S . -B $(BUILD_DIST) -G Ninja -DCMAKE_BUILD_TYPE=Release -DADIF2KVX_TESTS=OFF \
+	  -DADIF2KVX_STATIC_RUNTIME=ON $(STRICT) >/dev/null
+	@cmake --build $(BUILD_DIST) -j $(JOBS)
+	@scripts/dist.sh $(BUILD_WIN32) $(BUILD_DIST) $(DIST)
 
 unit: build asan
 	@cd $(BUILD) && ctest --output-on-failure
@@ -37,8 +56,9 @@ unit: build asan
 fuzz: asan
 	@scripts/run-fuzz.sh $(BUILD_ASAN) $(FUZZ_SECONDS)
 
-wine: windows build
-	@tests/wine/run.sh $(BUILD_WIN32) $(BUILD)
+# The Windows program as the operator gets it: unpacked from the zip in $(DIST)/.
+wine: dist wine-driver
+	@tests/wine/run.sh $(DIST) $(BUILD_WINE)
 
 test: unit fuzz wine
 	@echo "all tests passed"
@@ -47,12 +67,14 @@ demo: build
 	@scripts/demo.sh $(BUILD)
 
 bench: deps
+	@scripts/install-deps.sh bench
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DADIF2KVX_TESTS=OFF -DADIF2KVX_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@scripts/bench.sh build-bench
 
-screenshot: windows build
-	@scripts/screenshot.sh $(BUILD_WIN32)
+screenshot: windows wine-driver
+	@scripts/install-deps.sh screenshot
+	@scripts/screenshot.sh $(BUILD_WIN32) $(BUILD_WINE)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WIN32) build-bench
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WIN32) $(BUILD_DIST) $(BUILD_WINE) $(DIST) build-bench

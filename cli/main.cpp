@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "adif2kvx_version.h"
 #include "cli/interrupt_cleanup.h"
 #include "core/contest_kind.h"
 #include "core/import_format.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-constexpr const char* kVersion = "adif2kvx-cli 5.13.0.1";
+constexpr const char* kVersion = "adif2kvx-cli " ADIF2KVX_VERSION;
 
 // Exit codes of the tool.
 enum ExitCode {

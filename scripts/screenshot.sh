@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the Windows program's dialog after a conversion, under Wine on a
 # private virtual X display, and writes it to docs/screenshot.png.
-# Usage: scripts/screenshot.sh [WIN32_BUILD_DIR] [OUTPUT_PNG]
-#        (default: build-win32 docs/screenshot.png)
+# Usage: scripts/screenshot.sh [WIN32_BUILD_DIR] [WINE_DRIVER_BUILD_DIR] [OUTPUT_PNG]
+#        (default: build-win32 build-wine docs/screenshot.png)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 win_build=$(cd "${1:-build-win32}" && pwd)
-output=${2:-$root/docs/screenshot.png}
+driver_build=$(cd "${2:-build-wine}" && pwd)
+output=${3:-$root/docs/screenshot.png}
 program=$win_build/adif2kvx.exe
-driver=$win_build/tests/wine/wine_driver.exe
+driver=$driver_build/wine_driver.exe
 for f in "$program" "$driver"; do
-  [ -f "$f" ] || { echo "missing $f (build it first: make windows)" >&2; exit 1; }
+  [ -f "$f" ] || { echo "missing $f (build it first: make windows wine-driver)" >&2; exit 1; }
 done
 command -v import >/dev/null 2>&1 || { echo "missing: import (imagemagick)" >&2; exit 1; }
 

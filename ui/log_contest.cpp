@@ -3,6 +3,7 @@
 #include "core/ascii_text.h"
 #include "core/contest_id_scan.h"
 #include "refdata/contest_ids.h"
+#include "ui/file_system.h"
 
 std::optional<LogContest> logContestOf(const std::optional<std::string>& contestId) {
   if (!contestId) return std::nullopt;
@@ -21,7 +22,7 @@ std::optional<LogContest> contestNamedBy(std::FILE* input) {
 }
 
 std::optional<LogContest> contestNamedByFile(const std::string& path) {
-  std::FILE* input = std::fopen(path.c_str(), "rb");
+  std::FILE* input = openFile(path, "rb");
   if (input == nullptr) return std::nullopt;
   std::optional<LogContest> named = contestNamedBy(input);
   std::fclose(input);

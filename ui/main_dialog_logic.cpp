@@ -85,6 +85,10 @@ void MainDialogLogic::browseInput() {
   takeInputFile(*chosen);
 }
 
+void MainDialogLogic::filesDropped(const std::vector<std::string>& paths) {
+  if (!paths.empty()) takeInputFile(paths.front());
+}
+
 void MainDialogLogic::takeInputFile(const std::string& path) {
   model_.inputPath = path;
   windows_.listDeleteFirst(ListId::Input);

@@ -3,6 +3,7 @@
 // the conversion service's result.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/conversion_job.h"
 #include "ui/conversion_service.h"
@@ -37,6 +38,9 @@ class MainDialogLogic {
   // CONTEST_ID names a contest the contest and state combos are set as the operator would.
   void takeInputFile(const std::string& path);
   void browseOutput();
+  // Files dropped onto the dialog, in the order the window system lists them. The first is
+  // taken as if chosen with the ADIF button; the others are ignored, and so is an empty list.
+  void filesDropped(const std::vector<std::string>& paths);
   // The request Convert runs: the edits' texts (copied into the model), the paths whose lists
   // show them and the job's options.
   ConversionRequest readRequest();

@@ -184,6 +184,32 @@ TEST(DialogBrowse, OutputBrowseStartsFromTheDerivedNameAndCancelKeepsIt) {
   EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"other.kvx"}));
 }
 
+TEST(DialogDrop, TheFirstDroppedFileIsTakenAsIfChosenWithTheAdifButton) {
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  dialog.filesDropped({});
+  EXPECT_TRUE(windows.lists[ListId::Input].empty());
+  EXPECT_TRUE(windows.lists[ListId::Output].empty());
+
+  dialog.filesDropped({"C:\\logs\\cq.wpx.adi", "C:\\logs\\other.adi"});
+  EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"C:\\logs\\cq.wpx.adi"}));
+  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\cq.wpx.kvx"}));
+  EXPECT_TRUE(windows.requests.empty());  // no file dialog
+
+  // A later drop or browse replaces the input and keeps the output, as a second browse does.
+  dialog.filesDropped({"D:\\second.adi"});
+  windows.answers = {std::string("D:\\third.adi")};
+  dialog.browseInput();
+  dialog.filesDropped({"D:\\fourth.adi"});
+  EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"D:\\fourth.adi"}));
+  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\cq.wpx.kvx"}));
+  windows.edits[EditId::GroupNumber] = "0";
+  const ConversionRequest request = dialog.readRequest();
+  EXPECT_EQ(request.inputPath, "D:\\fourth.adi");
+  EXPECT_EQ(request.outputPath, "C:\\logs\\cq.wpx.kvx");
+}
+
 TEST(DialogConvert, ReadsTheControlsIntoARequest) {
   FakeWindows windows;
   MainDialogLogic dialog(windows, "");

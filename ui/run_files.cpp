@@ -2,40 +2,33 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "core/text_format.h"
-
-namespace fs = std::filesystem;
+#include "ui/file_system.h"
 
 namespace {
 
 // Whether two paths name one file: the same text, or one existing file reached two ways.
 bool sameFile(const std::string& a, const std::string& b) {
-  if (a == b) return true;
-  std::error_code error;
-  return fs::equivalent(fs::path(a), fs::path(b), error) && !error;
+  return a == b || isSameFile(a, b);
 }
 
 std::string reason(int error) { return std::strerror(error); }
 
 // A name beside the target that no file has yet, for writing the target's new content.
 std::string temporaryNameFor(const std::string& target) {
-  std::error_code error;
   for (int attempt = 0;; ++attempt) {
     std::string candidate = target + ".tmp" + (attempt == 0 ? std::string() : std::to_string(attempt));
-    if (!fs::exists(fs::path(candidate), error)) return candidate;
+    if (!pathExists(candidate)) return candidate;
   }
 }
 
 // Whether an existing target could be written the way a plain open for writing would: a
 // read-only file or a folder is refused before anything is written. A missing target is fine.
 int targetWriteError(const std::string& target) {
-  std::error_code error;
-  if (!fs::exists(fs::path(target), error)) return 0;
-  if (fs::is_directory(fs::path(target), error)) return EISDIR;
-  std::FILE* probe = std::fopen(target.c_str(), "ab");  // opens without truncating
+  if (!pathExists(target)) return 0;
+  if (isFolder(target)) return EISDIR;
+  std::FILE* probe = openFile(target, "ab");  // opens without truncating
   if (probe == nullptr) return errno;
   std::fclose(probe);
   return 0;
@@ -65,7 +58,7 @@ void RunFiles::discard() {
   for (WrittenFile& written : written_) {
     if (written.file != nullptr) std::fclose(written.file);
     written.file = nullptr;
-    if (!written.temp.empty()) std::remove(written.temp.c_str());
+    if (!written.temp.empty()) removeFile(written.temp);
     written.temp.clear();
   }
   if (listener_ != nullptr) listener_->temporaryFilesGone();
@@ -73,9 +66,8 @@ void RunFiles::discard() {
 
 std::string RunFiles::openInput(const std::string& inputPath) {
   discard();
-  input_ = std::fopen(inputPath.c_str(), "rb");
-  std::error_code error;
-  const int inputProblem = input_ == nullptr ? errno : fs::is_directory(fs::path(inputPath), error) ? EISDIR : 0;
+  input_ = openFile(inputPath, "rb");
+  const int inputProblem = input_ == nullptr ? errno : isFolder(inputPath) ? EISDIR : 0;
   if (inputProblem != 0) {
     discard();
     return formatText("ERROR: Can't open input file %s: %s", inputPath.c_str(), reason(inputProblem).c_str());
@@ -91,7 +83,7 @@ std::string RunFiles::openOutputs(const std::string& outputPath, const std::stri
     if (problem == 0) {
       written.temp = temporaryNameFor(written.path);
       if (listener_ != nullptr) listener_->temporaryFileCreated(written.temp);
-      written.file = std::fopen(written.temp.c_str(), "wb");
+      written.file = openFile(written.temp, "wb");
       if (written.file == nullptr) {
         problem = errno;
         written.temp.clear();
@@ -126,10 +118,8 @@ std::string RunFiles::finish() {
     }
   }
   for (WrittenFile& written : written_) {
-    std::error_code error;
-    fs::rename(fs::path(written.temp), fs::path(written.path), error);
-    if (error) {
-      const std::string text = writeError(written, error.message());
+    if (const std::string why = renameReplacing(written.temp, written.path); !why.empty()) {
+      const std::string text = writeError(written, why);
       discard();
       return text;
     }

@@ -1,9 +1,15 @@
 // Drives adif2kvx.exe under Wine as an operator would: starts it, reads its controls, clicks
 // its buttons, answers its message boxes and file dialogs, and checks what it shows.
 //
-//   wine_driver main PROGRAM WORK          the full session; files in WORK (see run.sh)
+//   wine_driver main PROGRAM WORK VERSION  the full session; files in WORK (see run.sh); the
+//                                          program must carry VERSION ("5.13.0.1")
 //   wine_driver renamed PROGRAM            a copy under another name without its help page
 //   wine_driver closebox PROGRAM           the close box ends the program
+//   wine_driver folder PROGRAM FOLDER CODE_PAGE browse|drop
+//                                          one NAQP conversion of FOLDER\naqp.adi into that
+//                                          folder, the ANSI code page being CODE_PAGE; the log
+//                                          is chosen with the ADIF button or dropped onto the
+//                                          dialog together with FOLDER\cwt.adi
 //   wine_driver pose PROGRAM WORK READY RELEASE
 //                                          converts, writes the dialog's screen rectangle
 //                                          to READY, waits for RELEASE, then clicks Done
@@ -13,10 +19,11 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/wine/drop_files.h"
 #include "tests/wine/remote.h"
 #include "tests/wine/resource_checks.h"
 
@@ -78,12 +85,12 @@ std::string folderOf(const std::string& path) {
 // Writes the results list the way the command-line tool prints it: each line once, with a
 // line end added unless it already ends with one.
 bool saveLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::ofstream out(path, std::ios::binary);
+  std::string text;
   for (const std::string& line : lines) {
-    out << line;
-    if (line.empty() || line.back() != '\n') out << '\n';
+    text += line;
+    if (line.empty() || line.back() != '\n') text += '\n';
   }
-  return static_cast<bool>(out);
+  return writeFile(path, text);
 }
 
 // One session with the program, with the report every check goes to.
@@ -198,7 +205,7 @@ void checkDefaults(Report& r, const Target& t, const std::string& when) {
 }
 
 // Opens the about box from the system menu, checks it and closes it.
-void checkAboutBox(Report& r, const Target& t, const std::string& when) {
+void checkAboutBox(Report& r, const Target& t, const std::string& version, const std::string& when) {
   if (!t.running()) {
     r.fail(when + "about box", "the program has ended");
     return;
@@ -213,12 +220,44 @@ void checkAboutBox(Report& r, const Target& t, const std::string& when) {
     if (className(child) == "Static" && !icon && !windowTextOf(child).empty()) texts.push_back(windowTextOf(child));
   }
   r.expectTrue(when + "about box names the version",
-               !texts.empty() && texts[0] == "ADIF to KOLVEX Version 5.13",
+               !texts.empty() && texts[0] == "ADIF to KOLVEX Version " + shortVersion(version),
                texts.empty() ? "no text" : texts[0]);
   r.expectEqual(when + "about box OK button", "OK", windowTextOf(GetDlgItem(about, IDOK)));
   PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
   r.expectTrue(when + "about box closes on OK", waitGone(about, 10000));
   r.expectTrue(when + "main dialog still open after the about box", IsWindowVisible(t.mainWindow()) != 0);
+}
+
+// Presses F1 with the focus on a control of the dialog, as the operator's keyboard would: the
+// key goes through the system's input queue to the focused window.
+void pressF1(HWND dialog, HWND control) {
+  SetForegroundWindow(dialog);
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+  waitUntil([&] { return GetForegroundWindow() == dialog; }, 5000);
+  INPUT keys[2] = {};
+  for (INPUT& key : keys) {
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = VK_F1;
+  }
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, keys, sizeof(INPUT));
+}
+
+// Runs `open` and expects the program to open `page` in the browser, which run.sh made the
+// driver itself: it writes the page's path to `opened`. No error box may come up; `dialogs`
+// is the number of the program's dialogs that are up meanwhile.
+void expectPageOpened(Report& r, const Target& t, const std::string& how, const std::string& opened,
+                      const std::string& page, const std::function<void()>& open, size_t dialogs = 1) {
+  deleteFile(opened);
+  open();
+  const bool ran = waitUntil([&] { return fileExists(opened); }, 30000);
+  if (r.expectTrue(how + " opens a page", ran)) {
+    Sleep(200);
+    const std::string got = readFile(opened);
+    r.expectEqual(how + " opens the page beside the program", page, got.substr(0, got.find('\n')));
+  }
+  r.expectEqual(how + ": no error box", static_cast<long long>(dialogs),
+                static_cast<long long>(processDialogs(t.processId()).size()));
 }
 
 void expectExit(Report& r, Target& t, const std::string& how) {
@@ -230,9 +269,9 @@ void expectExit(Report& r, Target& t, const std::string& how) {
 
 // The full session. WORK holds neqp.adi, naqp.adi, cwt.adi and fqp.adi; the results lists are saved
 // there as *.results and the conversions write *-gui.kvx/.kvn there.
-int runMain(const std::string& program, const std::string& work) {
+int runMain(const std::string& program, const std::string& work, const std::string& version) {
   Report r;
-  checkResources(r, program);
+  checkResources(r, program, version);
 
   Target t;
   std::string error;
@@ -324,28 +363,30 @@ int runMain(const std::string& program, const std::string& work) {
   r.expectTrue("CWT run: results show 2 unique callsigns", counted);
 
   // The about box, twice; the choices are unchanged afterwards.
-  checkAboutBox(r, t, "first ");
-  checkAboutBox(r, t, "second ");
+  checkAboutBox(r, t, version, "first ");
+  checkAboutBox(r, t, version, "second ");
   r.expectEqual("contest unchanged after the about box", kCwOpsMiniCwt, comboSelection(t.item(kContestCombo)));
   r.expectEqual("group number unchanged after the about box", "7", windowTextOf(t.item(kGroupEdit)));
 
   // Help opens the page beside the program with the "open" verb; run.sh made the driver the
-  // handler of web pages, so the page's path arrives in help-opened.txt.
+  // handler of web pages, so the page's path arrives in help-opened.txt. F1 opens the same
+  // page, from the main dialog and from the about box.
   if (!t.running()) {
     r.fail("Help and Done", "the program has ended");
     return r.failures();
   }
+  const std::string page = folderOf(program) + "\\adif2kvx-help.html";
   const std::string opened = work + "\\help-opened.txt";
-  PostMessageW(t.item(kHelpButton), BM_CLICK, 0, 0);
-  const bool helpRan = waitUntil([&] { return GetFileAttributesA(opened.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
-  if (r.expectTrue("Help opens a page", helpRan)) {
-    Sleep(200);
-    std::ifstream in(opened);
-    std::string page;
-    std::getline(in, page);
-    r.expectEqual("Help opens the page beside the program", folderOf(program) + "\\adif2kvx-help.html", page);
+  expectPageOpened(r, t, "Help", opened, page, [&] { PostMessageW(t.item(kHelpButton), BM_CLICK, 0, 0); });
+  expectPageOpened(r, t, "F1 in the group number field", opened, page, [&] { pressF1(t.mainWindow(), t.item(kGroupEdit)); });
+  PostMessageW(t.mainWindow(), WM_SYSCOMMAND, kAboutCommand, 0);
+  HWND about = waitForDialog(
+      t.processId(), t.mainWindow(), [](HWND w) { return windowTextOf(w) == "About ADIF to KOLVEX"; }, 20000);
+  if (r.expectTrue("about box comes up for F1", about != nullptr)) {
+    expectPageOpened(r, t, "F1 in the about box", opened, page, [&] { pressF1(about, GetDlgItem(about, IDOK)); }, 2);
+    PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+    r.expectTrue("about box closes after F1", waitGone(about, 10000));
   }
-  r.expectTrue("no error box after Help", processDialogs(t.processId()).size() == 1);
 
   PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
   expectExit(r, t, "Done");
@@ -395,6 +436,62 @@ int runCloseBox(const std::string& program) {
   return r.failures();
 }
 
+// One whole conversion through the dialog in a folder whose name needs the ANSI code page
+// (cp1252 "Logs – 2024 € Ünïcødé", cp1251 "Журналы"): the log is chosen there, the output is
+// proposed beside it, and both files are written there. FOLDER holds naqp.adi and cwt.adi; the
+// results list is saved as naqp.results. With `drop` the log comes by drag-and-drop: two files
+// dropped onto the dialog, of which the first is taken.
+int runInFolder(const std::string& program, const std::string& folder, UINT codePage, bool drop) {
+  Report r;
+  // The driver runs in the locale the program gets, so its code page is the program's.
+  r.expectEqual("ANSI code page", codePage, GetACP());
+  Target t;
+  std::string error;
+  if (!t.start(program, "", folder, kMainCaption, error)) {
+    r.fail("program starts in " + folder, error);
+    return r.failures();
+  }
+  r.pass("program starts in " + folder);
+  Session s(r, t);
+  const std::string input = folder + "\\naqp.adi";
+  const std::string output = folder + "\\naqp.kvx";
+  const std::string other = folder + "\\cwt.adi";
+  if (drop) {
+    const LONG exStyle = GetWindowLongW(t.mainWindow(), GWL_EXSTYLE);
+    r.expectTrue("the dialog accepts dropped files", (exStyle & WS_EX_ACCEPTFILES) != 0);
+    if (r.expectTrue("two files dropped onto the dialog", dropFilesOnto(t.process(), t.mainWindow(), {input, other}, error),
+                     error)) {
+      waitUntil([&] { return !listBoxItems(t.item(kInputList)).empty(); }, 10000);
+    }
+    r.expectEqual("no file dialog after the drop", 1, static_cast<long long>(processDialogs(t.processId()).size()));
+  } else {
+    s.chooseInput(input);
+  }
+  r.expectLines("input list shows the log in " + folder, {input}, listBoxItems(t.item(kInputList)));
+  r.expectLines("output list shows the proposed file in " + folder, {output}, listBoxItems(t.item(kOutputList)));
+  s.selectCombo(kContestCombo, kNaqp);
+  const std::vector<std::string> results = s.convert("conversion in " + folder, 4, output, folder + "\\naqp.results");
+  r.expectTrue("results name the names file in " + folder,
+               results.size() > 1 && results[1].rfind("Wrote ", 0) == 0 &&
+                   results[1].find(" names to " + folder + "\\naqp.kvn") != std::string::npos,
+               results.size() > 1 ? results[1] : "missing");
+  r.expectTrue("import file written in " + folder, fileExists(output));
+  r.expectTrue("names file written in " + folder, fileExists(folder + "\\naqp.kvn"));
+  r.expectTrue("no temporary file left in " + folder,
+               !fileExists(output + ".tmp") && !fileExists(folder + "\\naqp.kvn.tmp"));
+  if (drop) {
+    // A later drop replaces the input and keeps the output, as a second browse does.
+    if (r.expectTrue("a second file dropped", dropFilesOnto(t.process(), t.mainWindow(), {other}, error), error)) {
+      waitUntil([&] { return listBoxItems(t.item(kInputList)) == std::vector<std::string>{other}; }, 10000);
+    }
+    r.expectLines("the second drop replaces the input", {other}, listBoxItems(t.item(kInputList)));
+    r.expectLines("the second drop keeps the output", {output}, listBoxItems(t.item(kOutputList)));
+  }
+  PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
+  expectExit(r, t, "Done");
+  return r.failures();
+}
+
 // Converts the NEQP log and keeps the dialog open until RELEASE exists, for a screenshot.
 int runPose(const std::string& program, const std::string& work, const std::string& ready,
             const std::string& release) {
@@ -414,43 +511,41 @@ int runPose(const std::string& program, const std::string& work, const std::stri
   s.convert("screenshot run", 6, work + "\\neqp.kvx", work + "\\pose.results");
   RECT frame;
   GetWindowRect(t.mainWindow(), &frame);
-  {
-    std::ofstream out(ready, std::ios::binary);
-    out << frame.left << ' ' << frame.top << ' ' << (frame.right - frame.left) << ' ' << (frame.bottom - frame.top)
-        << '\n';
-  }
-  waitUntil([&] { return GetFileAttributesA(release.c_str()) != INVALID_FILE_ATTRIBUTES; }, 120000);
+  writeFile(ready, std::to_string(frame.left) + ' ' + std::to_string(frame.top) + ' ' +
+                       std::to_string(frame.right - frame.left) + ' ' + std::to_string(frame.bottom - frame.top) + '\n');
+  waitUntil([&] { return fileExists(release); }, 120000);
   PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
   expectExit(r, t, "Done");
   return r.failures();
 }
 
-int recordOpen(const std::string& file, const std::string& argument) {
-  std::ofstream out(file, std::ios::binary);
-  out << argument << '\n';
-  return out ? 0 : 1;
-}
+int recordOpen(const std::string& file, const std::string& argument) { return writeFile(file, argument + '\n') ? 0 : 1; }
 
 int usage() {
   std::fprintf(stderr,
-               "usage: wine_driver main PROGRAM WORK | renamed PROGRAM | closebox PROGRAM |\n"
-               "       pose PROGRAM WORK READY RELEASE | record-open FILE ARG\n");
+               "usage: wine_driver main PROGRAM WORK VERSION | renamed PROGRAM | closebox PROGRAM |\n"
+               "       folder PROGRAM FOLDER CODE_PAGE browse|drop | pose PROGRAM WORK READY RELEASE |\n"
+               "       record-open FILE ARG\n");
   return 100;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc < 2) return usage();
-  const std::vector<std::string> args(argv + 1, argv + argc);
+int main() {
+  // The arguments as UTF-16 turned UTF-8: a folder name reaches the driver whole, whatever the
+  // ANSI code page (the narrow argv holds only what that code page can spell).
+  const std::vector<std::string> args = commandLineArguments();
+  if (args.empty()) return usage();
   const std::string& mode = args[0];
   int failures = 0;
-  if (mode == "main" && args.size() == 3) {
-    failures = runMain(args[1], args[2]);
+  if (mode == "main" && args.size() == 4) {
+    failures = runMain(args[1], args[2], args[3]);
   } else if (mode == "renamed" && args.size() == 2) {
     failures = runRenamed(args[1]);
   } else if (mode == "closebox" && args.size() == 2) {
     failures = runCloseBox(args[1]);
+  } else if (mode == "folder" && args.size() == 5 && (args[4] == "browse" || args[4] == "drop")) {
+    failures = runInFolder(args[1], args[2], static_cast<UINT>(std::stoul(args[3])), args[4] == "drop");
   } else if (mode == "pose" && args.size() == 5) {
     failures = runPose(args[1], args[2], args[3], args[4]);
   } else if (mode == "record-open" && args.size() == 3) {

@@ -1,5 +1,7 @@
 #include "tests/wine/remote.h"
 
+#include <shellapi.h>
+
 #include <cstdio>
 
 namespace {
@@ -137,6 +139,38 @@ std::string narrow(const std::wstring& text) {
   return out;
 }
 
+std::vector<std::string> commandLineArguments() {
+  std::vector<std::string> arguments;
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) return arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(narrow(wide[i]));
+  LocalFree(wide);
+  return arguments;
+}
+
+bool fileExists(const std::string& path) { return GetFileAttributesW(widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool deleteFile(const std::string& path) { return DeleteFileW(widen(path).c_str()) != 0; }
+
+bool writeFile(const std::string& path, const std::string& bytes) {
+  std::FILE* file = _wfopen(widen(path).c_str(), L"wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+std::string readFile(const std::string& path) {
+  std::FILE* file = _wfopen(widen(path).c_str(), L"rb");
+  if (file == nullptr) return std::string();
+  std::string bytes;
+  char piece[4096];
+  size_t got;
+  while ((got = std::fread(piece, 1, sizeof piece, file)) > 0) bytes.append(piece, got);
+  std::fclose(file);
+  return bytes;
+}
+
 std::string windowTextOf(HWND window) {
   const LRESULT length = sendW(window, WM_GETTEXTLENGTH, 0, 0);
   if (length <= 0) return std::string();
@@ -226,15 +260,16 @@ Target::~Target() {
 
 bool Target::start(const std::string& program, const std::string& arguments, const std::string& folder,
                    const std::string& caption, std::string& error) {
-  std::string commandLine = "\"" + program + "\"";
-  if (!arguments.empty()) commandLine += " " + arguments;
-  STARTUPINFOA startup;
+  std::wstring commandLine = widen("\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments));
+  const std::wstring programPath = widen(program);
+  const std::wstring folderPath = widen(folder);
+  STARTUPINFOW startup;
   ZeroMemory(&startup, sizeof startup);
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info;
   ZeroMemory(&info, sizeof info);
-  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+  if (!CreateProcessW(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folderPath.c_str(), &startup, &info)) {
     error = "cannot start " + program + " (error " + std::to_string(GetLastError()) + ")";
     return false;
   }

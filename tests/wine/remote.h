@@ -1,5 +1,7 @@
 // Remote control of another process's windows, the way an operator's clicks would drive them:
 // finding its dialogs, reading control texts, clicking buttons and answering modal windows.
+// Texts and paths are UTF-8 throughout; they cross to Windows as UTF-16, so a path reads the
+// same whatever the ANSI code page of the driver or of the program it drives.
 #pragma once
 #include <windows.h>
 
@@ -27,6 +29,16 @@ class Report {
 // ASCII and UTF-8 texts to and from UTF-16.
 std::wstring widen(const std::string& text);
 std::string narrow(const std::wstring& text);
+
+// The driver's own command-line arguments after the program name.
+std::vector<std::string> commandLineArguments();
+// Small files of the test, by UTF-8 path.
+bool fileExists(const std::string& path);
+bool deleteFile(const std::string& path);
+// Returns false when the file cannot be written.
+bool writeFile(const std::string& path, const std::string& bytes);
+// Returns "" when the file cannot be read.
+std::string readFile(const std::string& path);
 
 // A window's text as its own window procedure reports it (WM_GETTEXT). "" on failure.
 std::string windowTextOf(HWND window);
@@ -65,6 +77,7 @@ class Target {
   HWND mainWindow() const { return main_; }
   DWORD processId() const { return processId_; }
   HWND item(int id) const { return GetDlgItem(main_, id); }
+  HANDLE process() const { return process_; }
   // Waits for the process to end. Returns false after the timeout.
   bool waitExit(DWORD timeoutMs, DWORD& exitCode);
   bool running() const;

@@ -1,6 +1,7 @@
 #include "tests/wine/resource_checks.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -54,13 +55,6 @@ const ControlSpec kMainControls[] = {
     {1019, kComboBoxClass, "", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 12, 60, 150, 50},
 };
 
-// The about box's controls; the second line's wording is ours, so only its presence counts.
-const ControlSpec kAboutControls[] = {
-    {-1, kStaticClass, nullptr, kChild | SS_ICON, 11, 17, 20, 20},
-    {-1, kStaticClass, "ADIF to KOLVEX Version 5.13", kChild | SS_NOPREFIX | WS_GROUP, 42, 18, 119, 8},
-    {-1, kStaticClass, "*", kChild | WS_GROUP, 42, 30, 119, 8},
-    {1, kButtonClass, "OK", kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 178, 7, 50, 16},
-};
 
 // A reader over an extended dialog template.
 class TemplateReader {
@@ -232,7 +226,20 @@ void checkManifests(Report& report, HMODULE module) {
   }
 }
 
-void checkVersion(Report& report, const std::string& program) {
+// The four numbers of a version text in the layout of the version record's fixed part.
+long long versionNumber(const std::string& version) {
+  long long number = 0;
+  size_t start = 0;
+  for (int part = 0; part < 4; ++part) {
+    const size_t end = version.find('.', start);
+    const std::string digits = version.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    number = (number << 16) | (digits.empty() ? 0 : std::stoll(digits));
+    start = end == std::string::npos ? version.size() : end + 1;
+  }
+  return number;
+}
+
+void checkVersion(Report& report, const std::string& program, const std::string& version) {
   const std::wstring path = widen(program);
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
@@ -246,9 +253,9 @@ void checkVersion(Report& report, const std::string& program) {
   UINT length = 0;
   if (report.expectTrue("version record has its fixed part",
                         VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed)) {
-    report.expectEqual("file version", 0x0005000D00000001LL,
+    report.expectEqual("file version", versionNumber(version),
                        (static_cast<long long>(fixed->dwFileVersionMS) << 32) | fixed->dwFileVersionLS);
-    report.expectEqual("product version", 0x0005000D00000001LL,
+    report.expectEqual("product version", versionNumber(version),
                        (static_cast<long long>(fixed->dwProductVersionMS) << 32) | fixed->dwProductVersionLS);
     report.expectEqual("file type is an application", VFT_APP, fixed->dwFileType);
     report.expectEqual("operating system is 32-bit Windows", VOS__WINDOWS32, fixed->dwFileOS);
@@ -265,7 +272,7 @@ void checkVersion(Report& report, const std::string& program) {
     const wchar_t* key;  // string name
     const char* value;   // its text; "*" = any non-empty text
   } strings[] = {
-      {L"FileVersion", "5.13.0.1"},        {L"ProductVersion", "5.13.0.1"},
+      {L"FileVersion", version.c_str()},    {L"ProductVersion", version.c_str()},
       {L"FileDescription", "Convert ADIF to KOLVEX KVX"}, {L"ProductName", "ADIF to KOLVEX"},
       {L"InternalName", "adif2kvx.exe"},    {L"OriginalFilename", "adif2kvx.exe"},
       {L"CompanyName", "*"},                {L"LegalCopyright", "*"},
@@ -288,15 +295,28 @@ void checkVersion(Report& report, const std::string& program) {
 
 }  // namespace
 
-void checkResources(Report& report, const std::string& program) {
+std::string shortVersion(const std::string& version) {
+  const size_t first = version.find('.');
+  return first == std::string::npos ? version : version.substr(0, version.find('.', first + 1));
+}
+
+void checkResources(Report& report, const std::string& program, const std::string& version) {
   HMODULE module = LoadLibraryExW(widen(program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (!report.expectTrue("program file loads as data", module != nullptr)) return;
 
   const DWORD dialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
   checkDialog(report, module, 102, "ADIF to KOLVEX", dialogFrame | WS_VISIBLE, WS_EX_APPWINDOW, 322, 287,
               kMainControls, sizeof kMainControls / sizeof kMainControls[0]);
-  checkDialog(report, module, 100, "About ADIF to KOLVEX", dialogFrame, 0, 235, 55, kAboutControls,
-              sizeof kAboutControls / sizeof kAboutControls[0]);
+  // The about box's controls; the second line's wording is ours, so only its presence counts.
+  const std::string aboutText = "ADIF to KOLVEX Version " + shortVersion(version);
+  const ControlSpec aboutControls[] = {
+      {-1, kStaticClass, nullptr, kChild | SS_ICON, 11, 17, 20, 20},
+      {-1, kStaticClass, aboutText.c_str(), kChild | SS_NOPREFIX | WS_GROUP, 42, 18, 119, 8},
+      {-1, kStaticClass, "*", kChild | WS_GROUP, 42, 30, 119, 8},
+      {1, kButtonClass, "OK", kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 178, 7, 50, 16},
+  };
+  checkDialog(report, module, 100, "About ADIF to KOLVEX", dialogFrame, 0, 235, 55, aboutControls,
+              sizeof aboutControls / sizeof aboutControls[0]);
 
   DWORD size = 0;
   report.expectTrue("string 101 exists in US English",
@@ -308,5 +328,5 @@ void checkResources(Report& report, const std::string& program) {
   checkIcon(report, module);
   checkManifests(report, module);
   FreeLibrary(module);
-  checkVersion(report, program);
+  checkVersion(report, program, version);
 }

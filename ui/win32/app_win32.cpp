@@ -22,10 +22,11 @@ bool Cwl2kvxApp::initInstance() {
   return false;
 }
 
-// The application's message map: the standard help command goes to the default help.
+// The application's message map: the standard help command (F1 in a dialog that does not
+// handle it, such as the about box) goes to the main dialog, which opens the help page.
 bool Cwl2kvxApp::handleCommand(int id) {
-  if (id == kIdHelp) {
-    onHelp();
+  if (id == kIdHelp && mainWindow() != nullptr && mainWindow()->hwnd() != nullptr) {
+    SendMessageA(mainWindow()->hwnd(), WM_COMMAND, MAKEWPARAM(kIdHelp, 0), 0);
     return true;
   }
   return WinApp::handleCommand(id);

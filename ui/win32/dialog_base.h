@@ -41,11 +41,6 @@ class WinApp {
   // Message loop; returns the exit code of WM_QUIT.
   int run();
 
- protected:
-  // The standard help command (F1): opens a help file named after the program file
-  // (title().chm beside the program) when there is one; does nothing otherwise.
-  void onHelp();
-
  private:
   HINSTANCE instance_ = nullptr;
   std::string title_;
@@ -53,7 +48,7 @@ class WinApp {
   Dialog* mainWindow_ = nullptr;
 };
 
-// The standard help command id, raised by the F1 key.
+// The standard help command id, raised by the F1 key in any dialog.
 constexpr int kIdHelp = 57670;
 
 // A modal message box owned by the main window, with the application title as caption.

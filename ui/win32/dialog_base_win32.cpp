@@ -1,7 +1,5 @@
 #include "ui/win32/dialog_base.h"
 
-#include <shellapi.h>
-
 #include <vector>
 
 namespace {
@@ -76,14 +74,6 @@ int WinApp::run() {
     DispatchMessageA(&message);
   }
   return static_cast<int>(message.wParam);
-}
-
-void WinApp::onHelp() {
-  if (folder_.empty()) return;
-  const std::string helpFile = folder_ + "\\" + title_ + ".chm";
-  if (GetFileAttributesA(helpFile.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-  HWND owner = mainWindow_ != nullptr ? mainWindow_->hwnd() : nullptr;
-  ShellExecuteA(owner, "open", helpFile.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 int appMessageBox(const std::string& text, UINT type) {

@@ -23,6 +23,7 @@ class Cwl2kvxDlg : public Dialog {
   bool onSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool onPaint(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool onQueryDragIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onDropFiles(WPARAM wParam, LPARAM lParam, LRESULT& result);
   void onBrowseInput();
   void onBrowseOutput();
   void onContestChange();
@@ -31,7 +32,7 @@ class Cwl2kvxDlg : public Dialog {
   void onFrequency();
   void onLabel();
   void onUpload();
-  void onHelpButton();
+  void onHelp();
   void onFormatChange();
   void onStateChange();
 

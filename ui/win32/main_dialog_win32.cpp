@@ -1,5 +1,10 @@
 #include "ui/win32/main_dialog.h"
 
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
 #include "ui/win32/about_dialog.h"
 #include "ui/win32/resource.h"
 
@@ -24,6 +29,7 @@ const MessageMapEntry<Cwl2kvxDlg> Cwl2kvxDlg::kMessageMap[] = {
     messageEntry(WM_SYSCOMMAND, &Cwl2kvxDlg::onSysCommand),
     messageEntry(WM_PAINT, &Cwl2kvxDlg::onPaint),
     messageEntry(WM_QUERYDRAGICON, &Cwl2kvxDlg::onQueryDragIcon),
+    messageEntry(WM_DROPFILES, &Cwl2kvxDlg::onDropFiles),
     commandEntry(IDC_ADIF, BN_CLICKED, &Cwl2kvxDlg::onBrowseInput),
     commandEntry(IDC_KOLVEX, BN_CLICKED, &Cwl2kvxDlg::onBrowseOutput),
     commandEntry(IDC_CONTEST, CBN_SELCHANGE, &Cwl2kvxDlg::onContestChange),
@@ -33,7 +39,10 @@ const MessageMapEntry<Cwl2kvxDlg> Cwl2kvxDlg::kMessageMap[] = {
     commandEntry(IDC_FREQUENCY, BN_CLICKED, &Cwl2kvxDlg::onFrequency),
     commandEntry(IDC_LABEL, BN_CLICKED, &Cwl2kvxDlg::onLabel),
     commandEntry(IDC_UPLOAD, BN_CLICKED, &Cwl2kvxDlg::onUpload),
-    commandEntry(IDC_HELP_BUTTON, BN_CLICKED, &Cwl2kvxDlg::onHelpButton),
+    commandEntry(IDC_HELP_BUTTON, BN_CLICKED, &Cwl2kvxDlg::onHelp),
+    // F1 raises the standard help command (notification code 0); it opens the help page as
+    // the Help button does.
+    commandEntry(kIdHelp, 0, &Cwl2kvxDlg::onHelp),
     commandEntry(IDC_FORMAT, CBN_SELCHANGE, &Cwl2kvxDlg::onFormatChange),
     commandEntry(IDC_STATE, CBN_SELCHANGE, &Cwl2kvxDlg::onStateChange),
 };
@@ -81,6 +90,8 @@ bool Cwl2kvxDlg::onInitDialog() {
   SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
   logic_.initialise();
+  // Files dragged from Explorer may be dropped anywhere on the dialog (WS_EX_ACCEPTFILES).
+  DragAcceptFiles(hwnd(), TRUE);
   return true;
 }
 
@@ -114,6 +125,22 @@ bool Cwl2kvxDlg::onQueryDragIcon(WPARAM, LPARAM, LRESULT& result) {
   return true;
 }
 
+bool Cwl2kvxDlg::onDropFiles(WPARAM wParam, LPARAM, LRESULT& result) {
+  HDROP drop = reinterpret_cast<HDROP>(wParam);
+  std::vector<std::string> paths;
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    // The names arrive in the ANSI code page, as the open dialog gives them.
+    std::string path(DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
+    path.resize(DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size())));
+    paths.push_back(path);
+  }
+  DragFinish(drop);
+  logic_.filesDropped(paths);
+  result = 0;
+  return true;
+}
+
 void Cwl2kvxDlg::onBrowseInput() { logic_.browseInput(); }
 
 void Cwl2kvxDlg::onBrowseOutput() { logic_.browseOutput(); }
@@ -130,7 +157,7 @@ void Cwl2kvxDlg::onLabel() { logic_.checkClicked(CheckId::Label, isChecked(IDC_L
 
 void Cwl2kvxDlg::onUpload() { logic_.checkClicked(CheckId::Upload, isChecked(IDC_UPLOAD)); }
 
-void Cwl2kvxDlg::onHelpButton() { logic_.help(); }
+void Cwl2kvxDlg::onHelp() { logic_.help(); }
 
 void Cwl2kvxDlg::onFormatChange() { logic_.formatChanged(formatCombo_.getCurSel()); }
 

@@ -1,0 +1,102 @@
+#include "ui/file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Folder names a run must handle: plain, cp1252 bytes as a Windows folder name would reach a
+// narrow API, and UTF-8 as on a Linux machine (Latin and Cyrillic).
+const char* const kFolderNames[] = {"plain", "Logs \x96 2024 \x80", "Logs \xE2\x80\x93 2024 \xE2\x82\xAC \xC3\x9Cn\xC3\xAF",
+                                    "\xD0\x96\xD1\x83\xD1\x80\xD0\xBD\xD0\xB0\xD0\xBB\xD1\x8B"};
+
+class FileSystem : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("adif2kvx-file-system-" + std::to_string(::getpid()));
+    dir_ = (root_ / GetParam()).string();
+    fs::remove_all(root_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  std::string path(const std::string& name) const { return dir_ + "/" + name; }
+  static void write(const std::string& path, const std::string& bytes) {
+    std::FILE* file = openFile(path, "wb");
+    ASSERT_NE(file, nullptr) << path;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+  static std::string read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
+  fs::path root_;
+  std::string dir_;
+};
+
+TEST_P(FileSystem, TellsFilesFoldersAndMissingPathsApart) {
+  write(path("log.adi"), "x");
+  const struct {
+    std::string path;  // what is asked about
+    bool exists;       // pathExists
+    bool folder;       // isFolder
+  } cases[] = {
+      {path("log.adi"), true, false},
+      {dir_, true, true},
+      {path("missing.adi"), false, false},
+      {path("missing/log.adi"), false, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(pathExists(c.path), c.exists) << c.path;
+    EXPECT_EQ(isFolder(c.path), c.folder) << c.path;
+  }
+}
+
+TEST_P(FileSystem, SameFileThroughAnySpellingButNotAnotherFile) {
+  write(path("log.adi"), "x");
+  write(path("other.adi"), "x");
+  fs::create_hard_link(path("log.adi"), path("hard.adi"));
+  fs::create_symlink(path("log.adi"), path("soft.adi"));
+  EXPECT_TRUE(isSameFile(path("log.adi"), path("log.adi")));
+  EXPECT_TRUE(isSameFile(path("log.adi"), dir_ + "/./log.adi"));
+  EXPECT_TRUE(isSameFile(path("log.adi"), path("hard.adi")));
+  EXPECT_TRUE(isSameFile(path("soft.adi"), path("log.adi")));
+  EXPECT_FALSE(isSameFile(path("log.adi"), path("other.adi")));
+  EXPECT_FALSE(isSameFile(path("log.adi"), path("missing.adi")));
+  EXPECT_FALSE(isSameFile(path("missing.adi"), path("missing.adi")));
+}
+
+TEST_P(FileSystem, RenameReplacesTheTargetAndNamesTheReasonOfAFailure) {
+  write(path("run.kvx.tmp"), "new");
+  write(path("run.kvx"), "old");
+  EXPECT_EQ(renameReplacing(path("run.kvx.tmp"), path("run.kvx")), "");
+  EXPECT_EQ(read(path("run.kvx")), "new");
+  EXPECT_FALSE(pathExists(path("run.kvx.tmp")));
+
+  EXPECT_EQ(renameReplacing(path("run.kvx.tmp"), path("run.kvx")), "No such file or directory");
+  EXPECT_EQ(renameReplacing(path("run.kvx"), path("missing/run.kvx")), "No such file or directory");
+  EXPECT_EQ(read(path("run.kvx")), "new");
+}
+
+TEST_P(FileSystem, RemoveDeletesAFileOnce) {
+  write(path("run.kvn.tmp"), "x");
+  EXPECT_TRUE(removeFile(path("run.kvn.tmp")));
+  EXPECT_FALSE(pathExists(path("run.kvn.tmp")));
+  EXPECT_FALSE(removeFile(path("run.kvn.tmp")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, FileSystem, ::testing::ValuesIn(kFolderNames));
+
+}  // namespace
