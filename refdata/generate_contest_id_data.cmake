@@ -187,11 +187,5 @@ endforeach()
 string(APPEND text "};\n\n}  // namespace\n\n")
 string(APPEND text "const ContestIdTable ContestIds = {kRows, ${mapped}};\n")
 
-# Rewrite only on a change, so an unchanged table does not recompile.
-set(old "")
-if(EXISTS "${OUTPUT}")
-  file(READ "${OUTPUT}" old)
-endif()
-if(NOT old STREQUAL text)
-  file(WRITE "${OUTPUT}" "${text}")
-endif()
+include("${CMAKE_CURRENT_LIST_DIR}/write_if_changed.cmake")
+write_if_changed("${OUTPUT}" "${text}")
