@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 # Warnings stop the build here and in CI; a plain cmake build only reports them.
 STRICT      ?= -DADIF2KVX_WERROR=ON
 
-.PHONY: all deps deps-windows build asan windows wine-driver test unit e2e fuzz wine dist demo bench \
+.PHONY: all deps deps-windows build asan windows wine-driver test unit fuzz wine dist demo bench \
         screenshot clean
 
 all: build

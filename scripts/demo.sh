@@ -23,7 +23,7 @@ run() {  # run TITLE ARGS...
 }
 
 run "CQ WPX CW (KOLVEX8, serial numbers in the note)" --contest "CQ WPX" --group 1 --note WPX --exchg-serial cq-wpx-cw.adi
-run "ARRL Sweepstakes CW (KOLVEX6, exchange in the note)" --contest "ARRL Sweepstakes" --format KOLVEX6 --exchg-serial arrl-sweepstakes-cw.adi
+run "ARRL Sweepstakes CW (KOLVEX6, exchange in the note, contest from the log's CONTEST_ID)" --format KOLVEX6 --exchg-serial arrl-sweepstakes-cw.adi
 run "NAQP SSB (names file)" --contest NAQP --group 2 naqp-ssb.adi
 run "New England QSO Party (counties)" --contest "State QSO Party" --state "New England QSO Party" neqp-cw.adi
 run "CW Ops Mini-CWT (unique callsigns)" --contest "CW Ops Mini-CWT" --format KOLVEX6 cwops-mini-cwt.adi
