@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "ui/run_files.h"
+#include "convert/run_files.h"
 
 // Installs the signal handlers when constructed. The handlers remove the temporary files the
 // run has announced and end the process with exit code 128 + the signal number (130, 143, 129).

@@ -13,9 +13,9 @@
 #include "core/text_format.h"
 #include "refdata/close_contest_names.h"
 #include "refdata/contest_argument.h"
-#include "refdata/state_county_validation.h"
+#include "refdata/state_pick_list.h"
 #include "refdata/state_table.h"
-#include "ui/conversion_service.h"
+#include "convert/conversion_service.h"
 
 namespace {
 

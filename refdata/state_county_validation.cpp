@@ -1,6 +1,5 @@
 #include "refdata/state_county_validation.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -11,39 +10,6 @@
 #include "refdata/provinces.h"
 
 namespace {
-
-// The parties the dialog's state list offers, in display order.
-const StateNumber StatePickList[kStatePickCount] = {
-    1,   // AL
-    3,   // AZ
-    4,   // CA
-    5,   // CO
-    8,   // FL
-    9,   // GA
-    13,  // IL
-    14,  // IN
-    11,  // IA
-    15,  // KS
-    16,  // KY
-    21,  // MI
-    22,  // MN
-    23,  // MO
-    32,  // NV
-    31,  // NM
-    33,  // NY
-    26,  // NC
-    34,  // OH
-    37,  // PA
-    40,  // SD
-    41,  // TN
-    42,  // TX
-    44,  // VA
-    46,  // WA
-    47,  // WI
-    54,  // 7QP
-    53,  // NEQP
-    56,  // MULTI
-};
 
 const char* const kIndependentCity = "%s on %s at %s: %s is a %s independent city.";
 
@@ -87,17 +53,6 @@ const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, cons
 }
 
 }  // namespace
-
-StateNumber statePickListEntry(int32_t position) {
-  if (position < 0 || position >= kStatePickCount) return -1;
-  return StatePickList[position];
-}
-
-int32_t statePickListPosition(StateNumber state) {
-  const StateNumber* const end = StatePickList + kStatePickCount;
-  const StateNumber* const found = std::find(StatePickList, end, state);
-  return found != end ? static_cast<int32_t>(found - StatePickList) : -1;
-}
 
 const char* validateStateCounty(MessageLists& lists, const QsoRecord& record, ConversionJob& job) {
   const char* text = receivedText(record);

@@ -5,9 +5,9 @@
 #include "core/contest_kind.h"
 #include "core/import_format.h"
 #include "core/text_format.h"
-#include "refdata/state_county_validation.h"
+#include "refdata/state_pick_list.h"
 #include "refdata/state_table.h"
-#include "ui/log_contest.h"
+#include "convert/log_contest.h"
 
 MainDialogLogic::MainDialogLogic(WindowSystem& windows, std::string helpAddress)
     : windows_(windows), helpAddress_(std::move(helpAddress)) {}

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/conversion_job.h"
-#include "ui/conversion_service.h"
+#include "convert/conversion_service.h"
 #include "ui/window_system.h"
 
 // What the dialog holds besides its controls.

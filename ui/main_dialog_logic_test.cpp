@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "refdata/state_table.h"
-#include "ui/test_folder.h"
+#include "convert/test_folder.h"
 
 namespace {
 

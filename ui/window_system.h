@@ -1,5 +1,5 @@
 // What the main dialog needs from a window system. The Windows program implements it with
-// real controls; the command-line tool and the tests implement it without windows.
+// real controls; the unit tests implement it without windows.
 #pragma once
 #include <optional>
 #include <string>

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/adif_reader.h"
-#include "core/conversion_driver.h"
+#include "convert/conversion_driver.h"
 #include "core/message_lists.h"
 #include "core/test_input.h"
 #include "refdata/state_table.h"

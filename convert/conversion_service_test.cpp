@@ -1,4 +1,4 @@
-#include "ui/conversion_service.h"
+#include "convert/conversion_service.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "refdata/state_table.h"
-#include "ui/test_folder.h"
+#include "convert/test_folder.h"
 
 namespace {
 

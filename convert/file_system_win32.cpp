@@ -1,7 +1,7 @@
 // Windows: a narrow path is text in the ANSI code page. The A functions of the Win32 API read it
 // through that code page, so every path the operator's Windows can spell in its language works.
 // (MinGW's std::filesystem would read the bytes as Latin-1 and miss such paths.)
-#include "ui/file_system.h"
+#include "convert/file_system.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
-#include "ui/run_files.h"
+#include "convert/run_files.h"
 
 #include <cerrno>
 #include <cstring>
 
 #include "core/text_format.h"
-#include "ui/file_system.h"
+#include "convert/file_system.h"
 
 namespace {
 

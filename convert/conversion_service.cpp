@@ -1,16 +1,16 @@
-#include "ui/conversion_service.h"
+#include "convert/conversion_service.h"
 
 #include <algorithm>
 #include <cstring>
 #include <optional>
 
-#include "core/conversion_driver.h"
+#include "convert/conversion_driver.h"
 #include "core/import_format.h"
 #include "core/message_lists.h"
 #include "core/text_format.h"
 #include "core/text_number.h"
-#include "ui/log_contest.h"
-#include "ui/run_files.h"
+#include "convert/log_contest.h"
+#include "convert/run_files.h"
 
 std::string derivedName(const std::string& path, const std::string& extension) {
   if (path.empty()) return path;

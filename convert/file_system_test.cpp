@@ -1,4 +1,4 @@
-#include "ui/file_system.h"
+#include "convert/file_system.h"
 
 #include <gtest/gtest.h>
 

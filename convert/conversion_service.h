@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/conversion_job.h"
-#include "ui/run_files.h"
+#include "convert/run_files.h"
 
 // What the operator asked for.
 struct ConversionRequest {

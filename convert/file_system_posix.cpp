@@ -1,5 +1,5 @@
 // POSIX: a narrow path is the file name's bytes, which std::filesystem passes through unchanged.
-#include "ui/file_system.h"
+#include "convert/file_system.h"
 
 #include <cerrno>
 #include <cstring>

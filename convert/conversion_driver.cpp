@@ -1,4 +1,4 @@
-#include "core/conversion_driver.h"
+#include "convert/conversion_driver.h"
 
 #include <set>
 

@@ -17,7 +17,7 @@
 
 #include "core/ascii.h"
 #include "core/contest_id_scan.h"
-#include "core/conversion_driver.h"
+#include "convert/conversion_driver.h"
 #include "core/test_input.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "ui/log_contest.h"
+#include "convert/log_contest.h"
 
 #include "core/ascii_text.h"
 #include "core/contest_id_scan.h"
 #include "refdata/contest_ids.h"
-#include "ui/file_system.h"
+#include "convert/file_system.h"
 
 std::optional<LogContest> logContestOf(const std::optional<std::string>& contestId) {
   if (!contestId) return std::nullopt;
