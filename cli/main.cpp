@@ -1,6 +1,5 @@
 // adif2kvx-cli: one conversion with the options the command line gives.
 #include <CLI/CLI.hpp>
-
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -8,6 +7,7 @@
 
 #include "adif2kvx_version.h"
 #include "cli/interrupt_cleanup.h"
+#include "convert/conversion_service.h"
 #include "core/contest_kind.h"
 #include "core/import_format.h"
 #include "core/text_format.h"
@@ -15,7 +15,6 @@
 #include "refdata/contest_argument.h"
 #include "refdata/state_pick_list.h"
 #include "refdata/state_table.h"
-#include "convert/conversion_service.h"
 
 namespace {
 
@@ -69,8 +68,7 @@ int unknownContest(const std::string& value) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"Converts an ADIF contest log into a KOLVEX import file (.kvx) and names file (.kvn).",
-               "adif2kvx-cli"};
+  CLI::App app{"Converts an ADIF contest log into a KOLVEX import file (.kvx) and names file (.kvn).", "adif2kvx-cli"};
   std::string input, contest, state, format = "KOLVEX8", group = "0", note, output;
   bool noUpload = false, label = false, exchgSerial = false, noFrequency = false;
   bool listContests = false, listStates = false, version = false;

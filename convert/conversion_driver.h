@@ -17,5 +17,4 @@
 // of the run without reading the log twice.
 // Returns the number of QSOs written (complete records read); 0 for a log without any.
 int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job,
-                      std::optional<std::string>* contestId = nullptr);
+                      std::FILE* namesFile, ConversionJob& job, std::optional<std::string>* contestId = nullptr);

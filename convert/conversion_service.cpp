@@ -5,12 +5,12 @@
 #include <optional>
 
 #include "convert/conversion_driver.h"
+#include "convert/log_contest.h"
+#include "convert/run_files.h"
 #include "core/import_format.h"
 #include "core/message_lists.h"
 #include "core/text_format.h"
 #include "core/text_number.h"
-#include "convert/log_contest.h"
-#include "convert/run_files.h"
 
 std::string derivedName(const std::string& path, const std::string& extension) {
   if (path.empty()) return path;
@@ -75,7 +75,8 @@ ConversionResult failed(ConversionStatus status, std::string error) {
 }  // namespace
 
 ConversionResult convertLog(const ConversionRequest& request) {
-  if (std::string failure = missingFile(request); !failure.empty()) return failed(ConversionStatus::CheckFailed, failure);
+  if (std::string failure = missingFile(request); !failure.empty())
+    return failed(ConversionStatus::CheckFailed, failure);
 
   ConversionJob job = request.options;
   RunFiles files(request.temporaryFiles);

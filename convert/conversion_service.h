@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/conversion_job.h"
 #include "convert/run_files.h"
+#include "core/conversion_job.h"
 
 // What the operator asked for.
 struct ConversionRequest {
@@ -31,13 +31,13 @@ enum class ConversionStatus {
 // What the operator is shown afterwards.
 struct ConversionResult {
   ConversionStatus status = ConversionStatus::CheckFailed;  // how it ended
-  std::string error;               // the "ERROR: " text when not Converted
-  std::vector<std::string> lines;  // the results lines in order, when Converted
-  std::string notice;              // the end-of-run notice "%d QSOs written to %s", when Converted
-  int32_t qsoCount = 0;            // QSOs written
-  int32_t namesWritten = 0;        // names written to the names file
-  std::string namesPath;           // the names file beside the output file, when Converted
-  ConversionJob job;               // the job as it ran: options, group number, note and run fields
+  std::string error;                                        // the "ERROR: " text when not Converted
+  std::vector<std::string> lines;                           // the results lines in order, when Converted
+  std::string notice;        // the end-of-run notice "%d QSOs written to %s", when Converted
+  int32_t qsoCount = 0;      // QSOs written
+  int32_t namesWritten = 0;  // names written to the names file
+  std::string namesPath;     // the names file beside the output file, when Converted
+  ConversionJob job;         // the job as it ran: options, group number, note and run fields
 };
 
 // The path with its file name's extension (from the name's last '.') replaced by the given one,

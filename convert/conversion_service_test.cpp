@@ -1,7 +1,6 @@
 #include "convert/conversion_service.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -10,8 +9,8 @@
 #include <thread>
 #include <vector>
 
-#include "refdata/state_table.h"
 #include "convert/test_folder.h"
+#include "refdata/state_table.h"
 
 namespace {
 
@@ -197,8 +196,9 @@ TEST_F(ConversionService, ContestFromTheLogOnlyWhenAskedAndNoneIsChosen) {
   result = convertLog(request);
   ASSERT_GE(result.lines.size(), 7u);
   EXPECT_EQ(result.lines[4], "Contest: State QSO Party (Alabama), from the log's CONTEST_ID FL-QSO-PARTY.");
-  EXPECT_EQ(result.lines[6], path("fqp.adi") + " names the contest State QSO Party (Florida) (CONTEST_ID "
-                                               "FL-QSO-PARTY); it was converted as State QSO Party (Alabama).");
+  EXPECT_EQ(result.lines[6], path("fqp.adi") +
+                                 " names the contest State QSO Party (Florida) (CONTEST_ID "
+                                 "FL-QSO-PARTY); it was converted as State QSO Party (Alabama).");
 
   // A chosen State QSO Party takes no party from the log.
   request.options.contest = ContestKind::StateQsoParty;

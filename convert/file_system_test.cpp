@@ -1,7 +1,6 @@
 #include "convert/file_system.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -15,7 +14,8 @@ namespace {
 
 // Folder names a run must handle: plain, cp1252 bytes as a Windows folder name would reach a
 // narrow API, and UTF-8 as on a Linux machine (Latin and Cyrillic).
-const char* const kFolderNames[] = {"plain", "Logs \x96 2024 \x80", "Logs \xE2\x80\x93 2024 \xE2\x82\xAC \xC3\x9Cn\xC3\xAF",
+const char* const kFolderNames[] = {"plain", "Logs \x96 2024 \x80",
+                                    "Logs \xE2\x80\x93 2024 \xE2\x82\xAC \xC3\x9Cn\xC3\xAF",
                                     "\xD0\x96\xD1\x83\xD1\x80\xD0\xBD\xD0\xB0\xD0\xBB\xD1\x8B"};
 
 class FileSystem : public ::testing::TestWithParam<const char*> {

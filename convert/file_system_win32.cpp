@@ -32,8 +32,8 @@ std::string reasonOf(DWORD code) {
   char text[256] = {};
   DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
                                 sizeof text, nullptr);
-  while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' ' ||
-                        text[length - 1] == '.')) {
+  while (length > 0 &&
+         (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' ' || text[length - 1] == '.')) {
     --length;
   }
   if (length == 0) return "Windows error " + std::to_string(code);
@@ -70,8 +70,8 @@ bool isSameFile(const std::string& a, const std::string& b) {
   BY_HANDLE_FILE_INFORMATION first;
   BY_HANDLE_FILE_INFORMATION second;
   if (!fileIdentity(a, first) || !fileIdentity(b, second)) return false;
-  return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
-         first.nFileIndexHigh == second.nFileIndexHigh && first.nFileIndexLow == second.nFileIndexLow;
+  return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber && first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
 }
 
 std::string renameReplacing(const std::string& from, const std::string& to) {

@@ -1,9 +1,9 @@
 #include "convert/log_contest.h"
 
+#include "convert/file_system.h"
 #include "core/ascii_text.h"
 #include "core/contest_id_scan.h"
 #include "refdata/contest_ids.h"
-#include "convert/file_system.h"
 
 std::optional<LogContest> logContestOf(const std::optional<std::string>& contestId) {
   if (!contestId) return std::nullopt;

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "convert/conversion_driver.h"
 #include "core/ascii.h"
 #include "core/contest_id_scan.h"
-#include "convert/conversion_driver.h"
 #include "core/test_input.h"
 
 namespace {
@@ -103,10 +103,8 @@ TEST(RealLogs, MissingHeaderAndUnfinishedRecordAreTold) {
     const Conversion run = convert(folder / c.log);
     EXPECT_EQ(run.written, c.written) << c.log;
     const std::vector<std::string>& warnings = messagesOf(run.lists, kWarningsList);
-    const std::string headerless =
-        std::string(c.log) + " has no ADIF header; its QSOs were read from the first line.";
-    const std::string unfinished =
-        std::string("The last record of ") + c.log + " has no <EOR>; it was not converted.";
+    const std::string headerless = std::string(c.log) + " has no ADIF header; its QSOs were read from the first line.";
+    const std::string unfinished = std::string("The last record of ") + c.log + " has no <EOR>; it was not converted.";
     EXPECT_EQ(!warnings.empty() && warnings.front() == headerless, c.headerless) << c.log;
     EXPECT_EQ(!warnings.empty() && warnings.back() == unfinished, c.unfinished) << c.log;
     const std::vector<std::string>& errors = messagesOf(run.lists, kErrorsList);
@@ -143,9 +141,14 @@ TEST(RealLogs, Kolvex8LinesLongerThan187AreNamedInTheWarnings) {
   std::error_code error;
   if (!fs::is_directory(folder, error)) GTEST_SKIP() << "no real logs at " << folder;
   // Contests whose columns can grow: zones from the exchange, award texts, county names.
-  const ContestKind contests[] = {ContestKind::CqWpx, ContestKind::Cq160, ContestKind::CqWw,
-                                  ContestKind::CwOpsMiniCwt, ContestKind::ArrlFieldDay, ContestKind::Rda,
-                                  ContestKind::WorkedAllGermany, ContestKind::StateQsoParty};
+  const ContestKind contests[] = {ContestKind::CqWpx,
+                                  ContestKind::Cq160,
+                                  ContestKind::CqWw,
+                                  ContestKind::CwOpsMiniCwt,
+                                  ContestKind::ArrlFieldDay,
+                                  ContestKind::Rda,
+                                  ContestKind::WorkedAllGermany,
+                                  ContestKind::StateQsoParty};
   for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
     if (entry.path().extension() != ".adi" && entry.path().extension() != ".ADI") continue;
     TestFile input(std::fopen(entry.path().string().c_str(), "rb"));

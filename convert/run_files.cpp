@@ -3,15 +3,13 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/text_format.h"
 #include "convert/file_system.h"
+#include "core/text_format.h"
 
 namespace {
 
 // Whether two paths name one file: the same text, or one existing file reached two ways.
-bool sameFile(const std::string& a, const std::string& b) {
-  return a == b || isSameFile(a, b);
-}
+bool sameFile(const std::string& a, const std::string& b) { return a == b || isSameFile(a, b); }
 
 std::string reason(int error) { return std::strerror(error); }
 

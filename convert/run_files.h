@@ -7,8 +7,7 @@
 
 // Why a run must not write its files: the output or names file would overwrite the input, or
 // the names file would overwrite the output. Returns the "ERROR: " text, empty when the paths are safe.
-std::string overwriteRefusal(const std::string& inputPath, const std::string& outputPath,
-                             const std::string& namesPath);
+std::string overwriteRefusal(const std::string& inputPath, const std::string& outputPath, const std::string& namesPath);
 
 // Told which temporary files of a run exist, for a front end that must remove them when the
 // process is ended from outside (the command line on SIGINT, SIGTERM or SIGHUP).
@@ -50,10 +49,10 @@ class RunFiles {
 
   // A file the run writes: its target path and the temporary file it is written to first.
   struct WrittenFile {
-    const char* what;          // "output" or "names", for messages
-    std::string path;          // where the file ends up
-    std::string temp;          // temporary name while the run writes it; empty when none exists
-    std::FILE* file = nullptr; // open temporary file
+    const char* what;           // "output" or "names", for messages
+    std::string path;           // where the file ends up
+    std::string temp;           // temporary name while the run writes it; empty when none exists
+    std::FILE* file = nullptr;  // open temporary file
   };
 
   // The "ERROR: " text for a file that could not be written.

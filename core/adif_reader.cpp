@@ -110,8 +110,7 @@ constexpr bool rulesAreInNameOrder() {
   }
   return true;
 }
-static_assert(rulesAreInNameOrder(),
-              "tag rules must be in name order, no name twice, each at most kLongestName bytes");
+static_assert(rulesAreInNameOrder(), "tag rules must be in name order, no name twice, each at most kLongestName bytes");
 
 // The rule of a tag name given in any case, found through a hash map built from the table on
 // first use. Returns nullptr for a name the reader does not keep.

@@ -16,12 +16,12 @@
 struct AdifInput {
   explicit AdifInput(std::FILE* file) : lines(file) {}
 
-  LineReader lines;               // the input's lines; lines.readError() tells of a failed read
-  std::string_view rest;          // the current line's text after the last tag scanned
-  bool valueStored = false;       // a tag of the tag table was met since the last end-of-record tag
-  bool headerless = false;        // no end-of-header and "<" comes first: records read from the first line
-  bool headerMissing = false;     // no end-of-header and not headerless: no records were read
-  bool recordUnfinished = false;  // the input ended after a stored value without an end-of-record tag
+  LineReader lines;                      // the input's lines; lines.readError() tells of a failed read
+  std::string_view rest;                 // the current line's text after the last tag scanned
+  bool valueStored = false;              // a tag of the tag table was met since the last end-of-record tag
+  bool headerless = false;               // no end-of-header and "<" comes first: records read from the first line
+  bool headerMissing = false;            // no end-of-header and not headerless: no records were read
+  bool recordUnfinished = false;         // the input ended after a stored value without an end-of-record tag
   std::optional<std::string> contestId;  // value of the first CONTEST_ID tag of record text, as written
 };
 

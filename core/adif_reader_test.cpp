@@ -226,9 +226,7 @@ TEST(ReaderStoring, CharacterTakesTheFirstByteOrNone) {
   EXPECT_EQ(readOne("<PREC:1>A<PREC:0><EOR>\n").prec, '\0');
 }
 
-TEST(ReaderStoring, EmptyValueReplacesAnEarlierOne) {
-  EXPECT_STREQ(readOne("<CALL:5>K1ABC<CALL:0><EOR>\n").call, "");
-}
+TEST(ReaderStoring, EmptyValueReplacesAnEarlierOne) { EXPECT_STREQ(readOne("<CALL:5>K1ABC<CALL:0><EOR>\n").call, ""); }
 
 TEST(ReaderStoring, OverLongValuesAreCutToTheirFieldWithoutTouchingOthers) {
   QsoRecord record = readOne("<QTH:10>ABCDEFGHIJ<RCVD:2>MA<CALL:19>K1ABCDEFGHIJKLMNOPQ<MODE:2>CW<EOR>\n");
@@ -313,7 +311,8 @@ TEST(ReaderRecords, LastLineWithoutLineEndStillCounts) {
 }
 
 TEST(ReaderLineEnds, CrLfAndLfReadAlike) {
-  std::vector<QsoRecord> records = readAll("hdr\r\n<EOH>\r\n<CALL:5>K1ABC\r\n<MODE:2>CW<EOR>\r\n\r\n<CALL:5>K2ABC<EOR>\n");
+  std::vector<QsoRecord> records =
+      readAll("hdr\r\n<EOH>\r\n<CALL:5>K1ABC\r\n<MODE:2>CW<EOR>\r\n\r\n<CALL:5>K2ABC<EOR>\n");
   ASSERT_EQ(records.size(), 2u);
   EXPECT_STREQ(records[0].call, "K1ABC");
   EXPECT_STREQ(records[0].mode, "CW");
@@ -361,8 +360,7 @@ TEST(ReaderMalformed, OpeningBracketWithoutCloseEndsTheLine) {
 }
 
 TEST(ReaderMalformed, HugeLengthTakesTheRestOfTheLineOnly) {
-  std::vector<QsoRecord> records =
-      readAll(std::string(kHeader) + "<CALL:99999999999>K1ABC<EOR>\n<MODE:2>CW<EOR>\n");
+  std::vector<QsoRecord> records = readAll(std::string(kHeader) + "<CALL:99999999999>K1ABC<EOR>\n<MODE:2>CW<EOR>\n");
   ASSERT_EQ(records.size(), 1u);
   EXPECT_STREQ(records[0].call, "K1ABC<EOR>");
   EXPECT_STREQ(records[0].mode, "CW");

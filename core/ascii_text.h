@@ -11,8 +11,7 @@
 inline std::string_view trimAsciiSpace(std::string_view text) {
   const auto first = std::find_if_not(text.begin(), text.end(), isAsciiSpace);
   const auto last = std::find_if_not(text.rbegin(), text.rend(), isAsciiSpace).base();
-  return first < last ? text.substr(static_cast<size_t>(first - text.begin()),
-                                    static_cast<size_t>(last - first))
+  return first < last ? text.substr(static_cast<size_t>(first - text.begin()), static_cast<size_t>(last - first))
                       : std::string_view();
 }
 

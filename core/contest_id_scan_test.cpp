@@ -19,7 +19,7 @@ TEST(ContestIdScan, FirstIdOfRecordTextAsWritten) {
       {"x\n<EOH>\n<CONTEST_ID:0><EOR>\n<CONTEST_ID:9>CQ-WPX-CW<EOR>\n", ""},  // an empty first id wins
       {"x\n<EOH>\n<CONTEST_ID:9>CQ-WPX-CW\n<EOR>\n", "CQ-WPX-CW"},
       {"x\n<EOH>\n<CONTEST_ID:12>CQ-WPX-CW\n<EOR>\n", "CQ-WPX-CW"},  // a length past the line end
-      {"x\n<EOH><CONTEST_ID:6>NTC-QP<EOR>\n", "NTC-QP"},              // record text after <EOH>
+      {"x\n<EOH><CONTEST_ID:6>NTC-QP<EOR>\n", "NTC-QP"},             // record text after <EOH>
       {"<CALL:2>AB<CONTEST_ID:10>ARRL-SS-CW<EOR>\n", "ARRL-SS-CW"},  // a log without header
       // Only record text counts: not the header, nor a log that has neither header nor records.
       {"<CONTEST_ID:8>CQ-WW-CW<EOH>\n<CONTEST_ID:4>SSCW<EOR>\n", "SSCW"},

@@ -28,12 +28,12 @@ class LineReader {
   void fill();
 
   std::FILE* input_;
-  long startOffset_;       // stream position where reading began; -1 when it could not be told
-  int startError_;         // errno of the failed position query, when startOffset_ is -1
+  long startOffset_;         // stream position where reading began; -1 when it could not be told
+  int startError_;           // errno of the failed position query, when startOffset_ is -1
   std::vector<char> bytes_;  // the block being scanned; it grows only for a line longer than a block
-  size_t lineStart_ = 0;   // first byte of the bytes_ not yet handed out as a line
-  size_t searched_ = 0;    // bytes before this are known to hold no LF after lineStart_
-  size_t filled_ = 0;      // bytes of bytes_ holding input
+  size_t lineStart_ = 0;     // first byte of the bytes_ not yet handed out as a line
+  size_t searched_ = 0;      // bytes before this are known to hold no LF after lineStart_
+  size_t filled_ = 0;        // bytes of bytes_ holding input
   bool inputEnded_ = false;  // the stream has no more bytes, or a read failed
   int readError_ = 0;
 };

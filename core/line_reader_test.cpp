@@ -1,11 +1,11 @@
 #include "core/line_reader.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 #include "core/test_input.h"
 

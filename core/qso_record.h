@@ -5,45 +5,45 @@
 #include <cstdint>
 
 struct QsoRecord {
-  char age[4];          // operator's age: AGE
-  char arrlSect[4];     // ARRL section: ARRL_SECT
-  int32_t band;         // band in metres, leading number of BAND; 0 = none given
-  char call[16];        // contacted callsign: CALL
-  int32_t check;        // Sweepstakes check: CHECK, CK, APP_WRITELOG_CK
-  char cnty[8];         // county: CNTY, APP_WRITELOG_CNTY
-  char contestClass[8]; // contest class, such as Field Day's 2A: CLASS
-  char cqz[4];          // CQ zone: CQZ
-  char dgtl[8];         // digital sub-mode: DGTL, APP_WRITELOG_DGTL
-  char dok[4];          // German DOK: DOK
-  char exchange1[16];   // first received exchange item: APP_N1MM_EXCHANGE1
-  char freq[16];        // transmit frequency in MHz as written: FREQ
-  char freqRx[16];      // receive frequency in MHz as written: FREQ_RX
-  char grid[8];         // grid square: GRID, GRIDSQUARE
-  char hq[8];           // headquarters designator: APP_N1MM_HQ
-  char iota[8];         // IOTA reference: IOTA, APP_WRITELOG_IOTA
-  char ituz[4];         // ITU zone: ITUZ
-  char mode[8];         // mode: MODE
-  char name[16];        // operator's name: NAME, NAME_SENT, APP_WRITELOG_FNAME, APP_WRITELOG_NAME
-  char prec;            // Sweepstakes precedence letter, 0 = none: PREC, PRECEDENCE, APP_WRITELOG_P
-  char pref[8];         // prefix: PREF, APP_WRITELOG_PREF
-  char prov[4];         // province: APP_WRITELOG_PROV
-  char qsoDate[16];     // date as written: QSO_DATE
-  char qth[4];          // QTH: QTH, APP_WRITELOG_QTH
-  char rcvd[7];         // received exchange: RCVD, RCVD_QTH, APP_WRITELOG_ID/SPC, _RCV, _RCVD
-  int32_t rstRcvd;      // report received, 0 = none: RST_RCVD
-  int32_t rstSent;      // report sent, 0 = none: RST_SENT
-  char rxExch[32];      // received exchange text: RX_EXCH
-  char rxPwr[8];        // received power: RX_PWR
-  char section[8];      // section: SECTION
-  char srx[8];          // received serial as text: SRX
-  char stx[8];          // sent serial as text: STX
-  char state[4];        // state: STATE
-  char submode[16];     // sub-mode of a mode, such as FT4 under MFSK: SUBMODE
-  char exchTime[8];     // time item of an exchange: APP_WRITELOG_TIME
-  char timeOn[8];       // start time as written: TIME_ON
-  char veProv[4];       // Canadian province: VE_PROV
-  char year[8];         // year item of an exchange: APP_WRITELOG_YEAR
-  char zone[8];         // zone item of an exchange: APP_WRITELOG_ZONE
+  char age[4];           // operator's age: AGE
+  char arrlSect[4];      // ARRL section: ARRL_SECT
+  int32_t band;          // band in metres, leading number of BAND; 0 = none given
+  char call[16];         // contacted callsign: CALL
+  int32_t check;         // Sweepstakes check: CHECK, CK, APP_WRITELOG_CK
+  char cnty[8];          // county: CNTY, APP_WRITELOG_CNTY
+  char contestClass[8];  // contest class, such as Field Day's 2A: CLASS
+  char cqz[4];           // CQ zone: CQZ
+  char dgtl[8];          // digital sub-mode: DGTL, APP_WRITELOG_DGTL
+  char dok[4];           // German DOK: DOK
+  char exchange1[16];    // first received exchange item: APP_N1MM_EXCHANGE1
+  char freq[16];         // transmit frequency in MHz as written: FREQ
+  char freqRx[16];       // receive frequency in MHz as written: FREQ_RX
+  char grid[8];          // grid square: GRID, GRIDSQUARE
+  char hq[8];            // headquarters designator: APP_N1MM_HQ
+  char iota[8];          // IOTA reference: IOTA, APP_WRITELOG_IOTA
+  char ituz[4];          // ITU zone: ITUZ
+  char mode[8];          // mode: MODE
+  char name[16];         // operator's name: NAME, NAME_SENT, APP_WRITELOG_FNAME, APP_WRITELOG_NAME
+  char prec;             // Sweepstakes precedence letter, 0 = none: PREC, PRECEDENCE, APP_WRITELOG_P
+  char pref[8];          // prefix: PREF, APP_WRITELOG_PREF
+  char prov[4];          // province: APP_WRITELOG_PROV
+  char qsoDate[16];      // date as written: QSO_DATE
+  char qth[4];           // QTH: QTH, APP_WRITELOG_QTH
+  char rcvd[7];          // received exchange: RCVD, RCVD_QTH, APP_WRITELOG_ID/SPC, _RCV, _RCVD
+  int32_t rstRcvd;       // report received, 0 = none: RST_RCVD
+  int32_t rstSent;       // report sent, 0 = none: RST_SENT
+  char rxExch[32];       // received exchange text: RX_EXCH
+  char rxPwr[8];         // received power: RX_PWR
+  char section[8];       // section: SECTION
+  char srx[8];           // received serial as text: SRX
+  char stx[8];           // sent serial as text: STX
+  char state[4];         // state: STATE
+  char submode[16];      // sub-mode of a mode, such as FT4 under MFSK: SUBMODE
+  char exchTime[8];      // time item of an exchange: APP_WRITELOG_TIME
+  char timeOn[8];        // start time as written: TIME_ON
+  char veProv[4];        // Canadian province: VE_PROV
+  char year[8];          // year item of an exchange: APP_WRITELOG_YEAR
+  char zone[8];          // zone item of an exchange: APP_WRITELOG_ZONE
 };
 
 // Makes every field empty: texts "", numbers 0, no precedence.

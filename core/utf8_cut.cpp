@@ -43,8 +43,8 @@ size_t utf8CutLength(std::string_view text, size_t limit) {
   size_t at = 0;
   while (at < limit) {
     const size_t length = characterLength(text.substr(at));
-    if (length == 0) return limit;         // not UTF-8: cut between bytes as they come
-    if (at + length > limit) return at;    // the character the limit falls into goes whole
+    if (length == 0) return limit;       // not UTF-8: cut between bytes as they come
+    if (at + length > limit) return at;  // the character the limit falls into goes whole
     at += length;
   }
   return limit;

@@ -27,8 +27,7 @@ bool isPortableDesignator(const std::string& suffix) {
   return false;
 }
 
-std::optional<std::string> fail(const char* format, const std::string& examined,
-                                std::string& message) {
+std::optional<std::string> fail(const char* format, const std::string& examined, std::string& message) {
   message = formatText(format, examined.c_str());
   return std::nullopt;
 }

@@ -9,9 +9,9 @@ namespace {
 // One row of the prefix rules' worked examples and edge cases.
 struct PrefixCase {
   const char* callsign;  // the callsign as logged
-  const char* prefix;   // nullptr: no prefix
-  const char* message;  // the message on failure; unused on success
-  bool us;              // what isUsCallsign must say
+  const char* prefix;    // nullptr: no prefix
+  const char* message;   // the message on failure; unused on success
+  bool us;               // what isUsCallsign must say
 };
 
 void expectPrefixCase(const PrefixCase& c) {
@@ -80,16 +80,16 @@ TEST(CallsignPrefix, SlashSuffixes) {
       {"K1ABC/AIR", "K1", nullptr, true},
       {"K1ABC/LHT", "K1", nullptr, true},
       {"K1ABC/LGT", "K1", nullptr, true},
-      {"K1A/QRPP", "K1", nullptr, true},     // the base is the shorter part
-      {"K1ABC/QRPP", "QR0", nullptr, false},  // not a designator: the shorter part
+      {"K1A/QRPP", "K1", nullptr, true},                    // the base is the shorter part
+      {"K1ABC/QRPP", "QR0", nullptr, false},                // not a designator: the shorter part
       {"K1ABC/99999999999999999999", "K1", nullptr, true},  // huge number, no overflow
       {"K1ABC/-12", nullptr, "ERROR [3]: Can't parse callsign -12", false},
       {"KH6ABC/00", "KH6", nullptr, false},  // leading zero and a digit: the base
       {"W1AW/0", "W0", nullptr, true},
-      {"2E0ABC/5", "2E5", nullptr, false},   // the first character is never replaced
-      {"K1A2BC/7", "K1", nullptr, true},     // the last digit is replaced: K1A7BC
+      {"2E0ABC/5", "2E5", nullptr, false},  // the first character is never replaced
+      {"K1A2BC/7", "K1", nullptr, true},    // the last digit is replaced: K1A7BC
       {"VE3/K1ABC/7", "VE3", nullptr, false},
-      {"K1ABC/P/MM", "K1", nullptr, true},   // resolved from the right
+      {"K1ABC/P/MM", "K1", nullptr, true},  // resolved from the right
       {"DL/K1ABC/P", "DL0", nullptr, false},
       {"/7", nullptr, "ERROR [3]: Can't parse callsign ", false},
       {"K1ABC/*", nullptr, "ERROR [2]: Can't determine prefix for K1ABC/*", false},
@@ -117,7 +117,12 @@ TEST(CallsignPrefix, ScanWithoutSlash) {
       {"K1ABC ", "K1", nullptr, true},  // the letter after the digits ends the prefix first
       {"K1 ", nullptr, "ERROR [5]: Can't parse callsign K1 ", false},
       {"9A-1", nullptr, "ERROR [4]: Can't parse callsign 9A-1", false},
-      {"K\xC4" "1A", nullptr, "ERROR [3]: Can't parse callsign K\xC4" "1A", false},
+      {"K\xC4"
+       "1A",
+       nullptr,
+       "ERROR [3]: Can't parse callsign K\xC4"
+       "1A",
+       false},
       {"AL7AB", "AL7", nullptr, false},
       {"AZ1A", "AZ1", nullptr, false},
       {"AG1A", "AG1", nullptr, true},

@@ -23,8 +23,8 @@ TEST(CloseContestNames, ClosestFirstAtMostFive) {
   EXPECT_THAT(closeNames("ARRL Sweepstakes CW"), ElementsAre("ARRL Sweepstakes"));
   EXPECT_THAT(closeNames("wpx"), ElementsAre("CQ WPX"));
   // Six names hold RTTY: the five nearest in length, ties in code order.
-  EXPECT_THAT(closeNames("rtty"), ElementsAre("EA RTTY", "Makrothen RTTY", "ARRL RTTY Round-Up",
-                                                     "DL-DX RTTY Contest", "VOLTA RTTY Contest"));
+  EXPECT_THAT(closeNames("rtty"), ElementsAre("EA RTTY", "Makrothen RTTY", "ARRL RTTY Round-Up", "DL-DX RTTY Contest",
+                                              "VOLTA RTTY Contest"));
 }
 
 TEST(CloseContestNames, NothingForFarOrTooShortValues) {

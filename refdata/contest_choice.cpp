@@ -23,8 +23,7 @@ bool sameContest(const ContestChoice& a, const ContestChoice& b) {
 
 std::string contestMismatchWarning(std::string_view inputPath, const ContestChoice& logContest,
                                    std::string_view contestId, const ContestChoice& runContest) {
-  if (!inCatalogue(logContest.contest) || !inCatalogue(runContest.contest) ||
-      sameContest(logContest, runContest)) {
+  if (!inCatalogue(logContest.contest) || !inCatalogue(runContest.contest) || sameContest(logContest, runContest)) {
     return std::string();
   }
   // Built by parts: the path and the id arrive as views, not as NUL-terminated texts.

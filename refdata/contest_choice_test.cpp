@@ -37,8 +37,7 @@ TEST(SameContest, ComparesThePartyOfTheStateQsoPartyOnly) {
 }
 
 TEST(ContestMismatchWarning, NamesBothContestsAndTheIdOnlyWhenTheyDiffer) {
-  EXPECT_EQ(contestMismatchWarning("logs/fqp 50%.adi", {kParty, kFlorida}, " FL-QSO-PARTY\t",
-                                   {kParty, kAlabama}),
+  EXPECT_EQ(contestMismatchWarning("logs/fqp 50%.adi", {kParty, kFlorida}, " FL-QSO-PARTY\t", {kParty, kAlabama}),
             "logs/fqp 50%.adi names the contest State QSO Party (Florida) (CONTEST_ID FL-QSO-PARTY); "
             "it was converted as State QSO Party (Alabama).");
   EXPECT_EQ(contestMismatchWarning("wpx.adi", {ContestKind::CqWpx, -1}, "cq-wpx-cw", {ContestKind::CqWw, -1}),

@@ -49,9 +49,9 @@ TEST(ContestIdTable, AgreesWithEveryRowOfTheDataFile) {
 
 TEST(FindContestId, IgnoresCaseAndSurroundingBlanksOnly) {
   struct Case {
-    const char* id;        // text looked up
-    ContestKind contest;   // None: a miss
-    StateNumber state;     // party expected
+    const char* id;       // text looked up
+    ContestKind contest;  // None: a miss
+    StateNumber state;    // party expected
   };
   const Case cases[] = {
       {"CQ-WPX-CW", ContestKind::CqWpx, -1},
@@ -63,11 +63,11 @@ TEST(FindContestId, IgnoresCaseAndSurroundingBlanksOnly) {
       {"Vermont QSO Party", ContestKind::StateQsoParty, 45},
       {"VERMONT QSO PARTY", ContestKind::StateQsoParty, 45},
       {"MIDATLANTIC-QSO-PARTY", ContestKind::StateQsoParty, 51},  // MAQP
-      {"NE-QSO-PARTY", ContestKind::StateQsoParty, 28},            // Nebraska, not NEQP
+      {"NE-QSO-PARTY", ContestKind::StateQsoParty, 28},           // Nebraska, not NEQP
       {"CQMM", ContestKind::ManchesterMineira, -1},
-      {"NTC-QP", ContestKind::None, -1},       // in the file, left unmapped
+      {"NTC-QP", ContestKind::None, -1},  // in the file, left unmapped
       {"DX", ContestKind::None, -1},
-      {"CQ-WPX", ContestKind::None, -1},       // a proper prefix of a key
+      {"CQ-WPX", ContestKind::None, -1},  // a proper prefix of a key
       {"CQ-WPX-CWX", ContestKind::None, -1},
       {"CQ WPX CW", ContestKind::None, -1},
       {"Vermont  QSO Party", ContestKind::None, -1},  // inner blanks count

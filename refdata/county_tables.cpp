@@ -15,13 +15,12 @@ struct CountyTableEntry {
 };
 
 const CountyTableEntry kCountyTables[] = {
-    {1, &CountyTableAL},  {3, &CountyTableAZ},  {4, &CountyTableCA},  {5, &CountyTableCO},
-    {8, &CountyTableFL},  {9, &CountyTableGA},  {11, &CountyTableIA}, {13, &CountyTableIL},
-    {14, &CountyTableIN}, {15, &CountyTableKS}, {16, &CountyTableKY}, {21, &CountyTableMI},
-    {22, &CountyTableMN}, {23, &CountyTableMO}, {26, &CountyTableNC}, {31, &CountyTableNM},
-    {32, &CountyTableNV}, {33, &CountyTableNY}, {34, &CountyTableOH}, {37, &CountyTablePA},
-    {40, &CountyTableSD}, {41, &CountyTableTN}, {42, &CountyTableTX}, {44, &CountyTableVA},
-    {46, &CountyTableWA}, {47, &CountyTableWI},
+    {1, &CountyTableAL},  {3, &CountyTableAZ},  {4, &CountyTableCA},  {5, &CountyTableCO},  {8, &CountyTableFL},
+    {9, &CountyTableGA},  {11, &CountyTableIA}, {13, &CountyTableIL}, {14, &CountyTableIN}, {15, &CountyTableKS},
+    {16, &CountyTableKY}, {21, &CountyTableMI}, {22, &CountyTableMN}, {23, &CountyTableMO}, {26, &CountyTableNC},
+    {31, &CountyTableNM}, {32, &CountyTableNV}, {33, &CountyTableNY}, {34, &CountyTableOH}, {37, &CountyTablePA},
+    {40, &CountyTableSD}, {41, &CountyTableTN}, {42, &CountyTableTX}, {44, &CountyTableVA}, {46, &CountyTableWA},
+    {47, &CountyTableWI},
 };
 
 }  // namespace

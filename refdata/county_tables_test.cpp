@@ -33,39 +33,54 @@ std::string upper(const char* text) {
 
 // Key forms of the single-state tables.
 enum class KeyForm {
-  Plain,          // every key has minKey to maxKey letters
-  OwnNameOfThree, // as Plain, and a 3-letter key is the 3-letter county name itself
-  StatePrefixed,  // a 3-letter code, and the same code with the state code in front
+  Plain,           // every key has minKey to maxKey letters
+  OwnNameOfThree,  // as Plain, and a 3-letter key is the 3-letter county name itself
+  StatePrefixed,   // a 3-letter code, and the same code with the state code in front
 };
 
 // What one single-state table must hold.
 struct CountyTableFacts {
-  StateNumber state;  // party served
-  const char* code;   // its state code
-  size_t rows;        // rows in the table
-  size_t counties;    // distinct county names
-  size_t minKey;      // shortest key
-  size_t maxKey;      // longest key
-  KeyForm form;       // further key rule
+  StateNumber state;                                          // party served
+  const char* code;                                           // its state code
+  size_t rows;                                                // rows in the table
+  size_t counties;                                            // distinct county names
+  size_t minKey;                                              // shortest key
+  size_t maxKey;                                              // longest key
+  KeyForm form;                                               // further key rule
   std::vector<std::pair<const char*, const char*>> examples;  // key, county name
 };
 
 const std::vector<CountyTableFacts>& countyTableFacts() {
   static const std::vector<CountyTableFacts> tables = {
       {1, "AL", 133, 67, 3, 4, KeyForm::Plain, {{"AUT", "Autauga"}, {"AUTA", "Autauga"}, {"LEE", "Lee"}}},
-      {3, "AZ", 30, 15, 3, 5, KeyForm::StatePrefixed,
+      {3,
+       "AZ",
+       30,
+       15,
+       3,
+       5,
+       KeyForm::StatePrefixed,
        {{"APH", "Apache"}, {"AZAPH", "Apache"}, {"MCP", "Maricopa"}, {"AZMCP", "Maricopa"}}},
-      {4, "CA", 136, 58, 2, 4, KeyForm::Plain,
-       {{"SF", "San Francisco"}, {"SFRA", "San Francisco"}, {"SANF", "San Francisco"},
-        {"FRAN", "San Francisco"}, {"FRIS", "San Francisco"}, {"LAX", "Los Angeles"},
+      {4,
+       "CA",
+       136,
+       58,
+       2,
+       4,
+       KeyForm::Plain,
+       {{"SF", "San Francisco"},
+        {"SFRA", "San Francisco"},
+        {"SANF", "San Francisco"},
+        {"FRAN", "San Francisco"},
+        {"FRIS", "San Francisco"},
+        {"LAX", "Los Angeles"},
         {"LANG", "Los Angeles"}}},
       {5, "CO", 64, 64, 3, 3, KeyForm::Plain, {{"KIC", "Kit Carson"}}},
       {8, "FL", 69, 67, 3, 3, KeyForm::Plain, {{"MAN", "Manatee"}, {"MAT", "Manatee"}, {"MTE", "Manatee"}}},
       {9, "GA", 159, 159, 3, 4, KeyForm::OwnNameOfThree, {{"APPL", "Appling"}, {"LEE", "Lee"}}},
       {11, "IA", 99, 99, 3, 3, KeyForm::Plain, {{"OBR", "O'Brien"}}},
       {13, "IL", 102, 102, 3, 4, KeyForm::OwnNameOfThree, {{"JODA", "Jo Daviess"}}},
-      {14, "IN", 92, 92, 3, 4, KeyForm::Plain,
-       {{"LAP", "LaPorte"}, {"TIPP", "Tippecanoe"}, {"BEN", "Benton"}}},
+      {14, "IN", 92, 92, 3, 4, KeyForm::Plain, {{"LAP", "LaPorte"}, {"TIPP", "Tippecanoe"}, {"BEN", "Benton"}}},
       {15, "KS", 105, 105, 3, 3, KeyForm::Plain, {{"LCN", "Lincoln"}}},
       {16, "KY", 120, 120, 3, 3, KeyForm::Plain, {{"KNT", "Knott"}}},
       {21, "MI", 83, 83, 3, 4, KeyForm::OwnNameOfThree, {{"KEWE", "Keweenaw"}, {"BAY", "Bay"}}},
@@ -166,9 +181,9 @@ TEST(CountyTables, OnlyTheTwentySixSingleStatePartiesHaveATable) {
 
 // What one multi-state table must hold.
 struct PartyTableFacts {
-  const char* label;                                // table named in failures
-  const PartyCountyTable& table;                    // table checked
-  size_t rows;                                      // rows in the table
+  const char* label;                               // table named in failures
+  const PartyCountyTable& table;                   // table checked
+  size_t rows;                                     // rows in the table
   std::map<std::string, size_t> countiesPerState;  // distinct county names per state
 };
 
@@ -201,8 +216,7 @@ void checkPartyTable(const PartyTableFacts& facts, std::map<std::string, size_t>
 
 TEST(PartyCountyTables, NewEnglandHasTwoKeysPerCounty) {
   std::map<std::string, size_t> rowsPerState;
-  checkPartyTable({"NEQP", neqpCounties(), 134,
-                   {{"CT", 8}, {"MA", 14}, {"ME", 16}, {"NH", 10}, {"RI", 5}, {"VT", 14}}},
+  checkPartyTable({"NEQP", neqpCounties(), 134, {{"CT", 8}, {"MA", 14}, {"ME", 16}, {"NH", 10}, {"RI", 5}, {"VT", 14}}},
                   rowsPerState);
   // A three-letter party code and a five-letter key ending in the state code, per county.
   const PartyCountyTable& table = neqpCounties();
@@ -236,14 +250,12 @@ TEST(PartyCountyTables, SevenLandKeysAreStateAndThreeLetters) {
 
 TEST(PartyCountyTables, AllStatesHasEveryStatesCounties) {
   const std::map<std::string, size_t> perState = {
-      {"AK", 4},   {"AL", 67},  {"AR", 75}, {"AZ", 15},  {"CA", 58},  {"CO", 64},  {"CT", 8},
-      {"DE", 3},   {"FL", 67},  {"GA", 159}, {"HI", 5},  {"IA", 99},  {"ID", 44},  {"IL", 102},
-      {"IN", 92},  {"KS", 105}, {"KY", 120}, {"LA", 64}, {"MA", 14},  {"MD", 24},  {"ME", 16},
-      {"MI", 83},  {"MN", 87},  {"MO", 115}, {"MS", 82}, {"MT", 56},  {"NC", 100}, {"ND", 53},
-      {"NE", 93},  {"NH", 10},  {"NJ", 21},  {"NM", 33}, {"NV", 16},  {"NY", 62},  {"OH", 88},
-      {"OK", 77},  {"OR", 36},  {"PA", 67},  {"RI", 5},  {"SC", 46},  {"SD", 66},  {"TN", 95},
-      {"TX", 254}, {"UT", 29},  {"VA", 95},  {"VT", 14}, {"WA", 39},  {"WI", 72},  {"WV", 55},
-      {"WY", 23},
+      {"AK", 4},   {"AL", 67}, {"AR", 75}, {"AZ", 15}, {"CA", 58},  {"CO", 64},  {"CT", 8},   {"DE", 3},   {"FL", 67},
+      {"GA", 159}, {"HI", 5},  {"IA", 99}, {"ID", 44}, {"IL", 102}, {"IN", 92},  {"KS", 105}, {"KY", 120}, {"LA", 64},
+      {"MA", 14},  {"MD", 24}, {"ME", 16}, {"MI", 83}, {"MN", 87},  {"MO", 115}, {"MS", 82},  {"MT", 56},  {"NC", 100},
+      {"ND", 53},  {"NE", 93}, {"NH", 10}, {"NJ", 21}, {"NM", 33},  {"NV", 16},  {"NY", 62},  {"OH", 88},  {"OK", 77},
+      {"OR", 36},  {"PA", 67}, {"RI", 5},  {"SC", 46}, {"SD", 66},  {"TN", 95},  {"TX", 254}, {"UT", 29},  {"VA", 95},
+      {"VT", 14},  {"WA", 39}, {"WI", 72}, {"WV", 55}, {"WY", 23},
   };
   std::map<std::string, size_t> rowsPerState;
   checkPartyTable({"all states", allStatesCounties(), 3077, perState}, rowsPerState);
@@ -281,50 +293,56 @@ void expectPartyCases(const PartyCountyTable& table, const std::vector<PartyCase
 
 TEST(FindPartyCounty, NewEngland) {
   expectPartyCases(neqpCounties(), {
-      {"BRR", "RI", "Bristol"},   {"BRM", "MA", "Bristol"},   {"BRIMA", "MA", "Bristol"},
-      {"BRIRI", "RI", "Bristol"}, {"ESM", "MA", "Essex"},     {"ESV", "VT", "Essex"},
-      {"ESSMA", "MA", "Essex"},   {"ESSVT", "VT", "Essex"},   {"ADD", "VT", "Addison"},
-      {"ADDVT", "VT", "Addison"},
-      {"BRI", nullptr, nullptr},      // between keys, a prefix of BRIMA
-      {"brr", nullptr, nullptr},
-      {"BRR ", nullptr, nullptr},
-      {"", nullptr, nullptr},
-      {"A", nullptr, nullptr},        // before the first key
-      {"ZZZZZZZZ", nullptr, nullptr}, // after the last key, longer than every key
-      {"ADDVTX", nullptr, nullptr},
-  });
+                                       {"BRR", "RI", "Bristol"},
+                                       {"BRM", "MA", "Bristol"},
+                                       {"BRIMA", "MA", "Bristol"},
+                                       {"BRIRI", "RI", "Bristol"},
+                                       {"ESM", "MA", "Essex"},
+                                       {"ESV", "VT", "Essex"},
+                                       {"ESSMA", "MA", "Essex"},
+                                       {"ESSVT", "VT", "Essex"},
+                                       {"ADD", "VT", "Addison"},
+                                       {"ADDVT", "VT", "Addison"},
+                                       {"BRI", nullptr, nullptr},  // between keys, a prefix of BRIMA
+                                       {"brr", nullptr, nullptr},
+                                       {"BRR ", nullptr, nullptr},
+                                       {"", nullptr, nullptr},
+                                       {"A", nullptr, nullptr},         // before the first key
+                                       {"ZZZZZZZZ", nullptr, nullptr},  // after the last key, longer than every key
+                                       {"ADDVTX", nullptr, nullptr},
+                                   });
 }
 
 TEST(FindPartyCounty, SevenLand) {
   expectPartyCases(sevenQpCounties(), {
-      {"AZAPH", "AZ", "Apache"},
-      {"NVWHI", "NV", "White Pine"},
-      {"APH", nullptr, nullptr},
-      {"NVCAR", nullptr, nullptr},
-      {"azaph", nullptr, nullptr},
-      {"AZ", nullptr, nullptr},
-      {"", nullptr, nullptr},
-      {"ZZZZZZZZZZZZZZZZZZZZZZZZ", nullptr, nullptr},
-  });
+                                          {"AZAPH", "AZ", "Apache"},
+                                          {"NVWHI", "NV", "White Pine"},
+                                          {"APH", nullptr, nullptr},
+                                          {"NVCAR", nullptr, nullptr},
+                                          {"azaph", nullptr, nullptr},
+                                          {"AZ", nullptr, nullptr},
+                                          {"", nullptr, nullptr},
+                                          {"ZZZZZZZZZZZZZZZZZZZZZZZZ", nullptr, nullptr},
+                                      });
 }
 
 TEST(FindPartyCounty, AllStates) {
   expectPartyCases(allStatesCounties(), {
-      {"ALAUTA", "AL", "Autauga"},
-      {"IAIDA", "IA", "Ida"},
-      {"AKONE", "AK", "First JD (SE)"},
-      {"AKTWO", "AK", "Second JD (NW)"},
-      {"AKTHRE", "AK", "Third JD (SC)"},
-      {"AKFOUR", "AK", "Fourth JD (C)"},
-      {"AKTHR", nullptr, nullptr},    // a prefix of AKTHRE
-      {"AKTHREE", nullptr, nullptr},  // AKTHRE followed by more
-      {"AK", nullptr, nullptr},
-      {"AKTHRE ", nullptr, nullptr},
-      {"akthre", nullptr, nullptr},
-      {"", nullptr, nullptr},
-      {"\x7f", nullptr, nullptr},
-      {"\xff\xff\xff\xff\xff\xff\xff\xff", nullptr, nullptr},
-  });
+                                            {"ALAUTA", "AL", "Autauga"},
+                                            {"IAIDA", "IA", "Ida"},
+                                            {"AKONE", "AK", "First JD (SE)"},
+                                            {"AKTWO", "AK", "Second JD (NW)"},
+                                            {"AKTHRE", "AK", "Third JD (SC)"},
+                                            {"AKFOUR", "AK", "Fourth JD (C)"},
+                                            {"AKTHR", nullptr, nullptr},    // a prefix of AKTHRE
+                                            {"AKTHREE", nullptr, nullptr},  // AKTHRE followed by more
+                                            {"AK", nullptr, nullptr},
+                                            {"AKTHRE ", nullptr, nullptr},
+                                            {"akthre", nullptr, nullptr},
+                                            {"", nullptr, nullptr},
+                                            {"\x7f", nullptr, nullptr},
+                                            {"\xff\xff\xff\xff\xff\xff\xff\xff", nullptr, nullptr},
+                                        });
 }
 
 TEST(FindCounty, EdgeCases) {
@@ -334,20 +352,23 @@ TEST(FindCounty, EdgeCases) {
     const char* expected;  // nullptr: a miss
   };
   const Case cases[] = {
-      {3, "MCP", "Maricopa"},   {3, "AZMCP", "Maricopa"},    {4, "LAX", "Los Angeles"},
-      {4, "LANG", "Los Angeles"}, {4, "SF", "San Francisco"},
-      {3, "mcp", nullptr},      // case-sensitive
-      {3, "MCP ", nullptr},     // trailing blank
+      {3, "MCP", "Maricopa"},
+      {3, "AZMCP", "Maricopa"},
+      {4, "LAX", "Los Angeles"},
+      {4, "LANG", "Los Angeles"},
+      {4, "SF", "San Francisco"},
+      {3, "mcp", nullptr},   // case-sensitive
+      {3, "MCP ", nullptr},  // trailing blank
       {3, " MCP", nullptr},
-      {3, "MC", nullptr},       // proper prefix of a key
+      {3, "MC", nullptr},  // proper prefix of a key
       {3, "AZMC", nullptr},
-      {3, "", nullptr},         // the empty text
-      {3, "AAA", nullptr},      // before the first key
+      {3, "", nullptr},                  // the empty text
+      {3, "AAA", nullptr},               // before the first key
       {3, "ZZZZZZZZZZZZZZZZ", nullptr},  // after the last key
       {3, "AZMCPAZMCPAZMCP", nullptr},
       {1, "AUTAU", nullptr},
       {14, "TPP", nullptr},
-      {44, "RIX", nullptr},     // independent cities are not in the Virginia table
+      {44, "RIX", nullptr},  // independent cities are not in the Virginia table
   };
   for (const Case& c : cases) {
     const CountyTable* table = countyTableOf(c.state);

@@ -7,9 +7,9 @@ const char* const ProvinceCodes[kProvinceCodeCount] = {
 };
 
 const ProvinceAlias ProvinceAliases[kProvinceAliasCount] = {
-    {"NF", "NL"},  {"NFL", "NL"}, {"LB", "NL"},  {"LAB", "NL"}, {"PEI", "PE"},
-    {"PQ", "QC"},  {"QU", "QC"},  {"QUE", "QC"}, {"ONT", "ON"}, {"MAN", "MB"},
-    {"SA", "SK"},  {"ALT", "AB"}, {"ALB", "AB"}, {"NWT", "NT"}, {"YU", "YT"},
+    {"NF", "NL"}, {"NFL", "NL"}, {"LB", "NL"},  {"LAB", "NL"}, {"PEI", "PE"},
+    {"PQ", "QC"}, {"QU", "QC"},  {"QUE", "QC"}, {"ONT", "ON"}, {"MAN", "MB"},
+    {"SA", "SK"}, {"ALT", "AB"}, {"ALB", "AB"}, {"NWT", "NT"}, {"YU", "YT"},
 };
 
 const char* const MaritimeCounties[kMaritimeCountyCount] = {

@@ -3,9 +3,9 @@
 #include <cstddef>
 
 // Row counts of the three tables.
-constexpr size_t kProvinceCodeCount = 13;      // standard province and territory codes
-constexpr size_t kProvinceAliasCount = 15;     // older or longer forms
-constexpr size_t kMaritimeCountyCount = 36;    // Maritime QSO Party county codes
+constexpr size_t kProvinceCodeCount = 13;    // standard province and territory codes
+constexpr size_t kProvinceAliasCount = 15;   // older or longer forms
+constexpr size_t kMaritimeCountyCount = 36;  // Maritime QSO Party county codes
 
 // One older form of a province code.
 struct ProvinceAlias {

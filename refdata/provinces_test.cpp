@@ -11,17 +11,14 @@ struct Case {
 
 TEST(FindProvince, CodesAndAliasesGiveTheStandardCode) {
   const Case cases[] = {
-      {"QC", "QC"},   {"NS", "NS"},   {"NU", "NU"},   {"ON", "ON"},   {"PE", "PE"},
-      {"PQ", "QC"},   {"QU", "QC"},   {"QUE", "QC"},  {"NF", "NL"},   {"NFL", "NL"},
-      {"LB", "NL"},   {"LAB", "NL"},  {"PEI", "PE"},  {"ONT", "ON"},  {"MAN", "MB"},
-      {"SA", "SK"},   {"ALT", "AB"},  {"ALB", "AB"},  {"NWT", "NT"},  {"YU", "YT"},
-      {"NFLD", nullptr},  // four-letter form
-      {"qc", nullptr},    // case-sensitive
-      {"QC ", nullptr},   // trailing blank
-      {"Q", nullptr},     // prefix of a code
-      {"", nullptr},
-      {"MA", nullptr},
-      {"ONTARIO", nullptr},
+      {"QC", "QC"},     {"NS", "NS"},    {"NU", "NU"},         {"ON", "ON"},  {"PE", "PE"},  {"PQ", "QC"},
+      {"QU", "QC"},     {"QUE", "QC"},   {"NF", "NL"},         {"NFL", "NL"}, {"LB", "NL"},  {"LAB", "NL"},
+      {"PEI", "PE"},    {"ONT", "ON"},   {"MAN", "MB"},        {"SA", "SK"},  {"ALT", "AB"}, {"ALB", "AB"},
+      {"NWT", "NT"},    {"YU", "YT"},    {"NFLD", nullptr},  // four-letter form
+      {"qc", nullptr},                                       // case-sensitive
+      {"QC ", nullptr},                                      // trailing blank
+      {"Q", nullptr},                                        // prefix of a code
+      {"", nullptr},    {"MA", nullptr}, {"ONTARIO", nullptr},
   };
   for (const Case& c : cases) {
     EXPECT_STREQ(findProvince(c.text), c.expected) << '"' << c.text << '"';
@@ -42,9 +39,8 @@ TEST(FindProvince, EveryCodeAndAliasIsFound) {
 
 TEST(FindMaritimeCounty, ExactMatchOnTheThirtySixCodes) {
   const Case cases[] = {
-      {"ALB", "ALB"}, {"YOR", "YOR"}, {"KIP", "KIP"}, {"QUS", "QUS"},
-      {"alb", nullptr},  {"ALB ", nullptr}, {"AL", nullptr},  {"ALBE", nullptr},
-      {"", nullptr},     {"AAA", nullptr},  {"ZZZ", nullptr}, {"NS", nullptr},
+      {"ALB", "ALB"},  {"YOR", "YOR"},    {"KIP", "KIP"}, {"QUS", "QUS"},   {"alb", nullptr}, {"ALB ", nullptr},
+      {"AL", nullptr}, {"ALBE", nullptr}, {"", nullptr},  {"AAA", nullptr}, {"ZZZ", nullptr}, {"NS", nullptr},
   };
   for (const Case& c : cases) {
     EXPECT_STREQ(findMaritimeCounty(c.text), c.expected) << '"' << c.text << '"';

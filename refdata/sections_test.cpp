@@ -8,8 +8,7 @@ namespace {
 
 TEST(SectionTable, StrictlyAscendingUnderCompareText) {
   for (size_t i = 1; i < kSectionCount; ++i) {
-    EXPECT_LT(compareText(SectionTable[i - 1].section, SectionTable[i].section), 0)
-        << SectionTable[i].section;
+    EXPECT_LT(compareText(SectionTable[i - 1].section, SectionTable[i].section), 0) << SectionTable[i].section;
   }
 }
 
@@ -19,23 +18,48 @@ TEST(SectionState, FoundEmptyIsNotAMiss) {
     const char* expected;  // nullptr: a miss; "" a section outside the 50 states
   };
   const Case cases[] = {
-      {"ON", ""},     {"AB", ""},     {"MAR", ""},    {"PAC", ""},    {"PR", ""},
-      {"VI", ""},     {"NL", ""},     {"QC", ""},     {"MDC", "MD"},  {"EB", "CA"},
-      {"SF", "CA"},   {"SJV", "CA"},  {"WCF", "FL"},  {"NLI", "NY"},  {"WWA", "WA"},
-      {"AK", "AK"},   {"WY", "WY"},   {"EMA", "MA"},  {"SNJ", "NJ"},  {"STX", "TX"},
-      {"GH", ""},     {"GTA", ""},    {"NB", ""},     {"NS", ""},     {"ONE", ""},
-      {"ONN", ""},    {"ONS", ""},    {"PE", ""},     {"TER", ""},    {"YT", ""},
-      {"YUK", ""},    {"NT", ""},
-      {"DX", nullptr},    // Field Day's own section, known only to the Field Day check
-      {"ONT", nullptr},   // longer than ON
-      {"MD", nullptr},    // a state code that is no section
+      {"ON", ""},
+      {"AB", ""},
+      {"MAR", ""},
+      {"PAC", ""},
+      {"PR", ""},
+      {"VI", ""},
+      {"NL", ""},
+      {"QC", ""},
+      {"MDC", "MD"},
+      {"EB", "CA"},
+      {"SF", "CA"},
+      {"SJV", "CA"},
+      {"WCF", "FL"},
+      {"NLI", "NY"},
+      {"WWA", "WA"},
+      {"AK", "AK"},
+      {"WY", "WY"},
+      {"EMA", "MA"},
+      {"SNJ", "NJ"},
+      {"STX", "TX"},
+      {"GH", ""},
+      {"GTA", ""},
+      {"NB", ""},
+      {"NS", ""},
+      {"ONE", ""},
+      {"ONN", ""},
+      {"ONS", ""},
+      {"PE", ""},
+      {"TER", ""},
+      {"YT", ""},
+      {"YUK", ""},
+      {"NT", ""},
+      {"DX", nullptr},   // Field Day's own section, known only to the Field Day check
+      {"ONT", nullptr},  // longer than ON
+      {"MD", nullptr},   // a state code that is no section
       {"CA", nullptr},
       {"mdc", nullptr},
       {"MDC ", nullptr},
       {"", nullptr},
-      {"A", nullptr},     // before the first key
-      {"ZZZ", nullptr},   // after the last key
-      {"SE", nullptr},    // between SDG and SF
+      {"A", nullptr},    // before the first key
+      {"ZZZ", nullptr},  // after the last key
+      {"SE", nullptr},   // between SDG and SF
       {"WYOMINGWYOMINGWYOMING", nullptr},
   };
   for (const Case& c : cases) {

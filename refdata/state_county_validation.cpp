@@ -21,8 +21,7 @@ const char* receivedText(const QsoRecord& record) {
   return nullptr;
 }
 
-void warnIndependentCity(MessageLists& lists, const QsoRecord& record, const char* text,
-                         const char* state) {
+void warnIndependentCity(MessageLists& lists, const QsoRecord& record, const char* text, const char* state) {
   addMessage(kWarningsList, lists,
              formatText(kIndependentCity, record.call, record.qsoDate, record.timeOn, text, state));
 }
@@ -47,8 +46,8 @@ const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, cons
   // The Washington DC area is counted with Maryland.
   if (compareText(text, "MDC") == 0) return stateCodeOf(kStateMaryland);
   addMessage(kErrorsList, lists,
-             formatText("%s on %s at %s: %s is not a valid state/province/county.", record.call,
-                        record.qsoDate, record.timeOn, text));
+             formatText("%s on %s at %s: %s is not a valid state/province/county.", record.call, record.qsoDate,
+                        record.timeOn, text));
   return nullptr;
 }
 

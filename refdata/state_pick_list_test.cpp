@@ -6,7 +6,7 @@ namespace {
 
 TEST(StatePickList, TwentyNineEntriesInDialogOrder) {
   const char* const codes[kStatePickCount] = {
-      "AL", "AZ", "CA", "CO", "FL", "GA", "IL", "IN", "IA", "KS", "KY", "MI", "MN", "MO", "NV",
+      "AL", "AZ", "CA", "CO", "FL", "GA", "IL", "IN", "IA", "KS", "KY", "MI",  "MN",   "MO",    "NV",
       "NM", "NY", "NC", "OH", "PA", "SD", "TN", "TX", "VA", "WA", "WI", "7QP", "NEQP", "MULTI",
   };
   for (int32_t i = 0; i < kStatePickCount; ++i) {

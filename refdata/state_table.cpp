@@ -87,8 +87,7 @@ const char* findStateCode(const char* text) {
 StateNumber findStateNumber(const char* codeOrName) {
   if (codeOrName == nullptr) return -1;
   for (StateNumber n = 0; n < kStateCount; ++n) {
-    if (compareText(codeOrName, StateTable[n].code) == 0 ||
-        compareText(codeOrName, StateTable[n].name) == 0) {
+    if (compareText(codeOrName, StateTable[n].code) == 0 || compareText(codeOrName, StateTable[n].name) == 0) {
       return n;
     }
   }

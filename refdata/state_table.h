@@ -6,15 +6,15 @@
 using StateNumber = int32_t;
 
 // Rows of the state table that the lookups and the dialog name.
-constexpr StateNumber kStateCount = 57;       // rows in the table
-constexpr StateNumber kUsStateCount = 50;     // rows 0-49 are searched by code
-constexpr StateNumber kStateVirginia = 44;    // "VA": independent-city rule
-constexpr StateNumber kStateIndiana = 14;     // "IN": searched first in the MULTI party
-constexpr StateNumber kStateMaryland = 19;    // "MD": the state of the MDC section
-constexpr StateNumber kStateNevada = 32;      // "NV": Carson City, NVCAR
-constexpr StateNumber kPartyNeqp = 53;        // "NEQP"
-constexpr StateNumber kPartySevenQp = 54;     // "7QP"
-constexpr StateNumber kPartyMulti = 56;       // "MULTI"
+constexpr StateNumber kStateCount = 57;     // rows in the table
+constexpr StateNumber kUsStateCount = 50;   // rows 0-49 are searched by code
+constexpr StateNumber kStateVirginia = 44;  // "VA": independent-city rule
+constexpr StateNumber kStateIndiana = 14;   // "IN": searched first in the MULTI party
+constexpr StateNumber kStateMaryland = 19;  // "MD": the state of the MDC section
+constexpr StateNumber kStateNevada = 32;    // "NV": Carson City, NVCAR
+constexpr StateNumber kPartyNeqp = 53;      // "NEQP"
+constexpr StateNumber kPartySevenQp = 54;   // "7QP"
+constexpr StateNumber kPartyMulti = 56;     // "MULTI"
 
 // One row of the state table.
 struct StateRow {

@@ -63,20 +63,27 @@ TEST(FindStateCode, ExactMatchOnTheFiftyStatesOnly) {
     const char* expected;  // nullptr: a miss
   };
   const Case cases[] = {
-      {"VA", "VA"},    {"AK", "AK"},  {"WY", "WY"},  {"MD", "MD"},
-      {"va", nullptr},     // case-sensitive
-      {"VA ", nullptr},    // trailing blank
+      {"VA", "VA"},
+      {"AK", "AK"},
+      {"WY", "WY"},
+      {"MD", "MD"},
+      {"va", nullptr},   // case-sensitive
+      {"VA ", nullptr},  // trailing blank
       {" VA", nullptr},
-      {"V", nullptr},      // a proper prefix of a key
-      {"VAX", nullptr},    // longer than the key
-      {"", nullptr},       // the empty text
-      {"AA", nullptr},     // before the first key
-      {"ZZ", nullptr},     // after the last key
-      {"MB", nullptr},     // between MA and MD
+      {"V", nullptr},    // a proper prefix of a key
+      {"VAX", nullptr},  // longer than the key
+      {"", nullptr},     // the empty text
+      {"AA", nullptr},   // before the first key
+      {"ZZ", nullptr},   // after the last key
+      {"MB", nullptr},   // between MA and MD
       {"ZZZZZZZZZZZZZZZZZZZZ", nullptr},
       {"MULTI", nullptr},  // party codes are never found by code
-      {"NEQP", nullptr},   {"7QP", nullptr}, {"MARAC", nullptr},
-      {"MAQP", nullptr},   {"NAQP", nullptr}, {"USCQP", nullptr},
+      {"NEQP", nullptr},
+      {"7QP", nullptr},
+      {"MARAC", nullptr},
+      {"MAQP", nullptr},
+      {"NAQP", nullptr},
+      {"USCQP", nullptr},
       {"Virginia", nullptr},
   };
   for (const Case& c : cases) {
@@ -107,18 +114,8 @@ TEST(FindStateNumber, MatchesCodeOrNameOverAllRows) {
     StateNumber expected;  // row found, -1 for none
   };
   const Case cases[] = {
-      {"AK", 0},
-      {"Alaska", 0},
-      {"VA", 44},
-      {"Virginia", 44},
-      {"7QP", 54},
-      {"7-Land QSO Party", 54},
-      {"MULTI", 56},
-      {"7/IN/NE/MARAC", 56},
-      {"NEQP", 53},
-      {"virginia", -1},
-      {"VA ", -1},
-      {"", -1},
+      {"AK", 0},     {"Alaska", 0},         {"VA", 44},   {"Virginia", 44}, {"7QP", 54}, {"7-Land QSO Party", 54},
+      {"MULTI", 56}, {"7/IN/NE/MARAC", 56}, {"NEQP", 53}, {"virginia", -1}, {"VA ", -1}, {"", -1},
       {"New", -1},
   };
   for (const Case& c : cases) {

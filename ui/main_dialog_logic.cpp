@@ -2,12 +2,12 @@
 
 #include <utility>
 
+#include "convert/log_contest.h"
 #include "core/contest_kind.h"
 #include "core/import_format.h"
 #include "core/text_format.h"
 #include "refdata/state_pick_list.h"
 #include "refdata/state_table.h"
-#include "convert/log_contest.h"
 
 MainDialogLogic::MainDialogLogic(WindowSystem& windows, std::string helpAddress)
     : windows_(windows), helpAddress_(std::move(helpAddress)) {}
@@ -60,10 +60,18 @@ void MainDialogLogic::checkClicked(CheckId box, bool checked) {
   const int32_t value = checked ? 1 : 0;
   ConversionJob& job = model_.job;
   switch (box) {
-    case CheckId::Upload: job.upload = value; break;
-    case CheckId::Label: job.label = value; break;
-    case CheckId::ExchgSerial: job.appendExchange = job.appendSerial = value; break;
-    case CheckId::Frequency: job.includeFrequency = value; break;
+    case CheckId::Upload:
+      job.upload = value;
+      break;
+    case CheckId::Label:
+      job.label = value;
+      break;
+    case CheckId::ExchgSerial:
+      job.appendExchange = job.appendSerial = value;
+      break;
+    case CheckId::Frequency:
+      job.includeFrequency = value;
+      break;
   }
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/conversion_job.h"
 #include "convert/conversion_service.h"
+#include "core/conversion_job.h"
 #include "ui/window_system.h"
 
 // What the dialog holds besides its controls.

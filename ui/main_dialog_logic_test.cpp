@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "refdata/state_table.h"
 #include "convert/test_folder.h"
+#include "refdata/state_table.h"
 
 namespace {
 
@@ -55,8 +55,7 @@ class FakeWindows : public WindowSystem {
 class DialogFiles : public TestFolder {
  protected:
   // A dialog with input and output chosen through the browse commands.
-  void chooseFiles(MainDialogLogic& dialog, FakeWindows& windows, const std::string& input,
-                   const std::string& output) {
+  void chooseFiles(MainDialogLogic& dialog, FakeWindows& windows, const std::string& input, const std::string& output) {
     windows.answers = {input, output};
     dialog.browseInput();
     dialog.browseOutput();

@@ -14,20 +14,18 @@ namespace {
 // A text counts as numeric when its leading number is not zero (serials, zones, member numbers).
 bool isNumeric(const char* text) { return textToInt(text) != 0; }
 
-bool isNumeric(const std::optional<std::string>& text) {
-  return text && isNumeric(text->c_str());
-}
+bool isNumeric(const std::optional<std::string>& text) { return text && isNumeric(text->c_str()); }
 
 void warnNotState(MessageLists& lists, const QsoRecord& record, const char* text) {
-  addMessage(kWarningsList, lists,
-             formatText("%s on %s at %s in %s is not a valid US state.", record.call,
-                        record.qsoDate, record.timeOn, text));
+  addMessage(
+      kWarningsList, lists,
+      formatText("%s on %s at %s in %s is not a valid US state.", record.call, record.qsoDate, record.timeOn, text));
 }
 
 void warnNotSection(MessageLists& lists, const QsoRecord& record, const char* text) {
   addMessage(kWarningsList, lists,
-             formatText("%s on %s at %s in %s is not a valid ARRL section.", record.call,
-                        record.qsoDate, record.timeOn, text));
+             formatText("%s on %s at %s in %s is not a valid ARRL section.", record.call, record.qsoDate, record.timeOn,
+                        text));
 }
 
 // A US state code, warning when the text is none.
@@ -62,32 +60,28 @@ const char* arrlDxState(MessageLists& lists, const QsoRecord& record) {
   if (record.state[0] != '\0') {
     // A province in STATE leaves whatever QTH gave.
     if (findProvince(record.state) == nullptr) result = stateOrWarn(lists, record, record.state);
-  } else if (record.srx[0] != '\0' && !isNumeric(record.srx) &&
-             findProvince(record.srx) == nullptr && std::strcmp(record.srx, "KW") != 0) {
+  } else if (record.srx[0] != '\0' && !isNumeric(record.srx) && findProvince(record.srx) == nullptr &&
+             std::strcmp(record.srx, "KW") != 0) {
     result = stateOrWarn(lists, record, record.srx);
   }
   return result;
 }
 
 // Members send their member number; anyone else sends a location.
-const char* cwOpsState(MessageLists& lists, const QsoRecord& record,
-                       const std::optional<std::string>& exchange) {
+const char* cwOpsState(MessageLists& lists, const QsoRecord& record, const std::optional<std::string>& exchange) {
   if (!exchange) {
     addMessage(kWarningsList, lists, formatText("%s is not a CWOPS member.", record.call));
     return nullptr;
   }
   if (isNumeric(exchange->c_str())) return nullptr;
   const char* state = findStateCode(exchange->c_str());
-  addMessage(kWarningsList, lists,
-             formatText("%s in %s is not a CWOPS member.", record.call, exchange->c_str()));
+  addMessage(kWarningsList, lists, formatText("%s in %s is not a CWOPS member.", record.call, exchange->c_str()));
   return state;
 }
 
 // Maritime stations send their county; others their province or state.
-const char* maritimeState(MessageLists& lists, const QsoRecord& record,
-                          const std::optional<std::string>& exchange) {
-  if (!exchange || findMaritimeCounty(exchange->c_str()) != nullptr ||
-      findProvince(exchange->c_str()) != nullptr) {
+const char* maritimeState(MessageLists& lists, const QsoRecord& record, const std::optional<std::string>& exchange) {
+  if (!exchange || findMaritimeCounty(exchange->c_str()) != nullptr || findProvince(exchange->c_str()) != nullptr) {
     return nullptr;
   }
   return stateOrWarn(lists, record, exchange->c_str());
@@ -99,8 +93,7 @@ const char* prefixState(MessageLists& lists, const QsoRecord& record) {
   if (std::strcmp(record.pref, "K") == 0) {
     if (std::strcmp(record.qth, "DC") == 0) {
       addMessage(kWarningsList, lists,
-                 formatText("%s on %s at %s is in DC, not a state.", record.call, record.qsoDate,
-                            record.timeOn));
+                 formatText("%s on %s at %s is in DC, not a state.", record.call, record.qsoDate, record.timeOn));
       return nullptr;
     }
     if (isNumeric(record.qth)) return nullptr;
@@ -190,8 +183,7 @@ std::optional<std::string> awardReference(const QsoRecord& record, const Convers
       if (!exchange) return std::nullopt;
       const int32_t prefecture = textToInt(exchange->c_str());
       if (prefecture < kFirstPrefecture || prefecture > kLastPrefecture) return std::nullopt;
-      const char number[] = {static_cast<char>('0' + prefecture / 10),
-                             static_cast<char>('0' + prefecture % 10), '\0'};
+      const char number[] = {static_cast<char>('0' + prefecture / 10), static_cast<char>('0' + prefecture % 10), '\0'};
       // Kind JAPR, then the prefecture as JP-07 and three blanks to fill the twelve columns.
       return std::string("JAPR") + "JP-" + number + "   ";
     }

@@ -19,8 +19,7 @@ struct StateResult {
   Lines errors;
 };
 
-StateResult stateOf(ContestKind contest, const QsoRecord& record, const Exchange& exchange,
-                    StateNumber party = -1) {
+StateResult stateOf(ContestKind contest, const QsoRecord& record, const Exchange& exchange, StateNumber party = -1) {
   MessageLists lists;
   ConversionJob job = jobFor(contest);
   job.stateNumber = party;
@@ -54,8 +53,8 @@ TEST(StateOrNumberContests, StateProvinceNumberOrWarning) {
       {"ma", "none", {kContact + "ma" + kNotState}},
       {"0", "none", {kContact + "0" + kNotState}},  // zero is not a number here
   };
-  for (ContestKind contest : {ContestKind::Arrl10, ContestKind::ArrlRttyRoundUp,
-                              ContestKind::Cq160, ContestKind::CqWw}) {
+  for (ContestKind contest :
+       {ContestKind::Arrl10, ContestKind::ArrlRttyRoundUp, ContestKind::Cq160, ContestKind::CqWw}) {
     for (const Case& c : cases) {
       const StateResult result = stateOf(contest, contactRecord(), std::string(c.exchange));
       EXPECT_EQ(result.state, c.state) << c.exchange;
@@ -69,8 +68,8 @@ TEST(StateOrNumberContests, StateProvinceNumberOrWarning) {
 }
 
 TEST(StateOrNumberContests, ContestsWithoutStateRuleStayBlank) {
-  for (ContestKind contest : {ContestKind::CqWpx, ContestKind::AllAsia, ContestKind::IaruHf,
-                              ContestKind::Rda, ContestKind::WorkedAllGermany}) {
+  for (ContestKind contest : {ContestKind::CqWpx, ContestKind::AllAsia, ContestKind::IaruHf, ContestKind::Rda,
+                              ContestKind::WorkedAllGermany}) {
     const StateResult result = stateOf(contest, contactRecord(), std::string("XX"));
     EXPECT_EQ(result.state, "none");
     EXPECT_TRUE(result.warnings.empty());
@@ -86,8 +85,7 @@ TEST(SectionContests, Arrl160SectionGivesItsState) {
   EXPECT_TRUE(canada.warnings.empty());
   const StateResult unknown = stateOf(ContestKind::Arrl160, contactRecord(), std::string("ZZZ"));
   EXPECT_EQ(unknown.state, "none");
-  EXPECT_EQ(unknown.warnings,
-            Lines{"N0CALL on 20120325 at 1430 in ZZZ is not a valid ARRL section."});
+  EXPECT_EQ(unknown.warnings, Lines{"N0CALL on 20120325 at 1430 in ZZZ is not a valid ARRL section."});
   const StateResult none = stateOf(ContestKind::Arrl160, contactRecord(), std::nullopt);
   EXPECT_EQ(none.state, "none");
   EXPECT_TRUE(none.warnings.empty());
@@ -101,8 +99,7 @@ TEST(SectionContests, FieldDayAndSweepstakesCheckArrlSect) {
     setField(record.arrlSect, "");
     const StateResult empty = stateOf(contest, record, std::string("1A"));
     EXPECT_EQ(empty.state, "none");
-    EXPECT_EQ(empty.warnings,
-              Lines{"N0CALL on 20120325 at 1430 in  is not a valid ARRL section."});
+    EXPECT_EQ(empty.warnings, Lines{"N0CALL on 20120325 at 1430 in  is not a valid ARRL section."});
   }
 }
 
@@ -146,8 +143,7 @@ TEST(NameContestsState, CwOpsMembersSendNumbers) {
   const StateResult member = stateOf(ContestKind::CwOpsMiniCwt, contactRecord(), std::string("1234"));
   EXPECT_EQ(member.state, "none");
   EXPECT_TRUE(member.warnings.empty());
-  EXPECT_EQ(awardOf(ContestKind::CwOpsMiniCwt, contactRecord(), std::string("1234")),
-            "CWOP1234    ");
+  EXPECT_EQ(awardOf(ContestKind::CwOpsMiniCwt, contactRecord(), std::string("1234")), "CWOP1234    ");
 
   const StateResult guest = stateOf(ContestKind::CwOpsMiniCwt, contactRecord(), std::string("MA"));
   EXPECT_EQ(guest.state, "MA");
@@ -201,16 +197,12 @@ TEST(NameContestsState, PrefixKTakesQthOtherwiseState) {
 // --- Maritime QSO Party --------------------------------------------------------------------
 
 TEST(MaritimeQsoParty, CountyProvinceOrState) {
-  EXPECT_EQ(stateOf(ContestKind::MaritimeQsoParty, contactRecord(), std::string("HAL")).state,
-            "none");
-  EXPECT_EQ(stateOf(ContestKind::MaritimeQsoParty, contactRecord(), std::string("NS")).state,
-            "none");
-  EXPECT_EQ(stateOf(ContestKind::MaritimeQsoParty, contactRecord(), std::string("ME")).state,
-            "ME");
+  EXPECT_EQ(stateOf(ContestKind::MaritimeQsoParty, contactRecord(), std::string("HAL")).state, "none");
+  EXPECT_EQ(stateOf(ContestKind::MaritimeQsoParty, contactRecord(), std::string("NS")).state, "none");
+  EXPECT_EQ(stateOf(ContestKind::MaritimeQsoParty, contactRecord(), std::string("ME")).state, "ME");
   const StateResult bad = stateOf(ContestKind::MaritimeQsoParty, contactRecord(), std::string("XYZ"));
   EXPECT_EQ(bad.warnings, Lines{kContact + "XYZ" + kNotState});
-  EXPECT_EQ(awardOf(ContestKind::MaritimeQsoParty, contactRecord(), std::string("HAL")),
-            "MCTYHAL     ");
+  EXPECT_EQ(awardOf(ContestKind::MaritimeQsoParty, contactRecord(), std::string("HAL")), "MCTYHAL     ");
   EXPECT_EQ(awardOf(ContestKind::MaritimeQsoParty, contactRecord(), std::string("NS")), "none");
 }
 
@@ -292,8 +284,7 @@ TEST(StateQsoPartyState, CountyValidationFillsStateAndCounty) {
   job.countyText = nullptr;
   EXPECT_EQ(exchangeState(lists, record, job, std::string("ZZZ")), nullptr);
   EXPECT_EQ(job.countyText, nullptr);
-  EXPECT_EQ(lists.lines[kErrorsList],
-            Lines{"N0CALL on 20120325 at 1430: ZZZ is not a valid state/province/county."});
+  EXPECT_EQ(lists.lines[kErrorsList], Lines{"N0CALL on 20120325 at 1430: ZZZ is not a valid state/province/county."});
 }
 
 }  // namespace

@@ -61,51 +61,51 @@ constexpr FieldReader kZone = &fieldOf<&QsoRecord::zone>;
 // Indexed by contest code. CQ WW on RTTY, the CW Open name, the RDA district and the
 // State QSO Party are handled in code on top of their rows here.
 constexpr ContestRule kContestRules[kContestCount] = {
-    {{kExchange1, kAge, kSrx}, ZoneRule::None, nullptr, false},               // All Asia
-    {{kExchange1, kQth}, ZoneRule::None, nullptr, false},                     // ARRL 10
-    {{kExchange1, kArrlSect}, ZoneRule::None, nullptr, false},                // ARRL 160
-    {{kRxPwr, kQth, kState, kSrx}, ZoneRule::None, nullptr, false},           // ARRL DX
-    {{kExchange1, kClass}, ZoneRule::None, nullptr, false},                   // ARRL Field Day
-    {{kExchange1, kQth, kSrx}, ZoneRule::None, nullptr, true},                // ARRL RTTY Round-Up
-    {{kSrx}, ZoneRule::None, nullptr, true},                                  // ARRL Sweepstakes
-    {{kGrid}, ZoneRule::None, nullptr, false},                                // ARRL VHF
-    {{kSrx}, ZoneRule::None, nullptr, true},                                  // BARTG
-    {{kSrx}, ZoneRule::None, nullptr, true},                                  // BARTG Sprint
-    {{kExchange1, kQth, kSrx}, ZoneRule::Exchange, nullptr, false},           // CQ 160
-    {{kSrx}, ZoneRule::None, nullptr, true},                                  // CQ WPX
-    {{kSrx, kCqz}, ZoneRule::CqzElseSrx, nullptr, false},                     // CQ WW (not RTTY)
-    {{kSrx}, ZoneRule::None, nullptr, false},                                 // CW Open
-    {{kExchange1, kRcvd}, ZoneRule::None, kName, false},                      // CW Ops Mini-CWT
-    {{kSrx}, ZoneRule::None, nullptr, true},                                  // DL-DX RTTY
-    {{kExchange1, kExchTime}, ZoneRule::Cqz, nullptr, false},                 // DRCG Long Distance
-    {{kExchange1, kRcvd}, ZoneRule::None, nullptr, false},                    // EA RTTY
-    {{kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},              // HA-DX
-    {{kZone, kItuz, kHq}, ZoneRule::None, nullptr, false},                    // IARU HF
-    {{kSrx}, ZoneRule::None, nullptr, true},                                  // IOTA
-    {{kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},              // Japan Int'l DX
-    {{kAge}, ZoneRule::None, nullptr, false},                                 // JARTS
-    {{kGrid}, ZoneRule::None, nullptr, false},                                // Makrothen RTTY
-    {{kSection}, ZoneRule::None, nullptr, false},                             // Manchester Mineira
-    {{kExchange1, kRcvd, kCnty}, ZoneRule::None, nullptr, false},             // Maritime QSO Party
-    {{kState, kVeProv, kExchange1, kQth}, ZoneRule::None, kName, false},      // NAQP
-    {{kSrx}, ZoneRule::None, kName, true},                                    // NA Sprint
-    {{kSrx}, ZoneRule::None, nullptr, true},                                  // Oceania DX
-    {{kRcvd, kState, kSrx}, ZoneRule::None, nullptr, true},                   // RAC Canada
-    {{}, ZoneRule::None, nullptr, false},                                     // RDA (in code)
-    {{kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},              // REF
-    {{kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},              // Russian DX
-    {{kExchange1, kYear}, ZoneRule::None, nullptr, false},                    // SCC RTTY
-    {{kExchange1, kRcvd}, ZoneRule::None, nullptr, false},                    // SP DX
-    {{}, ZoneRule::None, nullptr, false},                                     // State QSO Party (in code)
-    {{kGrid}, ZoneRule::None, nullptr, false},                                // Stew Perry TBDC
-    {{kGrid}, ZoneRule::None, nullptr, false},                                // TARA Grid Dip
-    {{kQth}, ZoneRule::None, nullptr, false},                                 // TARA Melee
-    {{kSrx}, ZoneRule::None, nullptr, true},                                  // UBA
-    {{kExchange1, kGrid}, ZoneRule::None, nullptr, false},                    // UK DX
-    {{kSrx}, ZoneRule::None, nullptr, false},                                 // VK Shires
-    {{kSrx, kRcvd}, ZoneRule::Cqz, nullptr, true},                            // VOLTA RTTY
-    {{kSrx}, ZoneRule::None, nullptr, true},                                  // Worked All Europe
-    {{kExchange1, kDok}, ZoneRule::None, nullptr, false},                     // Worked All Germany
+    {{kExchange1, kAge, kSrx}, ZoneRule::None, nullptr, false},           // All Asia
+    {{kExchange1, kQth}, ZoneRule::None, nullptr, false},                 // ARRL 10
+    {{kExchange1, kArrlSect}, ZoneRule::None, nullptr, false},            // ARRL 160
+    {{kRxPwr, kQth, kState, kSrx}, ZoneRule::None, nullptr, false},       // ARRL DX
+    {{kExchange1, kClass}, ZoneRule::None, nullptr, false},               // ARRL Field Day
+    {{kExchange1, kQth, kSrx}, ZoneRule::None, nullptr, true},            // ARRL RTTY Round-Up
+    {{kSrx}, ZoneRule::None, nullptr, true},                              // ARRL Sweepstakes
+    {{kGrid}, ZoneRule::None, nullptr, false},                            // ARRL VHF
+    {{kSrx}, ZoneRule::None, nullptr, true},                              // BARTG
+    {{kSrx}, ZoneRule::None, nullptr, true},                              // BARTG Sprint
+    {{kExchange1, kQth, kSrx}, ZoneRule::Exchange, nullptr, false},       // CQ 160
+    {{kSrx}, ZoneRule::None, nullptr, true},                              // CQ WPX
+    {{kSrx, kCqz}, ZoneRule::CqzElseSrx, nullptr, false},                 // CQ WW (not RTTY)
+    {{kSrx}, ZoneRule::None, nullptr, false},                             // CW Open
+    {{kExchange1, kRcvd}, ZoneRule::None, kName, false},                  // CW Ops Mini-CWT
+    {{kSrx}, ZoneRule::None, nullptr, true},                              // DL-DX RTTY
+    {{kExchange1, kExchTime}, ZoneRule::Cqz, nullptr, false},             // DRCG Long Distance
+    {{kExchange1, kRcvd}, ZoneRule::None, nullptr, false},                // EA RTTY
+    {{kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},          // HA-DX
+    {{kZone, kItuz, kHq}, ZoneRule::None, nullptr, false},                // IARU HF
+    {{kSrx}, ZoneRule::None, nullptr, true},                              // IOTA
+    {{kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},          // Japan Int'l DX
+    {{kAge}, ZoneRule::None, nullptr, false},                             // JARTS
+    {{kGrid}, ZoneRule::None, nullptr, false},                            // Makrothen RTTY
+    {{kSection}, ZoneRule::None, nullptr, false},                         // Manchester Mineira
+    {{kExchange1, kRcvd, kCnty}, ZoneRule::None, nullptr, false},         // Maritime QSO Party
+    {{kState, kVeProv, kExchange1, kQth}, ZoneRule::None, kName, false},  // NAQP
+    {{kSrx}, ZoneRule::None, kName, true},                                // NA Sprint
+    {{kSrx}, ZoneRule::None, nullptr, true},                              // Oceania DX
+    {{kRcvd, kState, kSrx}, ZoneRule::None, nullptr, true},               // RAC Canada
+    {{}, ZoneRule::None, nullptr, false},                                 // RDA (in code)
+    {{kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},          // REF
+    {{kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},          // Russian DX
+    {{kExchange1, kYear}, ZoneRule::None, nullptr, false},                // SCC RTTY
+    {{kExchange1, kRcvd}, ZoneRule::None, nullptr, false},                // SP DX
+    {{}, ZoneRule::None, nullptr, false},                                 // State QSO Party (in code)
+    {{kGrid}, ZoneRule::None, nullptr, false},                            // Stew Perry TBDC
+    {{kGrid}, ZoneRule::None, nullptr, false},                            // TARA Grid Dip
+    {{kQth}, ZoneRule::None, nullptr, false},                             // TARA Melee
+    {{kSrx}, ZoneRule::None, nullptr, true},                              // UBA
+    {{kExchange1, kGrid}, ZoneRule::None, nullptr, false},                // UK DX
+    {{kSrx}, ZoneRule::None, nullptr, false},                             // VK Shires
+    {{kSrx, kRcvd}, ZoneRule::Cqz, nullptr, true},                        // VOLTA RTTY
+    {{kSrx}, ZoneRule::None, nullptr, true},                              // Worked All Europe
+    {{kExchange1, kDok}, ZoneRule::None, nullptr, false},                 // Worked All Germany
 };
 
 // CQ WW logged on RTTY sends a state or province where other modes send the zone.

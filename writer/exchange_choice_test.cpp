@@ -16,37 +16,58 @@ struct TaggedField {
 };
 
 const TaggedField kTaggedFields[] = {
-    {"age", "AGE"},     {"arrlSect", "ASE"}, {"cnty", "CNT"},      {"contestClass", "CLS"},
-    {"cqz", "CQZ"},     {"dok", "DOK"},      {"exchange1", "EX1"}, {"exchTime", "EXT"},
-    {"grid", "GRD"},    {"hq", "HQ"},        {"ituz", "ITU"},      {"name", "NAM"},
-    {"qth", "QTH"},     {"rcvd", "RCV"},     {"rxPwr", "RXP"},     {"section", "SEC"},
-    {"srx", "SRX"},     {"state", "STA"},    {"veProv", "VEP"},    {"year", "YR"},
+    {"age", "AGE"},     {"arrlSect", "ASE"},  {"cnty", "CNT"},     {"contestClass", "CLS"}, {"cqz", "CQZ"},
+    {"dok", "DOK"},     {"exchange1", "EX1"}, {"exchTime", "EXT"}, {"grid", "GRD"},         {"hq", "HQ"},
+    {"ituz", "ITU"},    {"name", "NAM"},      {"qth", "QTH"},      {"rcvd", "RCV"},         {"rxPwr", "RXP"},
+    {"section", "SEC"}, {"srx", "SRX"},       {"state", "STA"},    {"veProv", "VEP"},       {"year", "YR"},
     {"zone", "ZON"},
 };
 
 void setByName(QsoRecord& r, const std::string& name, const char* text) {
-  if (name == "age") setField(r.age, text);
-  else if (name == "arrlSect") setField(r.arrlSect, text);
-  else if (name == "cnty") setField(r.cnty, text);
-  else if (name == "contestClass") setField(r.contestClass, text);
-  else if (name == "cqz") setField(r.cqz, text);
-  else if (name == "dok") setField(r.dok, text);
-  else if (name == "exchange1") setField(r.exchange1, text);
-  else if (name == "exchTime") setField(r.exchTime, text);
-  else if (name == "grid") setField(r.grid, text);
-  else if (name == "hq") setField(r.hq, text);
-  else if (name == "ituz") setField(r.ituz, text);
-  else if (name == "name") setField(r.name, text);
-  else if (name == "qth") setField(r.qth, text);
-  else if (name == "rcvd") setField(r.rcvd, text);
-  else if (name == "rxPwr") setField(r.rxPwr, text);
-  else if (name == "section") setField(r.section, text);
-  else if (name == "srx") setField(r.srx, text);
-  else if (name == "state") setField(r.state, text);
-  else if (name == "veProv") setField(r.veProv, text);
-  else if (name == "year") setField(r.year, text);
-  else if (name == "zone") setField(r.zone, text);
-  else ADD_FAILURE() << "unknown field " << name;
+  if (name == "age")
+    setField(r.age, text);
+  else if (name == "arrlSect")
+    setField(r.arrlSect, text);
+  else if (name == "cnty")
+    setField(r.cnty, text);
+  else if (name == "contestClass")
+    setField(r.contestClass, text);
+  else if (name == "cqz")
+    setField(r.cqz, text);
+  else if (name == "dok")
+    setField(r.dok, text);
+  else if (name == "exchange1")
+    setField(r.exchange1, text);
+  else if (name == "exchTime")
+    setField(r.exchTime, text);
+  else if (name == "grid")
+    setField(r.grid, text);
+  else if (name == "hq")
+    setField(r.hq, text);
+  else if (name == "ituz")
+    setField(r.ituz, text);
+  else if (name == "name")
+    setField(r.name, text);
+  else if (name == "qth")
+    setField(r.qth, text);
+  else if (name == "rcvd")
+    setField(r.rcvd, text);
+  else if (name == "rxPwr")
+    setField(r.rxPwr, text);
+  else if (name == "section")
+    setField(r.section, text);
+  else if (name == "srx")
+    setField(r.srx, text);
+  else if (name == "state")
+    setField(r.state, text);
+  else if (name == "veProv")
+    setField(r.veProv, text);
+  else if (name == "year")
+    setField(r.year, text);
+  else if (name == "zone")
+    setField(r.zone, text);
+  else
+    ADD_FAILURE() << "unknown field " << name;
 }
 
 const char* tagOf(const std::string& name) {
@@ -71,8 +92,8 @@ struct SelectionCase {
 
 // With every field filled, the first candidate wins; emptying it lets the next one through,
 // until no candidate is left and there is no exchange at all.
-void expectCandidateOrder(ConversionJob job, const std::vector<std::string>& candidates,
-                          const char* mode, const std::string& label) {
+void expectCandidateOrder(ConversionJob job, const std::vector<std::string>& candidates, const char* mode,
+                          const std::string& label) {
   QsoRecord record = allFieldsTagged();
   for (const std::string& field : candidates) {
     const ExchangeChoice choice = selectExchange(record, job, mode);
@@ -304,10 +325,10 @@ TEST(AwardContests, RdaDistrictFromCnty) {
     const char* cntyAfter;  // CNTY as the award column sees it
   };
   const RdaCase cases[] = {
-      {"AB-12", "", "AB12", "AB-12"}, {"AB-12", "CD34", "AB12", "AB-12"},
-      {"AB12", "", nullptr, "AB12"},  {"AB-123", "", nullptr, "AB-123"},
+      {"AB-12", "", "AB12", "AB-12"},  {"AB-12", "CD34", "AB12", "AB-12"},
+      {"AB12", "", nullptr, "AB12"},   {"AB-123", "", nullptr, "AB-123"},
       {"ABC12", "", nullptr, "ABC12"}, {"", "AB12", "AB12", "AB-12"},
-      {"", "AB1", nullptr, ""},       {"", "", nullptr, ""},
+      {"", "AB1", nullptr, ""},        {"", "", nullptr, ""},
   };
   for (const RdaCase& c : cases) {
     QsoRecord record = contactRecord();

@@ -180,8 +180,7 @@ void defaultReports(QsoRecord& record, const char* modeText) {
 // Fills in the band from FREQ for a log without BAND, with the notice once per run.
 void deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
   if (record.freq[0] == '\0') {
-    addMessage(kErrorsList, lists,
-               "ADIF file does not have a BAND or FREQ field, can't determine band.");
+    addMessage(kErrorsList, lists, "ADIF file does not have a BAND or FREQ field, can't determine band.");
     state.bandNoticeGiven = true;
     return;
   }
@@ -211,8 +210,7 @@ void writeExchangeColumn(RecordBuffer& line, MessageLists& lists, const QsoRecor
   if (!exchange || exchange->empty()) {
     line.fill(' ', kExchangeWidth);
     addMessage(kWarningsList, lists,
-               formatText("%s on %s at %s is missing received data.", record.call,
-                          record.qsoDate, record.timeOn));
+               formatText("%s on %s at %s is missing received data.", record.call, record.qsoDate, record.timeOn));
     return;
   }
   const std::string_view e = exchangeColumnText(*exchange);
@@ -222,8 +220,8 @@ void writeExchangeColumn(RecordBuffer& line, MessageLists& lists, const QsoRecor
   }
   line.append(e.data(), kExchangeWidth);
   addMessage(kWarningsList, lists,
-             formatText("%s on %s at %s: truncating exchange %s to %c%c%c%c.", record.call,
-                        record.qsoDate, record.timeOn, e.data(), e[0], e[1], e[2], e[3]));
+             formatText("%s on %s at %s: truncating exchange %s to %c%c%c%c.", record.call, record.qsoDate,
+                        record.timeOn, e.data(), e[0], e[1], e[2], e[3]));
 }
 
 // A locator of eight characters (ADIF allows them) names a smaller area inside the square of its
@@ -247,9 +245,8 @@ void writeIotaColumn(RecordBuffer& line, const QsoRecord& record) {
 }
 
 // Line 1 from the exchange column on, without its line end.
-void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const QsoRecord& record,
-                              ConversionJob& job, const ExchangeChoice& choice,
-                              const FormatTraits& traits) {
+void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const QsoRecord& record, ConversionJob& job,
+                              const ExchangeChoice& choice, const FormatTraits& traits) {
   const std::optional<std::string>& exchange = choice.exchange;
   writeExchangeColumn(line, lists, record, exchange);
   line.append(kAfterExchange);
@@ -296,13 +293,11 @@ void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const Qso
 
 // A value wider than its column is written in full and shifts the columns after it; the
 // operator is told, since the importing program reads the line by position.
-void warnLongLine(MessageLists& lists, const QsoRecord& record, size_t length,
-                  const FormatTraits& traits) {
+void warnLongLine(MessageLists& lists, const QsoRecord& record, size_t length, const FormatTraits& traits) {
   if (length <= static_cast<size_t>(traits.lineLength)) return;
   addMessage(kWarningsList, lists,
-             formatText("%s on %s at %s: the import line is %d characters long instead of %d.",
-                        record.call, record.qsoDate, record.timeOn, static_cast<int>(length),
-                        static_cast<int>(traits.lineLength)));
+             formatText("%s on %s at %s: the import line is %d characters long instead of %d.", record.call,
+                        record.qsoDate, record.timeOn, static_cast<int>(length), static_cast<int>(traits.lineLength)));
 }
 
 // The free line after the columns: frequency, note, sent serial and received exchange items.
@@ -341,8 +336,7 @@ void writeNoteLine(RecordBuffer& line, const QsoRecord& record, const Conversion
     startItem();
     line.append(job.note);
   }
-  if (job.appendSerial != 0 && job.serialExchange != 0 && record.stx[0] != '\0' &&
-      textToInt(record.stx) != 0) {
+  if (job.appendSerial != 0 && job.serialExchange != 0 && record.stx[0] != '\0' && textToInt(record.stx) != 0) {
     startItem();
     line.append("SerNr=");
     line.append(record.stx);
@@ -355,17 +349,15 @@ void writeNoteLine(RecordBuffer& line, const QsoRecord& record, const Conversion
     } else if (job.contest == ContestKind::ArrlSweepstakes) {
       // A missing precedence leaves its place blank.
       const char precedence = record.prec != '\0' ? record.prec : ' ';
-      line.format("#%s %c %02d %s", record.srx, precedence, static_cast<int>(record.check),
-                  record.arrlSect);
+      line.format("#%s %c %02d %s", record.srx, precedence, static_cast<int>(record.check), record.arrlSect);
     }
   }
   line.endLine();
 }
 
 // One names-file entry per new (call, name) pair of the run.
-void writeNamesEntry(std::FILE* namesFile, const QsoRecord& record, ConversionJob& job,
-                     ImportWriterState& state, const std::string& name,
-                     const FormatTraits& traits) {
+void writeNamesEntry(std::FILE* namesFile, const QsoRecord& record, ConversionJob& job, ImportWriterState& state,
+                     const std::string& name, const FormatTraits& traits) {
   // The pair is kept as logged, so JOHN and John are two entries even though both read John.
   if (!state.nameSet.emplace(record.call, name).second) return;
   std::string written = name;
@@ -381,8 +373,8 @@ void resetImportWriter(ImportWriterState& state) {
   state.nameSet.clear();
 }
 
-int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE* namesFile,
-                          QsoRecord& record, ConversionJob& job, ImportWriterState& state) {
+int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE* namesFile, QsoRecord& record,
+                          ConversionJob& job, ImportWriterState& state) {
   const FormatTraits& traits = formatTraits(job.importFormat);
   RecordBuffer line(importFile);
 

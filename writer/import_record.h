@@ -13,8 +13,8 @@
 
 // What the writer remembers from one record to the next within a run.
 struct ImportWriterState {
-  bool bandNoticeGiven = false;                            // band notice or no-band error given
-  std::set<std::pair<std::string, std::string>> nameSet;   // (call, name) pairs already written
+  bool bandNoticeGiven = false;                           // band notice or no-band error given
+  std::set<std::pair<std::string, std::string>> nameSet;  // (call, name) pairs already written
 };
 
 // Starts a run afresh: no band notice given, no names written.
@@ -23,5 +23,5 @@ void resetImportWriter(ImportWriterState& state);
 // Writes the record's two lines to the import file, possibly one names entry, and adds the
 // record's problems to the warnings and errors lists. Every line ends in CR LF.
 // Returns 1: every record counts as one QSO written.
-int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE* namesFile,
-                          QsoRecord& record, ConversionJob& job, ImportWriterState& state);
+int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE* namesFile, QsoRecord& record,
+                          ConversionJob& job, ImportWriterState& state);

@@ -30,9 +30,7 @@ class WriterRun {
   WriterRun& operator=(const WriterRun&) = delete;
 
   bool ready() const { return importFile_ != nullptr && namesFile_ != nullptr; }
-  int32_t write(QsoRecord record) {
-    return writeImportRecord(lists, importFile_, namesFile_, record, job, state);
-  }
+  int32_t write(QsoRecord record) { return writeImportRecord(lists, importFile_, namesFile_, record, job, state); }
   std::string importText() { return contentsOf(importFile_); }
   std::string namesText() { return contentsOf(namesFile_); }
   // The import file split at CR LF; a missing CR LF at the end leaves "<no line end>".
@@ -152,8 +150,10 @@ TEST(ImportRecordLayout, TimesAreWrittenWithSeconds) {
     const char* written;  // characters 9 on, up to the callsign
     size_t length;        // of line 1 in KOLVEX8
   };
-  const Case cases[] = {{"1430", "143000N0CALL", 187}, {"143015", "143015N0CALL", 187},
-                        {"14301", "14301N0CALL ", 186}, {"", "N0CALL      ", 181}};
+  const Case cases[] = {{"1430", "143000N0CALL", 187},
+                        {"143015", "143015N0CALL", 187},
+                        {"14301", "14301N0CALL ", 186},
+                        {"", "N0CALL      ", 181}};
   for (const Case& c : cases) {
     WriterRun run(ContestKind::CqWpx);
     ASSERT_TRUE(run.ready());
@@ -235,8 +235,8 @@ TEST(BandDerivation, NoticeOncePerRunAndErrorsPerRecord) {
   const char* bands[] = {" 20", " 20", "  0", "  0", " 20"};
   for (size_t i = 0; i < 5; ++i) EXPECT_EQ(columns(lines[2 * i], 27, 29), bands[i]) << i;
   EXPECT_EQ(run.warnings(), Lines{"BAND field is missing, determining band from frequency."});
-  EXPECT_EQ(run.errors(), (Lines{"Can't determine band from FREQ = 10.120",
-                                 "Can't determine band from FREQ = 14.351"}));
+  EXPECT_EQ(run.errors(),
+            (Lines{"Can't determine band from FREQ = 10.120", "Can't determine band from FREQ = 14.351"}));
   EXPECT_TRUE(run.state.bandNoticeGiven);
 }
 
@@ -280,9 +280,8 @@ TEST(ModeAndReports, DefaultReportsDependOnExactSsb) {
     const char* columns;  // 30-41 in KOLVEX8: mode and both reports
   };
   const Case cases[] = {
-      {"SSB", 0, 0, "SSB   59 59 "},   {"USB", 0, 0, "USB   599599"},
-      {"FM", 0, 0, "FM    599599"},    {"CW", 0, 0, "CW    599599"},
-      {"SSB", 57, 0, "SSB   57 59 "},  {"CW", 0, 579, "CW    599579"},
+      {"SSB", 0, 0, "SSB   59 59 "}, {"USB", 0, 0, "USB   599599"},  {"FM", 0, 0, "FM    599599"},
+      {"CW", 0, 0, "CW    599599"},  {"SSB", 57, 0, "SSB   57 59 "}, {"CW", 0, 579, "CW    599579"},
       {"ssb", 0, 0, "ssb   599599"},
   };
   for (const Case& c : cases) {
@@ -312,8 +311,8 @@ TEST(ModeAndReports, RttyRoundUpWritesRttyOrPsk31) {
     const char* dgtl;
     const char* written;
   };
-  const Case cases[] = {{"RTTY", "BPSK", "PSK31 "}, {"CW", "", "RTTY  "},
-                        {"PSK", "QPSK", "RTTY  "},  {"SSB", "bpsk", "RTTY  "}};
+  const Case cases[] = {
+      {"RTTY", "BPSK", "PSK31 "}, {"CW", "", "RTTY  "}, {"PSK", "QPSK", "RTTY  "}, {"SSB", "bpsk", "RTTY  "}};
   for (const Case& c : cases) {
     WriterRun run(ContestKind::ArrlRttyRoundUp);
     ASSERT_TRUE(run.ready());
@@ -333,11 +332,9 @@ TEST(ModeAndReports, MfskIsShownByItsSubmode) {
     const char* columns;  // 30-41 in KOLVEX8: mode and both reports
   };
   const Case cases[] = {
-      {ContestKind::CqWpx, "MFSK", "FT4", "FT4   599599"},
-      {ContestKind::CqWpx, "MFSK", "", "MFSK  599599"},
+      {ContestKind::CqWpx, "MFSK", "FT4", "FT4   599599"},           {ContestKind::CqWpx, "MFSK", "", "MFSK  599599"},
       {ContestKind::CqWpx, "MFSK", "SSB", "SSB   59 59 "},  // the report defaults follow it
-      {ContestKind::CqWpx, "mfsk", "FT4", "mfsk  599599"},
-      {ContestKind::CqWpx, "FT8", "FT4", "FT8   599599"},
+      {ContestKind::CqWpx, "mfsk", "FT4", "mfsk  599599"},           {ContestKind::CqWpx, "FT8", "FT4", "FT8   599599"},
       {ContestKind::ArrlRttyRoundUp, "MFSK", "FT4", "RTTY  599599"},
   };
   for (const Case& c : cases) {
@@ -372,9 +369,8 @@ TEST(ExchangeColumn, MissingShortAndTruncatedExchanges) {
   EXPECT_EQ(columns(lines[4], 42, 50), "ABCD     ");
   EXPECT_EQ(columns(lines[6], 42, 50), "ABCD     ");
   EXPECT_EQ(columns(lines[6], 106, 117), "WHAPABCDEFG ");
-  EXPECT_EQ(run.warnings(),
-            (Lines{"N0CALL on 20120325 at 1430 is missing received data.",
-                   "N0CALL on 20120325 at 1430: truncating exchange ABCDEFG to ABCD."}));
+  EXPECT_EQ(run.warnings(), (Lines{"N0CALL on 20120325 at 1430 is missing received data.",
+                                   "N0CALL on 20120325 at 1430: truncating exchange ABCDEFG to ABCD."}));
 }
 
 TEST(ExchangeColumn, ZeroPaddedNumbersLoseTheirPaddingBeforeTheyAreCut) {
@@ -385,8 +381,10 @@ TEST(ExchangeColumn, ZeroPaddedNumbersLoseTheirPaddingBeforeTheyAreCut) {
     const char* cut;     // the truncation warning's value and column, or ""
   };
   const Case cases[] = {
-      {"00100", "100 ", "FDEP00100   ", ""},        {"0012", "0012", "FDEP0012    ", ""},
-      {"00000", "0   ", "            ", ""},        {"0012345", "1234", "FDEP0012345 ", "12345 to 1234."},
+      {"00100", "100 ", "FDEP00100   ", ""},
+      {"0012", "0012", "FDEP0012    ", ""},
+      {"00000", "0   ", "            ", ""},
+      {"0012345", "1234", "FDEP0012345 ", "12345 to 1234."},
       {"0A123", "0A12", "            ", "0A123 to 0A12."},
   };
   for (const Case& c : cases) {
@@ -413,7 +411,13 @@ TEST(ExchangeColumn, ZoneLabelStateAndCountyColumns) {
   run.write(record);
   const std::string line = run.importLines()[0];
   // Exchange, five blanks, zone, label, nine blanks and N; then state and an empty county.
-  EXPECT_EQ(columns(line, 42, 63), "MA  " "     " " 5" "Y" "         " "N");
+  EXPECT_EQ(columns(line, 42, 63),
+            "MA  "
+            "     "
+            " 5"
+            "Y"
+            "         "
+            "N");
   EXPECT_EQ(columns(line, 64, 87), "MA" + std::string(22, ' '));
 }
 
@@ -425,7 +429,10 @@ TEST(ExchangeColumn, StateQsoPartyCountyColumn) {
   setField(record.exchange1, "AUTA");
   run.write(record);
   const std::string line = run.importLines()[0];
-  EXPECT_EQ(columns(line, 64, 92), "AL" "Autauga" + std::string(15, ' ') + "    0");
+  EXPECT_EQ(columns(line, 64, 92),
+            "AL"
+            "Autauga" +
+                std::string(15, ' ') + "    0");
   EXPECT_EQ(line.size(), 187u);
 }
 
@@ -498,7 +505,7 @@ TEST(GridAndIota, IotaTakesFivePositions) {
     const char* iota;
     const char* written;
   };
-  const Case cases[] = {{"EU-005", "EU005"}, {"", "     "}, {"EU-5", "EU5  "},
+  const Case cases[] = {{"EU-005", "EU005"}, {"", "     "},  {"EU-5", "EU5  "},
                         {"EU", "EU   "},     {"E", "E    "}, {"OC-1234", "OC123"}};
   for (const Case& c : cases) {
     WriterRun run(ContestKind::Iota);
@@ -514,8 +521,8 @@ TEST(GridAndIota, IotaTakesFivePositions) {
 }
 
 TEST(GridAndIota, LocatorsLongerThanSixKeepTheirSquare) {
-  const char* const cases[][2] = {{"FN42", "FN42  EU005"}, {"FN42AA", "FN42AAEU005"},
-                                  {"IO64MW1", "IO64MWEU005"}, {"", "      EU005"}};
+  const char* const cases[][2] = {
+      {"FN42", "FN42  EU005"}, {"FN42AA", "FN42AAEU005"}, {"IO64MW1", "IO64MWEU005"}, {"", "      EU005"}};
   for (const auto& c : cases) {
     WriterRun run(ContestKind::Iota);
     ASSERT_TRUE(run.ready());
@@ -736,9 +743,9 @@ TEST(NamesFile, EachPairOncePerRun) {
   const struct {
     const char* call;
     const char* name;
-  } contacts[] = {{"N0CALL", "JOHN"}, {"N0CALL", "JOHN"}, {"N0CALL", "BILL"},
-                  {"N0CALL", "John"}, {"N9CALL", "JOHN"}, {"N0CALL", "john"},
-                  {"N0CALL", "MCDONALD"}, {"N0CALL", ""}, {"N0CALL", ""}};
+  } contacts[] = {{"N0CALL", "JOHN"},     {"N0CALL", "JOHN"}, {"N0CALL", "BILL"},
+                  {"N0CALL", "John"},     {"N9CALL", "JOHN"}, {"N0CALL", "john"},
+                  {"N0CALL", "MCDONALD"}, {"N0CALL", ""},     {"N0CALL", ""}};
   for (const auto& c : contacts) {
     setField(record.call, c.call);
     setField(record.name, c.name);

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "core/adif_reader.h"
 #include "convert/conversion_driver.h"
+#include "core/adif_reader.h"
 #include "core/message_lists.h"
 #include "core/test_input.h"
 #include "refdata/state_table.h"

@@ -51,22 +51,84 @@ const char* const kMainCaption = "ADIF to KOLVEX";
 
 // The contest catalogue, in list order.
 const std::vector<std::string> kContests = {
-    "All Asia", "ARRL 10", "ARRL 160", "ARRL DX", "ARRL Field Day", "ARRL RTTY Round-Up",
-    "ARRL Sweepstakes", "ARRL VHF", "BARTG", "BARTG Sprint", "CQ 160", "CQ WPX", "CQ WW", "CW Open",
-    "CW Ops Mini-CWT", "DL-DX RTTY Contest", "DRCG Long Distance Contest", "EA RTTY", "HA-DX",
-    "IARU HF World Championship", "Islands on the Air (IOTA)", "Japan Int'l DX", "JARTS", "Makrothen RTTY",
-    "Manchester Mineira", "Maritime QSO Party", "NAQP", "NA Sprint", "Oceania DX Contest",
-    "RAC Canada Contests", "RDA Contest", "REF Contest", "Russian DX Contest", "SCC RTTY Championship",
-    "SP DX Contest", "State QSO Party", "Stew Perry TBDC", "TARA Grid Dip", "TARA Melee", "UBA",
-    "UK DX Contest", "VK Shires", "VOLTA RTTY Contest", "Worked All Europe", "Worked All Germany",
+    "All Asia",
+    "ARRL 10",
+    "ARRL 160",
+    "ARRL DX",
+    "ARRL Field Day",
+    "ARRL RTTY Round-Up",
+    "ARRL Sweepstakes",
+    "ARRL VHF",
+    "BARTG",
+    "BARTG Sprint",
+    "CQ 160",
+    "CQ WPX",
+    "CQ WW",
+    "CW Open",
+    "CW Ops Mini-CWT",
+    "DL-DX RTTY Contest",
+    "DRCG Long Distance Contest",
+    "EA RTTY",
+    "HA-DX",
+    "IARU HF World Championship",
+    "Islands on the Air (IOTA)",
+    "Japan Int'l DX",
+    "JARTS",
+    "Makrothen RTTY",
+    "Manchester Mineira",
+    "Maritime QSO Party",
+    "NAQP",
+    "NA Sprint",
+    "Oceania DX Contest",
+    "RAC Canada Contests",
+    "RDA Contest",
+    "REF Contest",
+    "Russian DX Contest",
+    "SCC RTTY Championship",
+    "SP DX Contest",
+    "State QSO Party",
+    "Stew Perry TBDC",
+    "TARA Grid Dip",
+    "TARA Melee",
+    "UBA",
+    "UK DX Contest",
+    "VK Shires",
+    "VOLTA RTTY Contest",
+    "Worked All Europe",
+    "Worked All Germany",
 };
 
 // The State QSO Party pick list, in list order.
 const std::vector<std::string> kStates = {
-    "Alabama", "Arizona", "California", "Colorado", "Florida", "Georgia", "Illinois", "Indiana",
-    "Iowa", "Kansas", "Kentucky", "Michigan", "Minnesota", "Missouri", "Nevada", "New Mexico",
-    "New York", "North Carolina", "Ohio", "Pennsylvania", "South Dakota", "Tennessee", "Texas",
-    "Virginia", "Washington", "Wisconsin", "7-Land QSO Party", "New England QSO Party", "7/IN/NE/MARAC",
+    "Alabama",
+    "Arizona",
+    "California",
+    "Colorado",
+    "Florida",
+    "Georgia",
+    "Illinois",
+    "Indiana",
+    "Iowa",
+    "Kansas",
+    "Kentucky",
+    "Michigan",
+    "Minnesota",
+    "Missouri",
+    "Nevada",
+    "New Mexico",
+    "New York",
+    "North Carolina",
+    "Ohio",
+    "Pennsylvania",
+    "South Dakota",
+    "Tennessee",
+    "Texas",
+    "Virginia",
+    "Washington",
+    "Wisconsin",
+    "7-Land QSO Party",
+    "New England QSO Party",
+    "7/IN/NE/MARAC",
 };
 
 const std::vector<std::string> kFormats = {"KOLVEX6", "KOLVEX8"};
@@ -378,12 +440,14 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   const std::string page = folderOf(program) + "\\adif2kvx-help.html";
   const std::string opened = work + "\\help-opened.txt";
   expectPageOpened(r, t, "Help", opened, page, [&] { PostMessageW(t.item(kHelpButton), BM_CLICK, 0, 0); });
-  expectPageOpened(r, t, "F1 in the group number field", opened, page, [&] { pressF1(t.mainWindow(), t.item(kGroupEdit)); });
+  expectPageOpened(r, t, "F1 in the group number field", opened, page,
+                   [&] { pressF1(t.mainWindow(), t.item(kGroupEdit)); });
   PostMessageW(t.mainWindow(), WM_SYSCOMMAND, kAboutCommand, 0);
   HWND about = waitForDialog(
       t.processId(), t.mainWindow(), [](HWND w) { return windowTextOf(w) == "About ADIF to KOLVEX"; }, 20000);
   if (r.expectTrue("about box comes up for F1", about != nullptr)) {
-    expectPageOpened(r, t, "F1 in the about box", opened, page, [&] { pressF1(about, GetDlgItem(about, IDOK)); }, 2);
+    expectPageOpened(
+        r, t, "F1 in the about box", opened, page, [&] { pressF1(about, GetDlgItem(about, IDOK)); }, 2);
     PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
     r.expectTrue("about box closes after F1", waitGone(about, 10000));
   }
@@ -459,8 +523,8 @@ int runInFolder(const std::string& program, const std::string& folder, UINT code
   if (drop) {
     const LONG exStyle = GetWindowLongW(t.mainWindow(), GWL_EXSTYLE);
     r.expectTrue("the dialog accepts dropped files", (exStyle & WS_EX_ACCEPTFILES) != 0);
-    if (r.expectTrue("two files dropped onto the dialog", dropFilesOnto(t.process(), t.mainWindow(), {input, other}, error),
-                     error)) {
+    if (r.expectTrue("two files dropped onto the dialog",
+                     dropFilesOnto(t.process(), t.mainWindow(), {input, other}, error), error)) {
       waitUntil([&] { return !listBoxItems(t.item(kInputList)).empty(); }, 10000);
     }
     r.expectEqual("no file dialog after the drop", 1, static_cast<long long>(processDialogs(t.processId()).size()));
@@ -493,8 +557,7 @@ int runInFolder(const std::string& program, const std::string& folder, UINT code
 }
 
 // Converts the NEQP log and keeps the dialog open until RELEASE exists, for a screenshot.
-int runPose(const std::string& program, const std::string& work, const std::string& ready,
-            const std::string& release) {
+int runPose(const std::string& program, const std::string& work, const std::string& ready, const std::string& release) {
   Report r;
   Target t;
   std::string error;
@@ -512,14 +575,17 @@ int runPose(const std::string& program, const std::string& work, const std::stri
   RECT frame;
   GetWindowRect(t.mainWindow(), &frame);
   writeFile(ready, std::to_string(frame.left) + ' ' + std::to_string(frame.top) + ' ' +
-                       std::to_string(frame.right - frame.left) + ' ' + std::to_string(frame.bottom - frame.top) + '\n');
+                       std::to_string(frame.right - frame.left) + ' ' + std::to_string(frame.bottom - frame.top) +
+                       '\n');
   waitUntil([&] { return fileExists(release); }, 120000);
   PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
   expectExit(r, t, "Done");
   return r.failures();
 }
 
-int recordOpen(const std::string& file, const std::string& argument) { return writeFile(file, argument + '\n') ? 0 : 1; }
+int recordOpen(const std::string& file, const std::string& argument) {
+  return writeFile(file, argument + '\n') ? 0 : 1;
+}
 
 int usage() {
   std::fprintf(stderr,

@@ -44,11 +44,11 @@ class RemoteMemory {
 // Runs a function of the target on a thread of its own and waits for it. Returns false when
 // the thread could not run; `exitCode` is what the function returned.
 bool runRemote(HANDLE process, const void* function, void* parameter, DWORD& exitCode) {
-  HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(function),
-                                     parameter, 0, nullptr);
+  HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(function), parameter,
+                                     0, nullptr);
   if (thread == nullptr) return false;
-  const bool ended = WaitForSingleObject(thread, kThreadTimeoutMs) == WAIT_OBJECT_0 &&
-                     GetExitCodeThread(thread, &exitCode) != 0;
+  const bool ended =
+      WaitForSingleObject(thread, kThreadTimeoutMs) == WAIT_OBJECT_0 && GetExitCodeThread(thread, &exitCode) != 0;
   CloseHandle(thread);
   return ended;
 }
@@ -67,7 +67,8 @@ bool dropFilesOnto(HANDLE process, HWND window, const std::vector<std::string>& 
   const void* localPost = reinterpret_cast<const void*>(GetProcAddress(local, kPostDroppedFiles));
   RemoteMemory dllName(process, dll.c_str(), (dll.size() + 1) * sizeof(wchar_t));
   DWORD remoteBase = 0;
-  const void* loadLibrary = reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW"));
+  const void* loadLibrary =
+      reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW"));
   if (localPost == nullptr || dllName.address() == nullptr) {
     error = localPost == nullptr ? "wine_drop.dll exports no postDroppedFiles" : "cannot write into the program";
   } else if (!runRemote(process, loadLibrary, dllName.address(), remoteBase)) {

@@ -175,14 +175,13 @@ std::string windowTextOf(HWND window) {
   const LRESULT length = sendW(window, WM_GETTEXTLENGTH, 0, 0);
   if (length <= 0) return std::string();
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const LRESULT copied = sendW(window, WM_GETTEXT, static_cast<WPARAM>(length) + 1, reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT copied =
+      sendW(window, WM_GETTEXT, static_cast<WPARAM>(length) + 1, reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
   return narrow(text);
 }
 
-std::vector<std::string> listBoxItems(HWND listBox) {
-  return itemsOf(listBox, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
-}
+std::vector<std::string> listBoxItems(HWND listBox) { return itemsOf(listBox, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
 
 std::vector<std::string> comboBoxItems(HWND comboBox) {
   return itemsOf(comboBox, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
@@ -277,7 +276,8 @@ bool Target::start(const std::string& program, const std::string& arguments, con
   process_ = info.hProcess;
   processId_ = info.dwProcessId;
   WaitForInputIdle(process_, 20000);
-  main_ = waitForDialog(processId_, nullptr, [&](HWND w) { return windowTextOf(w) == caption; }, 30000);
+  main_ = waitForDialog(
+      processId_, nullptr, [&](HWND w) { return windowTextOf(w) == caption; }, 30000);
   if (main_ == nullptr) {
     error = "no dialog \"" + caption + "\" appeared";
     return false;
@@ -315,8 +315,8 @@ MessageBoxSeen clickForMessageBox(const Target& target, HWND button, DWORD timeo
   return answerMessageBox(target, timeoutMs);
 }
 
-FileDialogSeen clickForFileDialog(const Target& target, HWND button, const std::string& title,
-                                  const std::string& path, DWORD timeoutMs) {
+FileDialogSeen clickForFileDialog(const Target& target, HWND button, const std::string& title, const std::string& path,
+                                  DWORD timeoutMs) {
   FileDialogSeen seen;
   PostMessageW(button, BM_CLICK, 0, 0);
   HWND dialog = waitForDialog(

@@ -18,8 +18,7 @@ class Report {
   bool expectEqual(const std::string& name, const std::string& want, const std::string& got);
   bool expectEqual(const std::string& name, long long want, long long got);
   bool expectTrue(const std::string& name, bool condition, const std::string& detail = "");
-  bool expectLines(const std::string& name, const std::vector<std::string>& want,
-                   const std::vector<std::string>& got);
+  bool expectLines(const std::string& name, const std::vector<std::string>& want, const std::vector<std::string>& got);
   int failures() const { return failures_; }
 
  private:
@@ -55,8 +54,7 @@ std::string className(HWND window);
 std::vector<HWND> processDialogs(DWORD processId);
 // Polls until a visible top-level dialog of the process other than `except` satisfies the
 // predicate. Returns nullptr after the timeout.
-HWND waitForDialog(DWORD processId, HWND except, const std::function<bool(HWND)>& wanted,
-                   DWORD timeoutMs);
+HWND waitForDialog(DWORD processId, HWND except, const std::function<bool(HWND)>& wanted, DWORD timeoutMs);
 // Polls until the window is gone. Returns false after the timeout.
 bool waitGone(HWND window, DWORD timeoutMs);
 // Polls until the condition holds. Returns false after the timeout.
@@ -105,18 +103,18 @@ MessageBoxSeen answerMessageBox(const Target& target, DWORD timeoutMs = 20000);
 
 // What an open or save dialog showed.
 struct FileDialogSeen {
-  bool appeared = false;                // a dialog with the expected title came up
-  std::string title;                    // its title
-  std::string fileName;                 // the file-name field before it was changed
-  std::vector<std::string> fileTypes;   // entries of the file-type combo
-  bool closed = false;                  // it went away after the answer
+  bool appeared = false;               // a dialog with the expected title came up
+  std::string title;                   // its title
+  std::string fileName;                // the file-name field before it was changed
+  std::vector<std::string> fileTypes;  // entries of the file-type combo
+  bool closed = false;                 // it went away after the answer
 };
 
 // Clicks the button, waits for the open or save dialog with this title and answers it: types
 // the path into the file-name field and presses Open/Save, or presses Cancel when `path` is
 // empty.
-FileDialogSeen clickForFileDialog(const Target& target, HWND button, const std::string& title,
-                                  const std::string& path, DWORD timeoutMs = 30000);
+FileDialogSeen clickForFileDialog(const Target& target, HWND button, const std::string& title, const std::string& path,
+                                  DWORD timeoutMs = 30000);
 
 // Selects a combo entry and sends the parent the notification the combo itself would send.
 void selectComboEntry(HWND dialog, int comboId, int index);

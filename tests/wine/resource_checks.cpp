@@ -19,10 +19,10 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;  // every control is a visible c
 
 // One control of a dialog template as the program must have it.
 struct ControlSpec {
-  int id;            // control id; -1 for none
-  WORD windowClass;  // predefined class ordinal
-  const char* text;  // text; nullptr for the icon of the about box (ordinal 128)
-  DWORD style;       // complete style
+  int id;              // control id; -1 for none
+  WORD windowClass;    // predefined class ordinal
+  const char* text;    // text; nullptr for the icon of the about box (ordinal 128)
+  DWORD style;         // complete style
   short x, y, cx, cy;  // position and size in dialog units
 };
 
@@ -54,7 +54,6 @@ const ControlSpec kMainControls[] = {
     {-1, kStaticClass, "Format", kChild | SS_LEFT | WS_GROUP, 174, 60, 24, 8},
     {1019, kComboBoxClass, "", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 12, 60, 150, 50},
 };
-
 
 // A reader over an extended dialog template.
 class TemplateReader {
@@ -136,9 +135,9 @@ void checkDialog(Report& report, HMODULE module, int id, const std::string& capt
   report.expectEqual(name + " control count", static_cast<long long>(controlCount), count);
   const short x = in.coordinate(), y = in.coordinate();
   const short width = in.coordinate(), height = in.coordinate();
-  report.expectEqual(name + " position and size", "0,0," + std::to_string(cx) + "," + std::to_string(cy),
-                     std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(width) + "," +
-                         std::to_string(height));
+  report.expectEqual(
+      name + " position and size", "0,0," + std::to_string(cx) + "," + std::to_string(cy),
+      std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(width) + "," + std::to_string(height));
   report.expectEqual(name + " has no menu", "", in.nameOrOrdinal());
   report.expectEqual(name + " has the dialog class", "", in.nameOrOrdinal());
   report.expectEqual(name + " caption", caption, in.text());
@@ -166,11 +165,11 @@ void checkDialog(Report& report, HMODULE module, int id, const std::string& capt
     report.expectEqual(item + " class", "#" + std::to_string(want.windowClass), itemClass);
     report.expectEqual(item + " style", want.style, itemStyle);
     report.expectEqual(item + " extended style", 0, itemExStyle);
-    report.expectEqual(item + " position",
-                       std::to_string(want.x) + "," + std::to_string(want.y) + "," + std::to_string(want.cx) + "," +
-                           std::to_string(want.cy),
-                       std::to_string(ix) + "," + std::to_string(iy) + "," + std::to_string(icx) + "," +
-                           std::to_string(icy));
+    report.expectEqual(
+        item + " position",
+        std::to_string(want.x) + "," + std::to_string(want.y) + "," + std::to_string(want.cx) + "," +
+            std::to_string(want.cy),
+        std::to_string(ix) + "," + std::to_string(iy) + "," + std::to_string(icx) + "," + std::to_string(icy));
     if (want.text == nullptr) {
       report.expectEqual(item + " icon", "#128", itemText);
     } else if (std::strcmp(want.text, "*") == 0) {
@@ -218,9 +217,9 @@ void checkManifests(Report& report, HMODULE module) {
   if (report.expectTrue("manifest 1024 exists in US English", bytes != nullptr)) {
     const std::string text(reinterpret_cast<const char*>(bytes), size);
     for (const char* part :
-         {"name=\"Microsoft.Windows.wl2kvx\"", "version=\"1.0.0.0\"", "processorArchitecture=\"X86\"",
-          "type=\"win32\"", "<description>ADIF to KOLVEX Conversion</description>",
-          "name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\""}) {
+         {"name=\"Microsoft.Windows.wl2kvx\"", "version=\"1.0.0.0\"", "processorArchitecture=\"X86\"", "type=\"win32\"",
+          "<description>ADIF to KOLVEX Conversion</description>", "name=\"Microsoft.Windows.Common-Controls\"",
+          "version=\"6.0.0.0\""}) {
       report.expectTrue(std::string("manifest 1024 holds ") + part, text.find(part) != std::string::npos, text);
     }
   }
@@ -261,10 +260,10 @@ void checkVersion(Report& report, const std::string& program, const std::string&
     report.expectEqual("operating system is 32-bit Windows", VOS__WINDOWS32, fixed->dwFileOS);
   }
   WORD* translation = nullptr;
-  if (report.expectTrue("version record has a translation",
-                        VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
-                                       reinterpret_cast<void**>(&translation), &length) &&
-                            length >= 4)) {
+  if (report.expectTrue(
+          "version record has a translation",
+          VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) &&
+              length >= 4)) {
     report.expectEqual("translation is US English, code page 1252", 0x040904E4LL,
                        (static_cast<long long>(translation[0]) << 16) | translation[1]);
   }
@@ -272,10 +271,14 @@ void checkVersion(Report& report, const std::string& program, const std::string&
     const wchar_t* key;  // string name
     const char* value;   // its text; "*" = any non-empty text
   } strings[] = {
-      {L"FileVersion", version.c_str()},    {L"ProductVersion", version.c_str()},
-      {L"FileDescription", "Convert ADIF to KOLVEX KVX"}, {L"ProductName", "ADIF to KOLVEX"},
-      {L"InternalName", "adif2kvx.exe"},    {L"OriginalFilename", "adif2kvx.exe"},
-      {L"CompanyName", "*"},                {L"LegalCopyright", "*"},
+      {L"FileVersion", version.c_str()},
+      {L"ProductVersion", version.c_str()},
+      {L"FileDescription", "Convert ADIF to KOLVEX KVX"},
+      {L"ProductName", "ADIF to KOLVEX"},
+      {L"InternalName", "adif2kvx.exe"},
+      {L"OriginalFilename", "adif2kvx.exe"},
+      {L"CompanyName", "*"},
+      {L"LegalCopyright", "*"},
   };
   for (const auto& entry : strings) {
     const std::wstring query = std::wstring(L"\\StringFileInfo\\040904e4\\") + entry.key;
@@ -305,8 +308,8 @@ void checkResources(Report& report, const std::string& program, const std::strin
   if (!report.expectTrue("program file loads as data", module != nullptr)) return;
 
   const DWORD dialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
-  checkDialog(report, module, 102, "ADIF to KOLVEX", dialogFrame | WS_VISIBLE, WS_EX_APPWINDOW, 322, 287,
-              kMainControls, sizeof kMainControls / sizeof kMainControls[0]);
+  checkDialog(report, module, 102, "ADIF to KOLVEX", dialogFrame | WS_VISIBLE, WS_EX_APPWINDOW, 322, 287, kMainControls,
+              sizeof kMainControls / sizeof kMainControls[0]);
   // The about box's controls; the second line's wording is ours, so only its presence counts.
   const std::string aboutText = "ADIF to KOLVEX Version " + shortVersion(version);
   const ControlSpec aboutControls[] = {

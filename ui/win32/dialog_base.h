@@ -128,16 +128,15 @@ constexpr MessageMapEntry<D> commandEntry(int controlId, int notifyCode, void (D
 
 // A message-map row for a window message.
 template <class D>
-constexpr MessageMapEntry<D> messageEntry(UINT message,
-                                          bool (D::*handler)(WPARAM, LPARAM, LRESULT&)) {
+constexpr MessageMapEntry<D> messageEntry(UINT message, bool (D::*handler)(WPARAM, LPARAM, LRESULT&)) {
   return {message, 0, 0, nullptr, handler};
 }
 
 // Looks the message up in the map and runs its handler. Returns false when no row handles
 // it (the caller then applies the default handling).
 template <class D, std::size_t N>
-bool dispatchMessageMap(D& self, const MessageMapEntry<D> (&map)[N], UINT message, WPARAM wParam,
-                        LPARAM lParam, LRESULT& result) {
+bool dispatchMessageMap(D& self, const MessageMapEntry<D> (&map)[N], UINT message, WPARAM wParam, LPARAM lParam,
+                        LRESULT& result) {
   for (const MessageMapEntry<D>& row : map) {
     if (row.message != message) continue;
     if (message == WM_COMMAND) {

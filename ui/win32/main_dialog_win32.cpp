@@ -50,8 +50,8 @@ const MessageMapEntry<Cwl2kvxDlg> Cwl2kvxDlg::kMessageMap[] = {
 Cwl2kvxDlg::Cwl2kvxDlg(HWND parent)
     : Dialog(IDD_ADIF2KVX_DIALOG, parent),
       icon_(LoadIconA(appInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      windows_(DialogControls{this, &inputList_, &outputList_, &resultsList_, &contestCombo_, &stateCombo_,
-                              &formatCombo_}),
+      windows_(
+          DialogControls{this, &inputList_, &outputList_, &resultsList_, &contestCombo_, &stateCombo_, &formatCombo_}),
       logic_(windows_, helpPageAddress()) {}
 
 Cwl2kvxDlg::~Cwl2kvxDlg() = default;

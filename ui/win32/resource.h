@@ -6,8 +6,8 @@
 #define IDD_ADIF2KVX_DIALOG 102  // main dialog
 
 // Icon, string and system-menu command.
-#define IDR_MAINFRAME 128  // application icon: 32x32 and 16x16, 16 colours
-#define IDS_ABOUTBOX 101   // text of the About entry in the system menu
+#define IDR_MAINFRAME 128    // application icon: 32x32 and 16x16, 16 colours
+#define IDS_ABOUTBOX 101     // text of the About entry in the system menu
 #define IDM_ABOUTBOX 0x0010  // system-menu command of the About entry
 
 // Controls of the main dialog.

@@ -10,10 +10,10 @@ constexpr int kPathBufferSize = MAX_PATH;
 
 // The controls it works on are the main dialog's, bound by the dialog's data exchange.
 struct DialogControls {
-  const Dialog* dialog = nullptr;  // owner of the check boxes and edits
-  ListBox* inputList = nullptr;    // control 1000
-  ListBox* outputList = nullptr;   // control 1001
-  ListBox* resultsList = nullptr;  // control 1012
+  const Dialog* dialog = nullptr;    // owner of the check boxes and edits
+  ListBox* inputList = nullptr;      // control 1000
+  ListBox* outputList = nullptr;     // control 1001
+  ListBox* resultsList = nullptr;    // control 1012
   ComboBox* contestCombo = nullptr;  // control 1002
   ComboBox* stateCombo = nullptr;    // control 1018
   ComboBox* formatCombo = nullptr;   // control 1019

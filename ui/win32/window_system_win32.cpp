@@ -1,11 +1,10 @@
-#include "ui/win32/win32_window_system.h"
-
 #include <commdlg.h>
 #include <shellapi.h>
 
 #include <cstring>
 
 #include "ui/win32/resource.h"
+#include "ui/win32/win32_window_system.h"
 
 int checkControlId(CheckId box) {
   switch (box) {
@@ -83,9 +82,7 @@ void Win32WindowSystem::setEditText(EditId edit, const std::string& text) {
 
 void Win32WindowSystem::showError(const std::string& text) { appMessageBox(text, MB_OK | MB_ICONERROR); }
 
-void Win32WindowSystem::showInformation(const std::string& text) {
-  appMessageBox(text, MB_OK | MB_ICONINFORMATION);
-}
+void Win32WindowSystem::showInformation(const std::string& text) { appMessageBox(text, MB_OK | MB_ICONINFORMATION); }
 
 std::optional<std::string> Win32WindowSystem::chooseFile(const FileChooserRequest& request) {
   // Filter pairs, each text NUL-terminated, the whole list closed by one more NUL.
