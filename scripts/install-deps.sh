@@ -9,7 +9,7 @@
 set -euo pipefail
 what=${1:-native}
 
-native_pkgs=(cmake ninja-build make g++ clang libgtest-dev libgmock-dev libcli11-dev)
+native_pkgs=(cmake ninja-build make g++ clang clang-format libgtest-dev libgmock-dev libcli11-dev)
 windows_pkgs=(g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb locales)
 bench_pkgs=(python3)
 screenshot_pkgs=(imagemagick)

@@ -1,7 +1,6 @@
 // wine_drop.dll: runs inside the program under test and posts it a drop of files, so that the
 // DROPFILES block is the target's own moveable memory, as the shell would hand it over.
 #include <windows.h>
-
 #include <shlobj.h>
 
 #include <cstring>

@@ -1,5 +1,6 @@
 #include "tests/wine/remote.h"
 
+#include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>

@@ -1,5 +1,6 @@
 #include "ui/win32/app.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include "ui/win32/main_dialog.h"

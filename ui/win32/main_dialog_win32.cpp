@@ -1,5 +1,6 @@
 #include "ui/win32/main_dialog.h"
 
+#include <windows.h>
 #include <shellapi.h>
 
 #include <string>

@@ -1,3 +1,4 @@
+#include <windows.h>
 #include <commdlg.h>
 #include <shellapi.h>
 
