@@ -1,5 +1,6 @@
-// adif2kvx-cli: one conversion with the options the command line gives.
+// adif2kvx-cli: converts each log it is given with the options the command line gives.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -11,7 +12,7 @@
 #include "core/contest_kind.h"
 #include "core/import_format.h"
 #include "core/text_format.h"
-#include "refdata/close_contest_names.h"
+#include "refdata/close_names.h"
 #include "refdata/contest_argument.h"
 #include "refdata/state_pick_list.h"
 #include "refdata/state_table.h"
@@ -26,6 +27,7 @@ enum ExitCode {
   kExitFileError = 1,  // a file could not be opened or written
   kExitUsage = 2,      // wrong arguments or a failed dialog check; nothing was written
 };
+// Of several logs, the call exits with the highest of their codes.
 
 std::string stateList() {
   std::string text;
@@ -51,29 +53,57 @@ int usageError(const std::string& message, const std::string& choices) {
   return kExitUsage;
 }
 
+// " did you mean "A", "B" or "C"?" for close names; empty when there are none.
+std::string didYouMean(const std::vector<const char*>& names) {
+  std::string text;
+  for (size_t i = 0; i < names.size(); ++i) {
+    text += i == 0 ? " did you mean " : i + 1 < names.size() ? ", " : " or ";
+    text += std::string("\"") + names[i] + "\"";
+  }
+  return names.empty() ? text : text + "?";
+}
+
+// The answer to a --state value that names no state: the state list, after the closest names.
+int unknownState(const std::string& value) {
+  const std::string close = didYouMean(closeStateNames(value));
+  const std::string message = "unknown state \"" + value + "\";" +
+                              (close.empty() ? std::string(" the states are:") : close + " The states are:");
+  return usageError(message, stateList());
+}
+
 // The answer to a --contest value that names no contest: the closest catalogue names, if any,
 // and where to find them all, instead of the whole catalogue.
 int unknownContest(const std::string& value) {
-  const std::vector<const char*> names = closeContestNames(value);
-  std::string message = "unknown contest \"" + value + "\"";
-  for (size_t i = 0; i < names.size(); ++i) {
-    message += i == 0 ? "; did you mean " : i + 1 < names.size() ? ", " : " or ";
-    message += std::string("\"") + names[i] + "\"";
-  }
-  if (!names.empty()) message += "?";
+  const std::string close = didYouMean(closeContestNames(value));
+  const std::string message = "unknown contest \"" + value + "\"" + (close.empty() ? "" : ";" + close);
   return usageError(message, formatText("Run \"adif2kvx-cli --list-contests\" for all %d contest names.\n",
                                         static_cast<int>(kContestCount)));
+}
+
+// Converts one log as a call with that log alone would, printing its results or its error.
+// Returns the log's exit code.
+int convertOneLog(ConversionRequest request, const std::string& log, const std::string& output) {
+  request.inputPath = log;
+  request.outputPath = output.empty() && !log.empty() ? derivedName(log, ".kvx") : output;
+  const ConversionResult result = convertLog(request);
+  if (result.status == ConversionStatus::Converted) {
+    printResults(result.lines);
+    return kExitConverted;
+  }
+  std::fprintf(stderr, "%s\n", result.error.c_str());
+  return result.status == ConversionStatus::CheckFailed ? kExitUsage : kExitFileError;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"Converts an ADIF contest log into a KOLVEX import file (.kvx) and names file (.kvn).", "adif2kvx-cli"};
-  std::string input, contest, state, format = "KOLVEX8", group = "0", note, output;
+  std::vector<std::string> logs;
+  std::string contest, state, format = "KOLVEX8", group = "0", note, output;
   bool noUpload = false, label = false, exchgSerial = false, noFrequency = false;
-  bool listContests = false, listStates = false, version = false;
+  bool listContests = false, listStates = false, version = false, check = false;
 
-  app.add_option("INPUT", input, "the ADIF log to convert");
+  app.add_option("LOG", logs, "the ADIF logs to convert, each as its own run");
   app.add_option("--contest", contest,
                  "a catalogue name in any letter case (\"CQ WPX\"), a code 0-44 or an ADIF contest id "
                  "(\"CQ-WPX-CW\"; \"FL-QSO-PARTY\" also gives the state); default: the contest the log's "
@@ -84,7 +114,8 @@ int main(int argc, char** argv) {
   app.add_option("--format", format, "KOLVEX6 or KOLVEX8 (default KOLVEX8)");
   app.add_option("--group", group, "group number, default 0 (0-253 for KOLVEX6, 0-65533 for KOLVEX8)");
   app.add_option("--note", note, "QSO note written into every note line, cut to 63 characters");
-  app.add_option("--output", output, "the import file; default: INPUT with the extension .kvx");
+  app.add_option("--output", output, "the import file of a single log; default: the LOG with the extension .kvx");
+  app.add_flag("--check", check, "read and check the logs and print the results, but write no file");
   app.add_flag("--no-upload", noUpload, "mark the QSOs as not to be uploaded");
   app.add_flag("--label", label, "mark the QSOs for a label");
   app.add_flag("--exchg-serial", exchgSerial, "append the received exchange and sent serial to the note line");
@@ -118,6 +149,10 @@ int main(int argc, char** argv) {
     return kExitConverted;
   }
 
+  if (!output.empty() && logs.size() > 1) {
+    return usageError(formatText("--output takes a single log; %d were given.", static_cast<int>(logs.size())), "");
+  }
+
   ConversionRequest request;
   ConversionJob& options = request.options;
   if (!contest.empty()) {
@@ -128,7 +163,7 @@ int main(int argc, char** argv) {
   }
   if (!state.empty()) {
     const StateNumber number = findStateNumber(state.c_str());
-    if (number < 0) return usageError("unknown state \"" + state + "\"; the states are:", stateList());
+    if (number < 0) return unknownState(state);
     options.stateNumber = number;
   }
   if (format == "KOLVEX6" || format == "KOLVEX8") {
@@ -140,19 +175,22 @@ int main(int argc, char** argv) {
   options.label = label ? 1 : 0;
   options.appendExchange = options.appendSerial = exchgSerial ? 1 : 0;
   options.includeFrequency = noFrequency ? 0 : 1;
-  request.inputPath = input;
-  request.outputPath = output.empty() && !input.empty() ? derivedName(input, ".kvx") : output;
   request.groupNumberText = group;
   request.noteText = note;
   request.contestFromLog = true;
+  request.checkOnly = check;
   InterruptCleanup interruptCleanup;
   request.temporaryFiles = &interruptCleanup;
 
-  const ConversionResult result = convertLog(request);
-  if (result.status == ConversionStatus::Converted) {
-    printResults(result.lines);
-    return kExitConverted;
+  // No log at all is one run without an input, refused as the dialog refuses it.
+  if (logs.empty()) logs.emplace_back();
+  int exitCode = kExitConverted;
+  for (size_t i = 0; i < logs.size(); ++i) {
+    if (logs.size() > 1) {
+      std::printf("%s==> %s <==\n", i == 0 ? "" : "\n", logs[i].c_str());
+      std::fflush(stdout);
+    }
+    exitCode = std::max(exitCode, convertOneLog(request, logs[i], output));
   }
-  std::fprintf(stderr, "%s\n", result.error.c_str());
-  return result.status == ConversionStatus::CheckFailed ? kExitUsage : kExitFileError;
+  return exitCode;
 }

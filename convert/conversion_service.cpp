@@ -1,10 +1,13 @@
 #include "convert/conversion_service.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 #include "convert/conversion_driver.h"
+#include "convert/file_system.h"
 #include "convert/log_contest.h"
 #include "convert/run_files.h"
 #include "core/import_format.h"
@@ -49,14 +52,22 @@ std::string firstFailedChoice(const ConversionJob& options, const std::string& g
 
 // The results lines of a finished run: counts, the format to import with, then the summary,
 // warnings and errors, each list followed by an empty line when it holds any.
+// A check-only run says what it read instead, and has no file to import.
 std::vector<std::string> resultLines(int32_t count, const ConversionRequest& request, const std::string& namesPath,
                                      const ConversionJob& job, const MessageLists& lists) {
   std::vector<std::string> lines;
-  lines.push_back(formatText("Wrote %d QSOs to %s", count, request.outputPath.c_str()));
-  if (job.namesWritten > 0) lines.push_back(formatText("Wrote %d names to %s", job.namesWritten, namesPath.c_str()));
-  lines.emplace_back();
-  lines.push_back(formatText("Import this file as %s format.", formatTraits(job.importFormat).name));
-  lines.emplace_back();
+  if (request.checkOnly) {
+    lines.push_back(formatText("Checked %d QSOs of %s; no file was written.", count, request.inputPath.c_str()));
+    lines.emplace_back();
+  } else {
+    lines.push_back(formatText("Wrote %d QSOs to %s", count, request.outputPath.c_str()));
+    if (job.namesWritten > 0) {
+      lines.push_back(formatText("Wrote %d names to %s", job.namesWritten, namesPath.c_str()));
+    }
+    lines.emplace_back();
+    lines.push_back(formatText("Import this file as %s format.", formatTraits(job.importFormat).name));
+    lines.emplace_back();
+  }
   for (int list = kSummaryList; list <= kErrorsList; ++list) {
     const std::vector<std::string>& messages = messagesOf(lists, list);
     lines.insert(lines.end(), messages.begin(), messages.end());
@@ -64,6 +75,10 @@ std::vector<std::string> resultLines(int32_t count, const ConversionRequest& req
   }
   return lines;
 }
+
+// Where a check-only run writes its import and names lines: the null device, which keeps nothing.
+using SinkFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+SinkFile openSink() { return SinkFile(openFile(nullDevicePath(), "wb"), &std::fclose); }
 
 ConversionResult failed(ConversionStatus status, std::string error) {
   ConversionResult result;
@@ -97,7 +112,9 @@ ConversionResult convertLog(const ConversionRequest& request) {
   int32_t groupNumber = 0;
   std::string failure = firstFailedChoice(job, request.groupNumberText, groupNumber);
   const std::string namesPath = derivedName(request.outputPath, ".kvn");
-  if (failure.empty()) failure = overwriteRefusal(request.inputPath, request.outputPath, namesPath);
+  // A check writes nothing, so it can overwrite nothing.
+  if (failure.empty() && !request.checkOnly)
+    failure = overwriteRefusal(request.inputPath, request.outputPath, namesPath);
   if (!failure.empty()) return failed(ConversionStatus::CheckFailed, failure);
 
   job.groupNumber = groupNumber;
@@ -106,8 +123,18 @@ ConversionResult convertLog(const ConversionRequest& request) {
   job.note[noteLength] = '\0';
 
   std::string error = contestFromLog ? std::string() : files.openInput(request.inputPath);
-  if (error.empty()) error = files.openOutputs(request.outputPath, namesPath);
+  SinkFile importSink(nullptr, &std::fclose), namesSink(nullptr, &std::fclose);
+  if (error.empty() && request.checkOnly) {
+    importSink = openSink();
+    namesSink = openSink();
+    if (!importSink || !namesSink)
+      error = formatText("ERROR: Can't open %s: %s", nullDevicePath(), std::strerror(errno));
+  } else if (error.empty()) {
+    error = files.openOutputs(request.outputPath, namesPath);
+  }
   if (!error.empty()) return failed(ConversionStatus::FileError, error);
+  std::FILE* const importFile = request.checkOnly ? importSink.get() : files.output();
+  std::FILE* const namesFile = request.checkOnly ? namesSink.get() : files.names();
 
   MessageLists lists;
   const ContestChoice runContest{job.contest, job.stateNumber};
@@ -117,8 +144,7 @@ ConversionResult convertLog(const ConversionRequest& request) {
                           named->contestId.c_str()));
   }
   std::optional<std::string> contestId;
-  const int32_t count =
-      runConversion(lists, files.input(), request.inputPath, files.output(), files.names(), job, &contestId);
+  const int32_t count = runConversion(lists, files.input(), request.inputPath, importFile, namesFile, job, &contestId);
   if (job.readError != 0) {
     // Nothing of a half-read log is kept: the temporary files go with `files`.
     return failed(ConversionStatus::FileError, formatText("ERROR: Can't read input file %s: %s",
@@ -132,8 +158,10 @@ ConversionResult convertLog(const ConversionRequest& request) {
     std::vector<std::string>& warnings = lists.lines[kWarningsList];
     if (!warning.empty()) warnings.insert(warnings.begin(), warning);
   }
-  error = files.finish();
-  if (!error.empty()) return failed(ConversionStatus::FileError, error);
+  if (!request.checkOnly) {
+    error = files.finish();
+    if (!error.empty()) return failed(ConversionStatus::FileError, error);
+  }
 
   ConversionResult result;
   result.status = ConversionStatus::Converted;

@@ -19,6 +19,7 @@ struct ConversionRequest {
   std::string noteText;         // the QSO note as typed; cut to the job's note width
   TemporaryFileListener* temporaryFiles = nullptr;  // told of the run's temporary files; may be null
   bool contestFromLog = false;  // with no contest chosen, convert as the log's CONTEST_ID names (command line)
+  bool checkOnly = false;       // read and check the log, but create or change no file (command line)
 };
 
 // How a conversion ended.

@@ -24,3 +24,6 @@ std::string renameReplacing(const std::string& from, const std::string& to);
 
 // Deletes a file. Returns false when it could not be deleted.
 bool removeFile(const std::string& path);
+
+// The platform's null device, which takes any writes and keeps nothing ("/dev/null", "NUL").
+const char* nullDevicePath();

@@ -31,3 +31,5 @@ std::string renameReplacing(const std::string& from, const std::string& to) {
 }
 
 bool removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+const char* nullDevicePath() { return "/dev/null"; }

@@ -80,3 +80,5 @@ std::string renameReplacing(const std::string& from, const std::string& to) {
 }
 
 bool removeFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+const char* nullDevicePath() { return "NUL"; }

@@ -1,4 +1,4 @@
-// Catalogue names close to a contest name the catalogue does not know, for a "did you mean".
+// Names close to a contest or state name that nothing matches, for a "did you mean".
 #pragma once
 #include <string_view>
 #include <vector>
@@ -11,3 +11,7 @@
 // Ordered by that number of edits, then by the difference in reduced length, then by code.
 // Returns an empty list when no name is close or the value has fewer than 2 letters and digits.
 std::vector<const char*> closeContestNames(std::string_view value);
+
+// At most three names of the dialog's state list close to the value, by the same rule; ties in
+// list order. Returns an empty list when none is close.
+std::vector<const char*> closeStateNames(std::string_view value);

@@ -1,4 +1,4 @@
-#include "refdata/close_contest_names.h"
+#include "refdata/close_names.h"
 
 #include <algorithm>
 #include <string>
@@ -7,10 +7,10 @@
 
 #include "core/ascii.h"
 #include "core/contest_kind.h"
+#include "refdata/state_pick_list.h"
+#include "refdata/state_table.h"
 
 namespace {
-
-constexpr size_t kMaxNames = 5;
 
 // The letters and digits of the text, upper-cased: blanks and punctuation do not count.
 std::string reduced(std::string_view text) {
@@ -45,15 +45,15 @@ size_t partDistance(const std::string& pattern, const std::string& text) {
 
 size_t lengthDifference(size_t a, size_t b) { return a > b ? a - b : b - a; }
 
-}  // namespace
-
-std::vector<const char*> closeContestNames(std::string_view value) {
+// At most maxNames of the candidates close to the value, closest first; ties in candidate order.
+std::vector<const char*> closeNames(std::string_view value, const std::vector<const char*>& candidates,
+                                    size_t maxNames) {
   const std::string wanted = reduced(value);
   if (wanted.size() < 2) return {};
-  // Distance, length difference and code of every close name: sorting them gives the order.
-  std::vector<std::tuple<size_t, size_t, int32_t>> close;
-  for (int32_t code = 0; code < kContestCount; ++code) {
-    const std::string name = reduced(contestName(code));
+  // Distance, length difference and position of every close name: sorting them gives the order.
+  std::vector<std::tuple<size_t, size_t, size_t>> close;
+  for (size_t position = 0; position < candidates.size(); ++position) {
+    const std::string name = reduced(candidates[position]);
     // The value found in the name, or the name in the value; each within a quarter of the
     // length of what is looked for, so a short name never matches by chance in a long value.
     const size_t valueInName = partDistance(wanted, name);
@@ -64,11 +64,27 @@ std::vector<const char*> closeContestNames(std::string_view value) {
       const size_t distance = valueFound && nameFound ? std::min(valueInName, nameInValue)
                               : valueFound            ? valueInName
                                                       : nameInValue;
-      close.emplace_back(distance, lengthDifference(name.size(), wanted.size()), code);
+      close.emplace_back(distance, lengthDifference(name.size(), wanted.size()), position);
     }
   }
   std::sort(close.begin(), close.end());
   std::vector<const char*> names;
-  for (size_t i = 0; i < close.size() && i < kMaxNames; ++i) names.push_back(contestName(std::get<2>(close[i])));
+  for (size_t i = 0; i < close.size() && i < maxNames; ++i) names.push_back(candidates[std::get<2>(close[i])]);
   return names;
+}
+
+}  // namespace
+
+std::vector<const char*> closeContestNames(std::string_view value) {
+  std::vector<const char*> names;
+  for (int32_t code = 0; code < kContestCount; ++code) names.push_back(contestName(code));
+  return closeNames(value, names, 5);
+}
+
+std::vector<const char*> closeStateNames(std::string_view value) {
+  std::vector<const char*> names;
+  for (int32_t position = 0; position < kStatePickCount; ++position) {
+    names.push_back(stateNameOf(statePickListEntry(position)));
+  }
+  return closeNames(value, names, 3);
 }

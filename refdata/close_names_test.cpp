@@ -1,4 +1,4 @@
-#include "refdata/close_contest_names.h"
+#include "refdata/close_names.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
