@@ -36,4 +36,15 @@ TEST(CloseContestNames, NothingForFarOrTooShortValues) {
   EXPECT_THAT(closeNames(""), IsEmpty());
 }
 
+TEST(CloseStateNames, AtMostThreeListNames) {
+  const auto names = [](std::string_view value) {
+    const std::vector<const char*> found = closeStateNames(value);
+    return std::vector<std::string>(found.begin(), found.end());
+  };
+  EXPECT_THAT(names("alabamma"), ElementsAre("Alabama"));
+  // Every name holds NEW: the three nearest in length.
+  EXPECT_THAT(names("New"), ElementsAre("New York", "New Mexico", "New England QSO Party"));
+  EXPECT_THAT(names("Vermont"), IsEmpty());  // not in the list
+}
+
 }  // namespace
