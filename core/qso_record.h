@@ -3,6 +3,7 @@
 // long for its field is cut between characters).
 #pragma once
 #include <cstdint>
+#include <string>
 
 struct QsoRecord {
   char age[4];           // operator's age: AGE
@@ -48,3 +49,6 @@ struct QsoRecord {
 
 // Makes every field empty: texts "", numbers 0, no precedence.
 void resetQsoRecord(QsoRecord& record);
+
+// How every message about a contact names it: "<call> on <date> at <time>", each as read.
+std::string contactPrefix(const QsoRecord& record);

@@ -11,8 +11,6 @@
 
 namespace {
 
-const char* const kIndependentCity = "%s on %s at %s: %s is a %s independent city.";
-
 // The received text: the first non-empty of the fields a logger may put it in.
 const char* receivedText(const QsoRecord& record) {
   for (const char* text : {record.exchange1, record.cnty, record.rcvd, record.qth}) {
@@ -22,8 +20,7 @@ const char* receivedText(const QsoRecord& record) {
 }
 
 void warnIndependentCity(MessageLists& lists, const QsoRecord& record, const char* text, const char* state) {
-  addMessage(kWarningsList, lists,
-             formatText(kIndependentCity, record.call, record.qsoDate, record.timeOn, text, state));
+  addMessage(kWarningsList, lists, contactPrefix(record) + formatText(": %s is a %s independent city.", text, state));
 }
 
 // Sets the county of a multi-state table hit and gives its state; nullptr on a miss.
@@ -46,8 +43,7 @@ const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, cons
   // The Washington DC area is counted with Maryland.
   if (compareText(text, "MDC") == 0) return stateCodeOf(kStateMaryland);
   addMessage(kErrorsList, lists,
-             formatText("%s on %s at %s: %s is not a valid state/province/county.", record.call, record.qsoDate,
-                        record.timeOn, text));
+             contactPrefix(record) + formatText(": %s is not a valid state/province/county.", text));
   return nullptr;
 }
 
