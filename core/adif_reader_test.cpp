@@ -24,11 +24,10 @@ ReadLog readLog(std::FILE* file) {
   ConversionJob job;
   AdifInput input(file);
   ReadLog log{};
-  QsoRecord record;
-  resetQsoRecord(record);
+  QsoRecord record{};
   while (readQsoRecord(input, record, job) == 1) {
     log.records.push_back(record);
-    resetQsoRecord(record);
+    record = QsoRecord{};
   }
   log.headerless = input.headerless;
   log.headerMissing = input.headerMissing;

@@ -2,10 +2,10 @@
 
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "core/text_format.h"
 #include "refdata/callsign_prefix.h"
-#include "refdata/compare_text.h"
 #include "refdata/county_tables.h"
 #include "refdata/provinces.h"
 
@@ -32,7 +32,7 @@ const char* takePartyCounty(const PartyCountyTable& table, const char* text, Con
 }
 
 // The 7th-area parties accept NVCAR, Carson City, as an independent city of Nevada.
-bool isCarsonCity(const char* text) { return compareText(text, "NVCAR") == 0; }
+bool isCarsonCity(const char* text) { return std::string_view(text) == "NVCAR"; }
 
 // A text that is no county of the party: a state, a province, or an error for US stations.
 const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, const char* text) {
@@ -41,7 +41,7 @@ const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, cons
   // Stations outside the US may send anything (a serial, a country): no complaint.
   if (!isUsCallsign(record.call)) return nullptr;
   // The Washington DC area is counted with Maryland.
-  if (compareText(text, "MDC") == 0) return stateCodeOf(kStateMaryland);
+  if (std::string_view(text) == "MDC") return stateCodeOf(kStateMaryland);
   addMessage(kErrorsList, lists,
              contactPrefix(record) + formatText(": %s is not a valid state/province/county.", text));
   return nullptr;
