@@ -102,32 +102,6 @@ TEST_P(FileSystem, LinksAreFollowedToTheirLastTargetEvenAMissingOne) {
   EXPECT_EQ(linkTarget(path("plain.kvx")), path("plain.kvx"));
 }
 
-TEST_P(FileSystem, NewFilesAreTheRunsOwnAndKeepTheOldMode) {
-  write(path("log.kvx"), "old");
-  fs::permissions(path("log.kvx"), fs::perms::owner_read | fs::perms::owner_write);
-  NewFile first;
-  NewFile second;
-  ASSERT_EQ(createNewFile(path("log.kvx"), first), "");
-  ASSERT_EQ(createNewFile(path("log.kvx"), second), "");
-  std::fputs("first", first.file);
-  std::fputs("second", second.file);
-  EXPECT_EQ(flushToDisk(first.file), "");
-  EXPECT_EQ(flushToDisk(second.file), "");
-  EXPECT_EQ(nameNewFile(first, path("log.kvx")), "");
-  EXPECT_EQ(nameNewFile(second, path("log.kvx")), "");
-  std::fclose(first.file);
-  std::fclose(second.file);
-  EXPECT_NE(first.name, second.name);
-  EXPECT_EQ(read(first.name), "first");
-  EXPECT_EQ(read(second.name), "second");
-  EXPECT_EQ(fs::status(first.name).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
-
-  std::string kept;
-  EXPECT_EQ(keepOldFile(path("log.kvx"), kept), "");
-  EXPECT_EQ(renameReplacing(first.name, path("log.kvx")), "");
-  EXPECT_EQ(read(kept), "old");
-}
-
 INSTANTIATE_TEST_SUITE_P(Folders, FileSystem, ::testing::ValuesIn(kFolderNames));
 
 }  // namespace
