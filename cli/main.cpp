@@ -1,6 +1,9 @@
 // adif2kvx-cli: one conversion with the options the command line gives.
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,7 +26,7 @@ constexpr const char* kVersion = "adif2kvx-cli " ADIF2KVX_VERSION;
 // Exit codes of the tool.
 enum ExitCode {
   kExitConverted = 0,  // the run went to the end
-  kExitFileError = 1,  // a file could not be opened or written
+  kExitFileError = 1,  // a file could not be read or written, or the results could not be printed
   kExitUsage = 2,      // wrong arguments or a failed dialog check; nothing was written
 };
 
@@ -37,13 +40,16 @@ std::string stateList() {
 }
 
 // Prints the results lines on stdout, one a line; a line that already ends in a newline gets
-// no second one.
-void printResults(const std::vector<std::string>& lines) {
+// no second one. Returns the errno value of a failed write (a full disk, a closed stdout), 0
+// when every line reached stdout.
+int printResults(const std::vector<std::string>& lines) {
+  errno = 0;
   for (const std::string& line : lines) {
     std::fwrite(line.data(), 1, line.size(), stdout);
     if (line.empty() || line.back() != '\n') std::fputc('\n', stdout);
   }
-  std::fflush(stdout);
+  if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+  return errno != 0 ? errno : EIO;
 }
 
 int usageError(const std::string& message, const std::string& choices) {
@@ -145,12 +151,19 @@ int main(int argc, char** argv) {
   request.groupNumberText = group;
   request.noteText = note;
   request.contestFromLog = true;
+  // Test switch for the tool's own tests: the names file's replacement fails, and the output
+  // file's, done just before, has to be undone.
+  request.failSecondReplacement = std::getenv("ADIF2KVX_TEST_FAIL_SECOND_RENAME") != nullptr;
   InterruptCleanup interruptCleanup;
   request.temporaryFiles = &interruptCleanup;
 
   const ConversionResult result = convertLog(request);
   if (result.status == ConversionStatus::Converted) {
-    printResults(result.lines);
+    // The files stay in place: they are whole, only the report of them was lost.
+    if (const int error = printResults(result.lines); error != 0) {
+      std::fprintf(stderr, "adif2kvx-cli: can't write the results: %s\n", std::strerror(error));
+      return kExitFileError;
+    }
     return kExitConverted;
   }
   std::fprintf(stderr, "%s\n", result.error.c_str());
