@@ -63,8 +63,7 @@ std::string logFileError(const ConversionJob& job, const std::string& inputPath)
 }
 
 std::string logStartError(std::FILE* input, const std::string& inputPath) {
-  QsoRecord record;
-  resetQsoRecord(record);
+  QsoRecord record{};
   ConversionJob job;
   AdifInput adif(input);
   readQsoRecord(adif, record, job);
