@@ -35,6 +35,11 @@ class Cwl2kvxDlg : public Dialog {
   void onHelp();
   void onFormatChange();
   void onStateChange();
+  void onStateTyped();
+  // The results list's own keys and menu: Ctrl+C and the context menu's "Copy".
+  static LRESULT CALLBACK resultsListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR dialog);
+  void showResultsMenu(LPARAM screenPoint);
 
   // The check state of a box as the operator left it; any non-zero state counts as checked.
   bool isChecked(int controlId) const;
