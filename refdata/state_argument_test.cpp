@@ -10,35 +10,13 @@ TEST(ParseStateArgument, CodeOrNameInAnyCase) {
     const char* code;  // code of the row it names; nullptr: none
   };
   const Case cases[] = {
-      {"alabama", "AL"},
-      {" AL ", "AL"},
-      {"\tOhio\r\n", "OH"},
-      {"oh", "OH"},
-      {"7qp", "7QP"},
-      {"7-land qso party", "7QP"},
-      {"neqp", "NEQP"},
-      {"NEW ENGLAND QSO PARTY", "NEQP"},
-      {"multi", "MULTI"},
-      {"7/in/ne/marac", "MULTI"},
-      {"vt", "VT"},  // a state the dialog's list does not offer
-      {"Wyoming", "WY"},
-      {"uscqp", "USCQP"},
-      {"", nullptr},
-      {"   ", nullptr},
-      {"Ohi", nullptr},
-      {"Ohio x", nullptr},
-      {"New  England QSO Party", nullptr},
-      {"DC", nullptr},
-      {"ON", nullptr},  // a province
+      {"alabama", "AL"}, {" AL ", "AL"},     {"\tOhio\r\n", "OH"},       {"7qp", "7QP"},
+      {"neqp", "NEQP"},  {"multi", "MULTI"}, {"7/in/ne/marac", "MULTI"}, {"vt", "VT"},  // VT: not in the dialog's list
+      {"", nullptr},     {"   ", nullptr},   {"Ohi", nullptr},           {"Ohio x", nullptr},
+      {"DC", nullptr},   {"ON", nullptr},  // a district, a province
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    const StateNumber n = parseStateArgument(c.text);
-    if (c.code == nullptr) {
-      EXPECT_EQ(n, -1);
-    } else {
-      EXPECT_STREQ(stateCodeOf(n), c.code);
-    }
+    EXPECT_EQ(parseStateArgument(c.text), c.code != nullptr ? findStateNumber(c.code) : -1) << '"' << c.text << '"';
   }
 }
 
