@@ -308,11 +308,20 @@ void sendKeys(std::initializer_list<WORD> keys) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// The same with the focus on a control of the dialog.
+// The same with the focus on a control of the dialog, once the dialog is active again: its
+// activation after a closed message box would otherwise move the focus back.
 void pressKeys(HWND dialog, HWND control, std::initializer_list<WORD> keys) {
-  SetForegroundWindow(dialog);
-  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-  waitUntil([&] { return GetForegroundWindow() == dialog; }, 5000);
+  GUITHREADINFO thread = {};
+  thread.cbSize = sizeof thread;
+  waitUntil(
+      [&] {
+        SetForegroundWindow(dialog);
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        Sleep(100);
+        return GetForegroundWindow() == dialog &&
+               GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) && thread.hwndFocus == control;
+      },
+      5000);
   sendKeys(keys);
 }
 void pressF1(HWND dialog, HWND control) { pressKeys(dialog, control, {VK_F1}); }

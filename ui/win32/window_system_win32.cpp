@@ -220,7 +220,11 @@ bool Win32WindowSystem::copyToClipboard(const std::string& text) {
   // In UTF-16 converted here, as the ANSI code page spells it; the system would otherwise
   // convert by the keyboard's language, which may have another code page.
   const std::wstring wide = wideText(text, CP_ACP);
-  if (!OpenClipboard(controls_.dialog->hwnd())) return false;
+  // Another program may hold the clipboard for a moment.
+  for (int attempt = 0; !OpenClipboard(controls_.dialog->hwnd()); ++attempt) {
+    if (attempt == 10) return false;
+    Sleep(20);
+  }
   EmptyClipboard();
   bool copied = false;
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
