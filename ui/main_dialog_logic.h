@@ -2,6 +2,7 @@
 // contents and the browse rules. Convert reads the controls into a conversion request and shows
 // the conversion service's result.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
