@@ -5,11 +5,15 @@
 
 #include "convert/run_files.h"
 
-// Installs the signal handlers when constructed. The handlers remove the temporary files the
-// run has announced and end the process with exit code 128 + the signal number (130, 143, 129).
+// Installs the signal handlers when constructed, for each of the three signals that the tool
+// did not inherit as ignored (so nohup keeps SIGHUP away). Until the new files are in place the
+// handlers remove the temporary files the run has announced and end the process with exit code
+// 128 + the signal number (130, 143, 129); once they are in place, a signal ends nothing and
+// the run finishes as a converted one.
 class InterruptCleanup : public TemporaryFileListener {
  public:
   InterruptCleanup();
   void temporaryFileCreated(const std::string& path) override;
   void temporaryFilesGone() override;
+  void filesPlaced() override;
 };

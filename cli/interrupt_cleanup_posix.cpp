@@ -12,8 +12,10 @@ constexpr int kMaxTemporaryFiles = 2;
 constexpr size_t kMaxPathBytes = 4096;
 char temporaryPaths[kMaxTemporaryFiles][kMaxPathBytes];
 volatile sig_atomic_t temporaryCount = 0;
+volatile sig_atomic_t placed = 0;  // the new files are in place: "nothing changed" no longer holds
 
 extern "C" void removeTemporaryFilesAndExit(int signalNumber) {
+  if (placed != 0) return;
   for (sig_atomic_t i = 0; i < temporaryCount; ++i) unlink(temporaryPaths[i]);
   _exit(128 + signalNumber);
 }
@@ -26,7 +28,11 @@ InterruptCleanup::InterruptCleanup() {
   sigemptyset(&action.sa_mask);
   // While one signal is handled the others wait, so the files are removed once.
   for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&action.sa_mask, signalNumber);
-  for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) sigaction(signalNumber, &action, nullptr);
+  for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction inherited = {};
+    if (sigaction(signalNumber, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) continue;
+    sigaction(signalNumber, &action, nullptr);
+  }
 }
 
 void InterruptCleanup::temporaryFileCreated(const std::string& path) {
@@ -38,3 +44,8 @@ void InterruptCleanup::temporaryFileCreated(const std::string& path) {
 }
 
 void InterruptCleanup::temporaryFilesGone() { temporaryCount = 0; }
+
+void InterruptCleanup::filesPlaced() {
+  temporaryCount = 0;
+  placed = 1;
+}

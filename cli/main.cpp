@@ -1,7 +1,10 @@
 // adif2kvx-cli: converts each log it is given with the options the command line gives.
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +17,7 @@
 #include "core/text_format.h"
 #include "refdata/close_names.h"
 #include "refdata/contest_argument.h"
+#include "refdata/state_argument.h"
 #include "refdata/state_pick_list.h"
 #include "refdata/state_table.h"
 
@@ -24,7 +28,7 @@ constexpr const char* kVersion = "adif2kvx-cli " ADIF2KVX_VERSION;
 // Exit codes of the tool.
 enum ExitCode {
   kExitConverted = 0,  // the run went to the end
-  kExitFileError = 1,  // a file could not be opened or written
+  kExitFileError = 1,  // a file could not be read or written, or the results could not be printed
   kExitUsage = 2,      // wrong arguments or a failed dialog check; nothing was written
 };
 // Of several logs, the call exits with the highest of their codes.
@@ -39,13 +43,16 @@ std::string stateList() {
 }
 
 // Prints the results lines on stdout, one a line; a line that already ends in a newline gets
-// no second one.
-void printResults(const std::vector<std::string>& lines) {
+// no second one. Returns the errno value of a failed write (a full disk, a closed stdout), 0
+// when every line reached stdout.
+int printResults(const std::vector<std::string>& lines) {
+  errno = 0;
   for (const std::string& line : lines) {
     std::fwrite(line.data(), 1, line.size(), stdout);
     if (line.empty() || line.back() != '\n') std::fputc('\n', stdout);
   }
-  std::fflush(stdout);
+  if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+  return errno != 0 ? errno : EIO;
 }
 
 int usageError(const std::string& message, const std::string& choices) {
@@ -87,7 +94,11 @@ int convertOneLog(ConversionRequest request, const std::string& log, const std::
   request.outputPath = output.empty() && !log.empty() ? derivedName(log, ".kvx") : output;
   const ConversionResult result = convertLog(request);
   if (result.status == ConversionStatus::Converted) {
-    printResults(result.lines);
+    // The files stay in place: they are whole, only the report of them was lost.
+    if (const int error = printResults(result.lines); error != 0) {
+      std::fprintf(stderr, "adif2kvx-cli: can't write the results: %s\n", std::strerror(error));
+      return kExitFileError;
+    }
     return kExitConverted;
   }
   std::fprintf(stderr, "%s\n", result.error.c_str());
@@ -110,7 +121,7 @@ int main(int argc, char** argv) {
                  "CONTEST_ID names");
   app.add_option("--state", state,
                  "State QSO Party state: a state-list name (\"Alabama\", \"7/IN/NE/MARAC\") or its code "
-                 "(\"AL\", \"7QP\", \"NEQP\", \"MULTI\")");
+                 "(\"AL\", \"7QP\", \"NEQP\", \"MULTI\"), in any letter case");
   app.add_option("--format", format, "KOLVEX6 or KOLVEX8 (default KOLVEX8)");
   app.add_option("--group", group, "group number, default 0 (0-253 for KOLVEX6, 0-65533 for KOLVEX8)");
   app.add_option("--note", note, "QSO note written into every note line, cut to 63 characters");
@@ -162,7 +173,7 @@ int main(int argc, char** argv) {
     options.stateNumber = choice->state;  // a party id's state; --state wins
   }
   if (!state.empty()) {
-    const StateNumber number = findStateNumber(state.c_str());
+    const StateNumber number = parseStateArgument(state);
     if (number < 0) return unknownState(state);
     options.stateNumber = number;
   }
@@ -179,6 +190,9 @@ int main(int argc, char** argv) {
   request.noteText = note;
   request.contestFromLog = true;
   request.checkOnly = check;
+  // Test switch for the tool's own tests: the names file's replacement fails, and the output
+  // file's, done just before, has to be undone.
+  request.failSecondReplacement = std::getenv("ADIF2KVX_TEST_FAIL_SECOND_RENAME") != nullptr;
   InterruptCleanup interruptCleanup;
   request.temporaryFiles = &interruptCleanup;
 

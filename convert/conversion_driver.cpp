@@ -1,5 +1,6 @@
 #include "convert/conversion_driver.h"
 
+#include <cstring>
 #include <set>
 
 #include "core/adif_reader.h"
@@ -38,12 +39,9 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
   }
   if (contestId != nullptr) *contestId = adif.contestId;
   job.readError = adif.lines.readError();
-  if (job.readError != 0) return count;  // the caller reports the failed read and keeps nothing
+  // The caller reports a failed read or a missing header and keeps nothing.
+  if (job.readError != 0 || job.headerSeen == 0) return count;
 
-  if (adif.headerMissing) {
-    addMessage(kErrorsList, lists,
-               formatText("No ADIF end-of-header (<EOH>) found in %s; no QSOs were read.", inputPath.c_str()));
-  }
   if (adif.recordUnfinished) {
     addMessage(kWarningsList, lists,
                formatText("The last record of %s has no <EOR>; it was not converted.", inputPath.c_str()));
@@ -52,4 +50,23 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     addMessage(kSummaryList, lists, formatText("%d unique callsigns.\n", static_cast<int>(callTally.size())));
   }
   return count;
+}
+
+std::string logFileError(const ConversionJob& job, const std::string& inputPath) {
+  if (job.readError != 0) {
+    return formatText("ERROR: Can't read input file %s: %s", inputPath.c_str(), std::strerror(job.readError));
+  }
+  if (job.headerSeen == 0) {
+    return formatText("ERROR: No ADIF end-of-header (<EOH>) found in %s; no QSOs were read.", inputPath.c_str());
+  }
+  return {};
+}
+
+std::string logStartError(std::FILE* input, const std::string& inputPath) {
+  QsoRecord record{};
+  ConversionJob job;
+  AdifInput adif(input);
+  readQsoRecord(adif, record, job);
+  job.readError = adif.lines.readError();
+  return logFileError(job, inputPath);
 }

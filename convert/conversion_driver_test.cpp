@@ -39,13 +39,23 @@ TEST(ConversionDriver, HeaderlessWarningComesFirstAndUnfinishedRecordWarningLast
   EXPECT_TRUE(messagesOf(run.lists, kErrorsList).empty());
 }
 
-TEST(ConversionDriver, LogWithoutHeaderThatIsNotHeaderlessIsAnError) {
-  DriverRun run(std::string("My log\n") + kNoBand);
-  EXPECT_EQ(run.count, 0);
-  EXPECT_EQ(contentsOf(run.output.get()), "");
-  EXPECT_TRUE(messagesOf(run.lists, kWarningsList).empty());
-  EXPECT_EQ(messagesOf(run.lists, kErrorsList),
-            (Lines{"No ADIF end-of-header (<EOH>) found in my log.adi; no QSOs were read."}));
+TEST(ConversionDriver, LogWithoutHeaderThatIsNotHeaderlessIsAFileError) {
+  const std::string noHeader = "ERROR: No ADIF end-of-header (<EOH>) found in my log.adi; no QSOs were read.";
+  for (const std::string& log : {std::string("My log\n") + kNoBand, std::string()}) {
+    DriverRun run(log);
+    EXPECT_EQ(run.count, 0);
+    EXPECT_EQ(contentsOf(run.output.get()), "");
+    EXPECT_TRUE(messagesOf(run.lists, kWarningsList).empty());
+    EXPECT_TRUE(messagesOf(run.lists, kErrorsList).empty());
+    EXPECT_EQ(logFileError(run.job, "my log.adi"), noHeader);
+    TestFile again(streamOf(log));
+    EXPECT_EQ(logStartError(again.get(), "my log.adi"), noHeader);
+  }
+  // A header without records is a log as any other.
+  DriverRun empty("<EOH>\n");
+  EXPECT_EQ(logFileError(empty.job, "my log.adi"), "");
+  TestFile again(streamOf("<EOH>\n"));
+  EXPECT_EQ(logStartError(again.get(), "my log.adi"), "");
 }
 
 TEST(ConversionDriver, FailedReadIsHandedBackWithoutMessagesAboutTheInput) {
@@ -62,6 +72,7 @@ TEST(ConversionDriver, FailedReadIsHandedBackWithoutMessagesAboutTheInput) {
   EXPECT_EQ(runConversion(lists, folder, ".", output.get(), names.get(), job), 0);
   std::fclose(folder);
   EXPECT_EQ(job.readError, EISDIR);
+  EXPECT_EQ(logFileError(job, "."), "ERROR: Can't read input file .: Is a directory");
   EXPECT_TRUE(messagesOf(lists, kErrorsList).empty());
   EXPECT_TRUE(messagesOf(lists, kWarningsList).empty());
 }

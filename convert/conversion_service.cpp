@@ -94,7 +94,7 @@ ConversionResult convertLog(const ConversionRequest& request) {
     return failed(ConversionStatus::CheckFailed, failure);
 
   ConversionJob job = request.options;
-  RunFiles files(request.temporaryFiles);
+  RunFiles files(request.temporaryFiles, request.failSecondReplacement);
   // Without a chosen contest the log has to be read to find its own, before the contest check.
   const bool contestFromLog = request.contestFromLog && static_cast<int32_t>(job.contest) < 0;
   std::optional<LogContest> named;
@@ -106,6 +106,9 @@ ConversionResult convertLog(const ConversionRequest& request) {
     if (named) {
       job.contest = named->contest.contest;
       if (job.stateNumber < 0) job.stateNumber = named->contest.state;
+    } else if (std::string error = logStartError(files.input(), request.inputPath); !error.empty()) {
+      // A log that gives no result is told as such, not as a contest the operator forgot.
+      return failed(ConversionStatus::FileError, error);
     }
   }
 
@@ -145,11 +148,9 @@ ConversionResult convertLog(const ConversionRequest& request) {
   }
   std::optional<std::string> contestId;
   const int32_t count = runConversion(lists, files.input(), request.inputPath, importFile, namesFile, job, &contestId);
-  if (job.readError != 0) {
-    // Nothing of a half-read log is kept: the temporary files go with `files`.
-    return failed(ConversionStatus::FileError, formatText("ERROR: Can't read input file %s: %s",
-                                                          request.inputPath.c_str(), std::strerror(job.readError)));
-  }
+  // Nothing of a half-read log, or of one without a header, is kept: the new files go with `files`.
+  error = logFileError(job, request.inputPath);
+  if (!error.empty()) return failed(ConversionStatus::FileError, error);
   // The run found the log's contest id as it read, so a given contest costs no second reading.
   // The warning is known from the first record on and leads the warnings.
   if (!named) named = logContestOf(contestId);

@@ -18,15 +18,16 @@ struct ConversionRequest {
   std::string groupNumberText;  // the group number as typed
   std::string noteText;         // the QSO note as typed; cut to the job's note width
   TemporaryFileListener* temporaryFiles = nullptr;  // told of the run's temporary files; may be null
-  bool contestFromLog = false;  // with no contest chosen, convert as the log's CONTEST_ID names (command line)
-  bool checkOnly = false;       // read and check the log, but create or change no file (command line)
+  bool contestFromLog = false;         // with no contest chosen, convert as the log's CONTEST_ID names (command line)
+  bool failSecondReplacement = false;  // test switch: the names file's replacement fails, see RunFiles
+  bool checkOnly = false;              // read and check the log, but create or change no file (command line)
 };
 
 // How a conversion ended.
 enum class ConversionStatus {
   Converted,    // the run went to the end; the result holds its lines
   CheckFailed,  // a choice was missing, wrong or would overwrite a file; nothing was written
-  FileError,    // a file could not be read or written; no file was created or changed
+  FileError,    // a file could not be read or written, or the log has no header; no file was created or changed
 };
 
 // What the operator is shown afterwards.
@@ -47,9 +48,12 @@ struct ConversionResult {
 std::string derivedName(const std::string& path, const std::string& extension);
 
 // Checks the request in the dialog's order, writes the import and names files and collects the
-// results. A log whose first CONTEST_ID names another contest than the run's gets a warning
-// first. With contestFromLog and no contest chosen, the input is read for its CONTEST_ID before
-// the contest check (an unreadable input is then a file error), and the contest it names, with
-// its party unless a state was chosen, is the run's; the summary then begins by saying so.
+// results. The two files replace the earlier pair together or not at all, also when another
+// run writes the same output at the same time; a log without an end-of-header, or one that
+// cannot be read, changes nothing and is a file error. A log whose first CONTEST_ID names
+// another contest than the run's gets a warning first. With contestFromLog and no contest
+// chosen, the input is read for its CONTEST_ID before the contest check (an input that cannot
+// be read or has no end-of-header is then a file error), and the contest it names, with its
+// party unless a state was chosen, is the run's; the summary then begins by saying so.
 // Never throws; every failure is a status with its "ERROR: " text.
 ConversionResult convertLog(const ConversionRequest& request);

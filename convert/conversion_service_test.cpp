@@ -165,7 +165,12 @@ TEST_F(ConversionService, OverwritingTheInputIsRefused) {
       {path("log.kvn"), path("log.kvx"), "ERROR: Names file is the input file: " + path("log.kvn")},
       {path("a.kvn"), path("a.kvx"), "ERROR: Names file is the input file: " + path("a.kvn")},
       {path("log"), path("out.kvn"), "ERROR: Names file is the output file: " + path("out.kvn")},
+      {path("log"), path("pipe"), "ERROR: Output file " + path("pipe") + " is not a regular file."},
+      {path("log"), path("fifo.kvx"), "ERROR: Names file " + path("fifo.kvn") + " is not a regular file."},
   };
+  // FIFOs, as devices would be.
+  ASSERT_EQ(mkfifo(path("pipe").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo(path("fifo.kvn").c_str(), 0600), 0);
   for (const Case& c : cases) {
     const ConversionResult result = convertLog(wpxRequest(c.input, c.output));
     EXPECT_EQ(result.status, ConversionStatus::CheckFailed);
@@ -173,7 +178,7 @@ TEST_F(ConversionService, OverwritingTheInputIsRefused) {
   }
   EXPECT_EQ(readFile(path("log")), kWpxLog);
   EXPECT_EQ(readFile(path("a.kvn")), kWpxLog);
-  EXPECT_EQ(entries(), 3);
+  EXPECT_EQ(entries(), 5);
 }
 
 TEST_F(ConversionService, ContestFromTheLogOnlyWhenAskedAndNoneIsChosen) {
@@ -205,10 +210,16 @@ TEST_F(ConversionService, ContestFromTheLogOnlyWhenAskedAndNoneIsChosen) {
   request.options.stateNumber = -1;
   EXPECT_EQ(convertLog(request).error, "ERROR: Didn't select a state.");
 
-  // Without a contest the log has to be read before the contest check.
+  // Without a contest the log has to be read before the contest check: one that gives no
+  // result is a file error, not a contest the operator forgot.
   request.options.contest = ContestKind::None;
   request.inputPath = path("missing.adi");
   EXPECT_EQ(convertLog(request).status, ConversionStatus::FileError);
+  writeFile(path("text.adi"), "no ADIF here\n");
+  request.inputPath = path("text.adi");
+  result = convertLog(request);
+  EXPECT_EQ(result.status, ConversionStatus::FileError);
+  EXPECT_EQ(result.error, "ERROR: No ADIF end-of-header (<EOH>) found in " + path("text.adi") + "; no QSOs were read.");
 }
 
 TEST_F(ConversionService, MissingInputNamesTheFileAndTouchesNothing) {

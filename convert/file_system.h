@@ -1,29 +1,90 @@
 // The file operations of a conversion run, on paths as the platform's narrow (8-bit) API spells
 // them: bytes on POSIX, the ANSI code page on Windows. Each platform has its own implementation
-// (file_system_posix.cpp, file_system_win32.cpp).
+// (file_system_posix.cpp, file_system_win32.cpp). Reasons are the failure in words, as
+// std::strerror gives them ("Permission denied").
 #pragma once
 #include <cstdio>
+#include <memory>
 #include <string>
 
 // Opens a file as std::fopen does. Returns nullptr on failure, with errno set.
 std::FILE* openFile(const std::string& path, const char* mode);
 
-// Whether anything (file or folder) exists at the path. Returns false when that cannot be told.
-bool pathExists(const std::string& path);
+// What a path names, links followed.
+enum class PathKind {
+  Missing,  // nothing, or nothing that can be examined
+  File,     // a regular file
+  Folder,   // a folder
+  Other,    // a device, FIFO, socket or anything else that is no plain file
+};
 
-// Whether the path names an existing folder. Returns false for a file or a missing path.
-bool isFolder(const std::string& path);
+// What the path names. Returns Missing when that cannot be told.
+PathKind pathKind(const std::string& path);
 
 // Whether two paths reach one existing file, also through a link or another spelling.
 // Returns false when either is missing or cannot be examined.
 bool isSameFile(const std::string& a, const std::string& b);
 
-// Renames a file, replacing an existing file at the new path.
-// Returns the reason in words when it fails, empty on success.
+// The file a path ends at: symbolic links followed to their last target, even one that does
+// not exist yet, so that replacing it keeps the links. Returns the path itself when it is no
+// link or the link cannot be read (and always on Windows).
+std::string linkTarget(const std::string& path);
+
+// Why this process could not write the existing file in place (its permissions, a read-only
+// attribute, another program's lock). Returns the reason, empty when it could.
+std::string writeAccessProblem(const std::string& path);
+
+// A new file of this run, open for writing, that no other run writes into.
+struct NewFile {
+  std::FILE* file = nullptr;  // open for writing; nullptr before it is created and after it is closed
+  std::string name;           // its path; empty while it is anonymous (Linux, until nameNewFile)
+};
+
+// Creates a new empty file in the folder of target, with the permission bits of target when
+// that file exists (POSIX). It is anonymous where the system allows it (Linux's O_TMPFILE),
+// otherwise created exclusively (O_EXCL; CREATE_NEW) under a name beside target that no
+// other run uses. Returns the reason of a failure, empty on success.
+std::string createNewFile(const std::string& target, NewFile& created);
+
+// Sends a new file's content to the disk: the stream's buffer, then the system's cache.
+// Returns the reason of a failure, empty on success.
+std::string flushToDisk(std::FILE* file);
+
+// Gives an anonymous new file a name beside target that no other run uses (a named one keeps
+// its name). Returns the reason of a failure, empty on success.
+std::string nameNewFile(NewFile& file, const std::string& target);
+
+// Keeps an existing file under a second name beside it, while it is being replaced: a hard
+// link, or a copy on a file system without links. Returns the reason of a failure, empty on
+// success with the name in `kept`.
+std::string keepOldFile(const std::string& path, std::string& kept);
+
+// Renames a file, replacing an existing file at the new path (written through to the disk on
+// Windows). Returns the reason of a failure, empty on success.
 std::string renameReplacing(const std::string& from, const std::string& to);
+
+// Sends the renames in a path's folder to the disk (POSIX; Windows' renames are written
+// through). A failure is not reported: the files are in place either way.
+void flushFolderOf(const std::string& path);
 
 // Deletes a file. Returns false when it could not be deleted.
 bool removeFile(const std::string& path);
+
+// While it lives, a step of a run goes to its end: the signals that would end the process
+// from outside wait (POSIX; a Windows program gets none), and, given a target, no other run
+// with a PlacingStep for the same folder is inside its step (POSIX: flock on the folder;
+// Windows: a mutex named after the folder). A folder that cannot be locked is not locked.
+class PlacingStep {
+ public:
+  explicit PlacingStep(const std::string& lockTarget = {});
+  ~PlacingStep();
+  PlacingStep(const PlacingStep&) = delete;
+  PlacingStep& operator=(const PlacingStep&) = delete;
+
+ private:
+  struct Held;  // the platform's signal mask and lock
+  std::unique_ptr<Held> held_;
+};
 
 // The platform's null device, which takes any writes and keeps nothing ("/dev/null", "NUL").
 const char* nullDevicePath();

@@ -1,6 +1,7 @@
 #include "convert/file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -46,22 +47,23 @@ class FileSystem : public ::testing::TestWithParam<const char*> {
   std::string dir_;
 };
 
-TEST_P(FileSystem, TellsFilesFoldersAndMissingPathsApart) {
+TEST_P(FileSystem, TellsFilesFoldersDevicesAndMissingPathsApart) {
   write(path("log.adi"), "x");
+  ASSERT_EQ(mkfifo(path("fifo").c_str(), 0600), 0);
+  fs::create_symlink(path("log.adi"), path("link.adi"));
   const struct {
     std::string path;  // what is asked about
-    bool exists;       // pathExists
-    bool folder;       // isFolder
+    PathKind kind;     // what it names
   } cases[] = {
-      {path("log.adi"), true, false},
-      {dir_, true, true},
-      {path("missing.adi"), false, false},
-      {path("missing/log.adi"), false, false},
+      {path("log.adi"), PathKind::File},
+      {path("link.adi"), PathKind::File},
+      {dir_, PathKind::Folder},
+      {path("fifo"), PathKind::Other},
+      {"/dev/null", PathKind::Other},
+      {path("missing.adi"), PathKind::Missing},
+      {path("missing/log.adi"), PathKind::Missing},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(pathExists(c.path), c.exists) << c.path;
-    EXPECT_EQ(isFolder(c.path), c.folder) << c.path;
-  }
+  for (const auto& c : cases) EXPECT_EQ(pathKind(c.path), c.kind) << c.path;
 }
 
 TEST_P(FileSystem, SameFileThroughAnySpellingButNotAnotherFile) {
@@ -83,18 +85,21 @@ TEST_P(FileSystem, RenameReplacesTheTargetAndNamesTheReasonOfAFailure) {
   write(path("run.kvx"), "old");
   EXPECT_EQ(renameReplacing(path("run.kvx.tmp"), path("run.kvx")), "");
   EXPECT_EQ(read(path("run.kvx")), "new");
-  EXPECT_FALSE(pathExists(path("run.kvx.tmp")));
+  EXPECT_EQ(pathKind(path("run.kvx.tmp")), PathKind::Missing);
 
   EXPECT_EQ(renameReplacing(path("run.kvx.tmp"), path("run.kvx")), "No such file or directory");
   EXPECT_EQ(renameReplacing(path("run.kvx"), path("missing/run.kvx")), "No such file or directory");
   EXPECT_EQ(read(path("run.kvx")), "new");
+  EXPECT_TRUE(removeFile(path("run.kvx")));
+  EXPECT_FALSE(removeFile(path("run.kvx")));
 }
 
-TEST_P(FileSystem, RemoveDeletesAFileOnce) {
-  write(path("run.kvn.tmp"), "x");
-  EXPECT_TRUE(removeFile(path("run.kvn.tmp")));
-  EXPECT_FALSE(pathExists(path("run.kvn.tmp")));
-  EXPECT_FALSE(removeFile(path("run.kvn.tmp")));
+TEST_P(FileSystem, LinksAreFollowedToTheirLastTargetEvenAMissingOne) {
+  fs::create_directories(path("real"));
+  fs::create_symlink("real/log.kvx", path("one.kvx"));  // relative to the link's folder
+  fs::create_symlink(path("one.kvx"), path("two.kvx"));
+  EXPECT_EQ(linkTarget(path("two.kvx")), path("real/log.kvx"));
+  EXPECT_EQ(linkTarget(path("plain.kvx")), path("plain.kvx"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, FileSystem, ::testing::ValuesIn(kFolderNames));

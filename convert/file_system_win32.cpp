@@ -4,6 +4,8 @@
 #include "convert/file_system.h"
 
 #include <windows.h>
+#include <fcntl.h>
+#include <io.h>
 
 #include <cerrno>
 #include <cstring>
@@ -52,6 +54,12 @@ bool fileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity)
   return read;
 }
 
+// A name beside target for a file of this process: the process id keeps other runs' names
+// apart, the number this run's; an exclusive creation catches a name left by a killed run.
+std::string runFileName(const std::string& target, int number, const char* suffix) {
+  return target + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(number) + suffix;
+}
+
 }  // namespace
 
 std::FILE* openFile(const std::string& path, const char* mode) {
@@ -59,11 +67,18 @@ std::FILE* openFile(const std::string& path, const char* mode) {
   return std::fopen(path.c_str(), mode);
 }
 
-bool pathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-bool isFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+PathKind pathKind(const std::string& path) {
+  // Devices (NUL, CON, COM1) and pipes open too; only a disk file or folder is one of ours.
+  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return PathKind::Missing;
+  PathKind kind = PathKind::Other;
+  BY_HANDLE_FILE_INFORMATION information;
+  if (GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &information) != 0) {
+    kind = (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
+  }
+  CloseHandle(handle);
+  return kind;
 }
 
 bool isSameFile(const std::string& a, const std::string& b) {
@@ -74,11 +89,104 @@ bool isSameFile(const std::string& a, const std::string& b) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
+std::string linkTarget(const std::string& path) { return path; }
+
+std::string writeAccessProblem(const std::string& path) {
+  HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return reasonOf(GetLastError());
+  CloseHandle(handle);
+  return {};
+}
+
+std::string createNewFile(const std::string& target, NewFile& created) {
+  // The new file takes the folder's inherited permissions, as any new file there does.
+  for (int number = 0;; ++number) {
+    created.name = runFileName(target, number, ".tmp");
+    HANDLE handle =
+        CreateFileA(created.name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      const DWORD code = GetLastError();
+      if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;
+      created.name.clear();
+      return reasonOf(code);
+    }
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+    if (descriptor < 0) CloseHandle(handle);
+    created.file = descriptor < 0 ? nullptr : _fdopen(descriptor, "wb");
+    if (created.file != nullptr) return {};
+    const int error = errno;
+    if (descriptor >= 0) _close(descriptor);
+    DeleteFileA(created.name.c_str());
+    created.name.clear();
+    return std::strerror(error);
+  }
+}
+
+std::string flushToDisk(std::FILE* file) {
+  if (std::fflush(file) != 0) return std::strerror(errno);
+  HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  if (FlushFileBuffers(handle) == 0) return reasonOf(GetLastError());
+  return {};
+}
+
+std::string nameNewFile(NewFile& /*file*/, const std::string& /*target*/) { return {}; }
+
+std::string keepOldFile(const std::string& path, std::string& kept) {
+  for (int number = 0;; ++number) {
+    kept = runFileName(path, number, ".old");
+    if (CreateHardLinkA(kept.c_str(), path.c_str(), nullptr) != 0) return {};
+    DWORD code = GetLastError();
+    if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;
+    // A file system without hard links (FAT) gets a copy.
+    if (CopyFileA(path.c_str(), kept.c_str(), TRUE) != 0) return {};
+    code = GetLastError();
+    if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;
+    kept.clear();
+    return reasonOf(code);
+  }
+}
+
 std::string renameReplacing(const std::string& from, const std::string& to) {
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0) return {};
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) return {};
   return reasonOf(GetLastError());
 }
 
+void flushFolderOf(const std::string& /*path*/) {}
+
 bool removeFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+struct PlacingStep::Held {
+  HANDLE mutex = nullptr;  // owned while the step runs; null when none could be made
+};
+
+PlacingStep::PlacingStep(const std::string& lockTarget) : held_(std::make_unique<Held>()) {
+  if (lockTarget.empty()) return;
+  // The mutex is named after the folder's volume and file index, so every spelling of the
+  // folder meets the same one, and it goes with the last process that holds it: no lock file.
+  char full[MAX_PATH];
+  char* name = nullptr;
+  const DWORD length = GetFullPathNameA(lockTarget.c_str(), MAX_PATH, full, &name);
+  if (length == 0 || length >= MAX_PATH || name == nullptr || name == full) return;
+  const std::string folder(full, static_cast<size_t>(name - full));
+  BY_HANDLE_FILE_INFORMATION identity;
+  if (!fileIdentity(folder, identity)) return;
+  const std::string mutexName = "adif2kvx-placing-" + std::to_string(identity.dwVolumeSerialNumber) + "-" +
+                                std::to_string(identity.nFileIndexHigh) + "-" + std::to_string(identity.nFileIndexLow);
+  held_->mutex = CreateMutexA(nullptr, FALSE, mutexName.c_str());
+  if (held_->mutex == nullptr) return;
+  // An abandoned mutex (its holder was ended) is owned all the same.
+  const DWORD waited = WaitForSingleObject(held_->mutex, INFINITE);
+  if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+    CloseHandle(held_->mutex);
+    held_->mutex = nullptr;
+  }
+}
+
+PlacingStep::~PlacingStep() {
+  if (held_->mutex == nullptr) return;
+  ReleaseMutex(held_->mutex);
+  CloseHandle(held_->mutex);
+}
 
 const char* nullDevicePath() { return "NUL"; }

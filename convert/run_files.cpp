@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "convert/file_system.h"
 #include "core/text_format.h"
 
 namespace {
@@ -12,25 +11,6 @@ namespace {
 bool sameFile(const std::string& a, const std::string& b) { return a == b || isSameFile(a, b); }
 
 std::string reason(int error) { return std::strerror(error); }
-
-// A name beside the target that no file has yet, for writing the target's new content.
-std::string temporaryNameFor(const std::string& target) {
-  for (int attempt = 0;; ++attempt) {
-    std::string candidate = target + ".tmp" + (attempt == 0 ? std::string() : std::to_string(attempt));
-    if (!pathExists(candidate)) return candidate;
-  }
-}
-
-// Whether an existing target could be written the way a plain open for writing would: a
-// read-only file or a folder is refused before anything is written. A missing target is fine.
-int targetWriteError(const std::string& target) {
-  if (!pathExists(target)) return 0;
-  if (isFolder(target)) return EISDIR;
-  std::FILE* probe = openFile(target, "ab");  // opens without truncating
-  if (probe == nullptr) return errno;
-  std::fclose(probe);
-  return 0;
-}
 
 }  // namespace
 
@@ -45,6 +25,13 @@ std::string overwriteRefusal(const std::string& inputPath, const std::string& ou
   if (sameFile(outputPath, namesPath)) {
     return formatText("ERROR: Names file is the output file: %s", namesPath.c_str());
   }
+  // Replacing a device or a FIFO by a plain file would break whatever uses it.
+  if (pathKind(outputPath) == PathKind::Other) {
+    return formatText("ERROR: Output file %s is not a regular file.", outputPath.c_str());
+  }
+  if (pathKind(namesPath) == PathKind::Other) {
+    return formatText("ERROR: Names file %s is not a regular file.", namesPath.c_str());
+  }
   return {};
 }
 
@@ -53,19 +40,21 @@ RunFiles::~RunFiles() { discard(); }
 void RunFiles::discard() {
   if (input_ != nullptr) std::fclose(input_);
   input_ = nullptr;
+  bool existed = false;
   for (WrittenFile& written : written_) {
-    if (written.file != nullptr) std::fclose(written.file);
-    written.file = nullptr;
-    if (!written.temp.empty()) removeFile(written.temp);
-    written.temp.clear();
+    NewFile& created = written.created;
+    existed = existed || created.file != nullptr || !created.name.empty();
+    if (created.file != nullptr) std::fclose(created.file);
+    if (!created.name.empty()) removeFile(created.name);
+    created = {};
   }
-  if (listener_ != nullptr) listener_->temporaryFilesGone();
+  if (existed && listener_ != nullptr) listener_->temporaryFilesGone();
 }
 
 std::string RunFiles::openInput(const std::string& inputPath) {
   discard();
   input_ = openFile(inputPath, "rb");
-  const int inputProblem = input_ == nullptr ? errno : isFolder(inputPath) ? EISDIR : 0;
+  const int inputProblem = input_ == nullptr ? errno : pathKind(inputPath) == PathKind::Folder ? EISDIR : 0;
   if (inputProblem != 0) {
     discard();
     return formatText("ERROR: Can't open input file %s: %s", inputPath.c_str(), reason(inputProblem).c_str());
@@ -77,18 +66,22 @@ std::string RunFiles::openOutputs(const std::string& outputPath, const std::stri
   written_[0].path = outputPath;
   written_[1].path = namesPath;
   for (WrittenFile& written : written_) {
-    int problem = targetWriteError(written.path);
-    if (problem == 0) {
-      written.temp = temporaryNameFor(written.path);
-      if (listener_ != nullptr) listener_->temporaryFileCreated(written.temp);
-      written.file = openFile(written.temp, "wb");
-      if (written.file == nullptr) {
-        problem = errno;
-        written.temp.clear();
+    written.target = linkTarget(written.path);
+    std::string why;
+    // A file the operator may not write is refused, although its folder would allow replacing it.
+    const PathKind kind = pathKind(written.target);
+    if (kind == PathKind::Folder) why = reason(EISDIR);
+    if (kind == PathKind::File) why = writeAccessProblem(written.target);
+    if (why.empty()) {
+      // A signal must not end the run between the creation and the listener's hearing of it.
+      PlacingStep step;
+      why = createNewFile(written.target, written.created);
+      if (why.empty() && !written.created.name.empty() && listener_ != nullptr) {
+        listener_->temporaryFileCreated(written.created.name);
       }
     }
-    if (problem != 0) {
-      const std::string text = writeError(written, reason(problem));
+    if (!why.empty()) {
+      const std::string text = writeError(written, why);
       discard();
       return text;
     }
@@ -104,25 +97,63 @@ std::string RunFiles::finish() {
   std::fclose(input_);
   input_ = nullptr;
   for (WrittenFile& written : written_) {
-    errno = 0;
-    const bool failed = std::ferror(written.file) != 0;
-    const bool closeFailed = std::fclose(written.file) != 0;
-    const int problem = errno;
-    written.file = nullptr;
-    if (failed || closeFailed) {
-      const std::string text = writeError(written, reason(problem != 0 ? problem : EIO));
-      discard();
-      return text;
-    }
-  }
-  for (WrittenFile& written : written_) {
-    if (const std::string why = renameReplacing(written.temp, written.path); !why.empty()) {
+    std::string why = flushToDisk(written.created.file);
+    if (why.empty() && std::ferror(written.created.file) != 0) why = reason(EIO);
+    if (!why.empty()) {
       const std::string text = writeError(written, why);
       discard();
       return text;
     }
-    written.temp.clear();
   }
-  if (listener_ != nullptr) listener_->temporaryFilesGone();
-  return {};
+  // Another run on the same output waits here, so the pair on disk is always one run's.
+  PlacingStep step(written_[0].target);
+  const std::string error = place();
+  if (!error.empty()) {
+    discard();
+  } else if (listener_ != nullptr) {
+    listener_->filesPlaced();
+  }
+  return error;
+}
+
+std::string RunFiles::place() {
+  for (WrittenFile& written : written_) {
+    if (const std::string why = nameNewFile(written.created, written.target); !why.empty()) {
+      return writeError(written, why);
+    }
+    const bool closed = std::fclose(written.created.file) == 0;
+    written.created.file = nullptr;
+    if (!closed) return writeError(written, reason(errno));
+  }
+  WrittenFile& first = written_[0];
+  WrittenFile& second = written_[1];
+  // The old output file keeps a second name until the names file is in place too.
+  std::string kept;
+  if (pathKind(first.target) == PathKind::File) {
+    if (const std::string why = keepOldFile(first.target, kept); !why.empty()) return writeError(first, why);
+  }
+  if (const std::string why = renameReplacing(first.created.name, first.target); !why.empty()) {
+    if (!kept.empty()) removeFile(kept);
+    return writeError(first, why);
+  }
+  first.created.name.clear();
+  const std::string why = failSecondReplacement_ ? reason(EACCES) : renameReplacing(second.created.name, second.target);
+  if (why.empty()) {
+    second.created.name.clear();
+    if (!kept.empty()) removeFile(kept);
+    flushFolderOf(first.target);
+    flushFolderOf(second.target);
+    return {};
+  }
+  // The names file stays as it was, so the output file goes back to what it was too.
+  const std::string undo =
+      kept.empty() ? (removeFile(first.target) ? std::string() : reason(errno)) : renameReplacing(kept, first.target);
+  flushFolderOf(first.target);
+  std::string text = writeError(second, why);
+  if (!undo.empty()) {
+    text +=
+        formatText("; the output file %s was replaced and could not be put back: %s", first.path.c_str(), undo.c_str());
+    if (!kept.empty()) text += formatText(" (the old one is %s)", kept.c_str());
+  }
+  return text;
 }

@@ -6,6 +6,7 @@
 #include "core/contest_kind.h"
 #include "core/import_format.h"
 #include "core/text_format.h"
+#include "refdata/state_argument.h"
 #include "refdata/state_pick_list.h"
 #include "refdata/state_table.h"
 
@@ -39,6 +40,8 @@ void MainDialogLogic::initialise() {
   windows_.comboSetSelection(ComboId::Format, static_cast<int>(job.importFormat));
   windows_.setEditText(EditId::GroupNumber, model_.groupNumberText);
   windows_.setEditText(EditId::QsoNote, model_.noteText);
+  // The job keeps at most this many characters of the note; the field takes no more.
+  windows_.setEditLimit(EditId::QsoNote, kNoteSize - 1);
   model_.outputPath.clear();
   windows_.setCheck(CheckId::ExchgSerial, job.appendExchange != 0);
   windows_.setCheck(CheckId::Frequency, job.includeFrequency != 0);
@@ -48,13 +51,19 @@ void MainDialogLogic::initialise() {
 
 void MainDialogLogic::contestChanged(int index) {
   model_.job.contest = (index >= 0 && index < kContestCount) ? static_cast<ContestKind>(index) : ContestKind::None;
+  model_.contestFromLog = false;
 }
 
 void MainDialogLogic::formatChanged(int index) {
   if (index >= 0 && index < kImportFormatCount) model_.job.importFormat = static_cast<ImportFormat>(index);
 }
 
-void MainDialogLogic::stateChanged(int index) { model_.job.stateNumber = statePickListEntry(index); }
+void MainDialogLogic::stateChanged(int index) {
+  model_.job.stateNumber = statePickListEntry(index);
+  model_.stateFromLog = false;
+}
+
+void MainDialogLogic::stateTyped() { model_.stateFromLog = false; }
 
 void MainDialogLogic::checkClicked(CheckId box, bool checked) {
   const int32_t value = checked ? 1 : 0;
@@ -75,9 +84,17 @@ void MainDialogLogic::checkClicked(CheckId box, bool checked) {
   }
 }
 
+std::optional<std::string> MainDialogLogic::usablePath(const PickedPath& picked) {
+  if (picked.ansi) return picked.ansi;
+  windows_.showErrorUtf8("ERROR: " + picked.utf8 +
+                         " holds characters that Windows cannot pass to this program; choose a file in a folder "
+                         "whose name uses only the characters of your Windows language.");
+  return std::nullopt;
+}
+
 void MainDialogLogic::browseInput() {
-  // The open dialog starts with an empty file name; a cancel brings the previous input back,
-  // so the input list and the input path still agree.
+  // The open dialog starts with an empty file name; a cancel or a refused path brings the
+  // previous input back, so the input list and the input path still agree.
   std::string previous = std::move(model_.inputPath);
   model_.inputPath.clear();
   FileChooserRequest request;
@@ -85,47 +102,66 @@ void MainDialogLogic::browseInput() {
   request.filters = {{"ADIF Files", "*.adi;"}, {"All Files", "*.*"}};
   request.defaultExtension = "adi";
   request.title = "Input Writelog File";
-  std::optional<std::string> chosen = windows_.chooseFile(request);
-  if (!chosen) {
+  const std::optional<PickedPath> chosen = windows_.chooseFile(request);
+  const std::optional<std::string> path = chosen ? usablePath(*chosen) : std::nullopt;
+  if (!path) {
     model_.inputPath = std::move(previous);
     return;
   }
-  takeInputFile(*chosen);
+  takeInputFile(*path);
 }
 
-void MainDialogLogic::filesDropped(const std::vector<std::string>& paths) {
-  if (!paths.empty()) takeInputFile(paths.front());
+void MainDialogLogic::filesDropped(const std::vector<PickedPath>& paths) {
+  if (paths.empty()) return;
+  if (const std::optional<std::string> path = usablePath(paths.front())) takeInputFile(*path);
 }
 
 void MainDialogLogic::takeInputFile(const std::string& path) {
   model_.inputPath = path;
   windows_.listDeleteFirst(ListId::Input);
   windows_.listAddString(ListId::Input, model_.inputPath);
-  if (model_.outputPath.empty()) {
+  // An output file proposed for an earlier log would take this log's conversion under the
+  // earlier log's name, and lose that log's result.
+  if (!model_.outputChosen) {
     model_.outputPath = derivedName(model_.inputPath, ".kvx");
     windows_.listDeleteFirst(ListId::Output);
     windows_.listAddString(ListId::Output, model_.outputPath);
   }
-  selectContestOfLog();
+  followLogContest();
 }
 
-void MainDialogLogic::selectContestOfLog() {
+void MainDialogLogic::followLogContest() {
   const std::optional<LogContest> named = contestNamedByFile(model_.inputPath);
-  if (!named) return;
+  if (!named) {
+    // A contest an earlier log set would convert this log as that log's contest.
+    if (model_.contestFromLog) showContest(ContestKind::None);
+    if (model_.stateFromLog) showState(-1);
+    model_.contestFromLog = model_.stateFromLog = false;
+    return;
+  }
   const ContestChoice& choice = named->contest;
-  int32_t statePosition = -1;
+  showContest(choice.contest);
+  model_.contestFromLog = true;
   if (choice.contest == ContestKind::StateQsoParty) {
-    statePosition = statePickListPosition(choice.state);
-    if (statePosition < 0) return;
+    showState(choice.state);
+    model_.stateFromLog = true;
+  } else if (model_.stateFromLog) {
+    showState(-1);  // the party of an earlier log
+    model_.stateFromLog = false;
   }
-  // Setting a selection does not notify the dialog, so the job is told as a pick would tell it.
-  const int contest = static_cast<int>(choice.contest);
-  windows_.comboSetSelection(ComboId::Contest, contest);
-  contestChanged(contest);
-  if (statePosition >= 0) {
-    windows_.comboSetSelection(ComboId::State, statePosition);
-    stateChanged(statePosition);
-  }
+}
+
+void MainDialogLogic::showContest(ContestKind contest) {
+  // Setting a selection does not notify the dialog, so the job is told here.
+  windows_.comboSetSelection(ComboId::Contest, static_cast<int>(contest));
+  model_.job.contest = contest;
+}
+
+void MainDialogLogic::showState(StateNumber state) {
+  const int32_t position = statePickListPosition(state);
+  windows_.comboSetSelection(ComboId::State, position);
+  if (position < 0 && state >= 0) windows_.comboSetText(ComboId::State, stateCodeOf(state));
+  model_.job.stateNumber = state;
 }
 
 void MainDialogLogic::browseOutput() {
@@ -136,9 +172,12 @@ void MainDialogLogic::browseOutput() {
   request.initialPath = model_.outputPath;
   request.defaultExtension = "kvx";
   request.title = "Output KOLVEX file";
-  std::optional<std::string> chosen = windows_.chooseFile(request);
+  const std::optional<PickedPath> chosen = windows_.chooseFile(request);
   if (!chosen) return;
-  model_.outputPath = *chosen;
+  const std::optional<std::string> path = usablePath(*chosen);
+  if (!path) return;
+  model_.outputPath = *path;
+  model_.outputChosen = true;
   windows_.listDeleteFirst(ListId::Output);
   windows_.listAddString(ListId::Output, model_.outputPath);
 }
@@ -152,6 +191,9 @@ ConversionRequest MainDialogLogic::readRequest() {
   if (windows_.listCount(ListId::Input) > 0) request.inputPath = model_.inputPath;
   if (windows_.listCount(ListId::Output) > 0) request.outputPath = model_.outputPath;
   request.options = model_.job;
+  // The run's state is what the State box shows, picked or typed; text that names no state is
+  // no state.
+  request.options.stateNumber = parseStateArgument(windows_.comboText(ComboId::State));
   request.groupNumberText = model_.groupNumberText;
   request.noteText = model_.noteText;
   return request;
@@ -165,12 +207,25 @@ ConversionStatus MainDialogLogic::convert() {
   }
   model_.job = result.job;
   model_.namesPath = result.namesPath;
-  windows_.listReset(ListId::Results);
-  for (const std::string& line : result.lines) windows_.listAddString(ListId::Results, line);
+  model_.resultsLines = result.lines;
+  windows_.listFill(ListId::Results, model_.resultsLines);
   windows_.showInformation(result.notice);
   return result.status;
 }
 
+void MainDialogLogic::copyResults() {
+  if (model_.resultsLines.empty()) return;
+  std::string text;
+  for (const std::string& line : model_.resultsLines) {
+    // A few message lines carry their own line end; each line is ended once.
+    const size_t end = line.find_last_not_of("\r\n");
+    text.append(line, 0, end == std::string::npos ? 0 : end + 1);
+    text += "\r\n";
+  }
+  windows_.copyToClipboard(text);
+}
+
 void MainDialogLogic::help() {
-  if (!windows_.openWebPage(helpAddress_)) windows_.showError("ERROR:  Could not start web browser.");
+  // The page's path lets the operator open it by hand.
+  if (!windows_.openWebPage(helpAddress_)) windows_.showError("ERROR:  Could not start web browser.\n" + helpAddress_);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,19 +12,29 @@
 
 namespace {
 
+// A path as a window system whose code page is ASCII gives it: one with other bytes (UTF-8)
+// has no ANSI spelling.
+PickedPath picked(const std::string& path) {
+  const bool ascii = std::all_of(path.begin(), path.end(), [](char c) { return (c & 0x80) == 0; });
+  return {ascii ? std::optional<std::string>(path) : std::nullopt, path};
+}
+
 // A window system that records what the dialog shows and answers file choosers from a queue.
 class FakeWindows : public WindowSystem {
  public:
   std::map<ListId, std::vector<std::string>> lists;
   std::map<ComboId, std::vector<std::string>> combos;
   std::map<ComboId, int> selection;
+  std::map<ComboId, std::string> comboTexts;  // what an editable combo's field shows
   std::map<CheckId, bool> checks;
   std::map<EditId, std::string> edits;
+  std::map<EditId, int> editLimits;
   std::vector<std::string> errors, infos;
   std::vector<FileChooserRequest> requests;
   std::vector<std::optional<std::string>> answers;  // next chooser answers, front first
   bool browserWorks = true;
   std::string openedPage;
+  std::string clipboard;
 
   int listCount(ListId list) override { return static_cast<int>(lists[list].size()); }
   void listAddString(ListId list, const std::string& text) override { lists[list].push_back(text); }
@@ -31,19 +42,32 @@ class FakeWindows : public WindowSystem {
     if (!lists[list].empty()) lists[list].erase(lists[list].begin());
   }
   void listReset(ListId list) override { lists[list].clear(); }
+  void listFill(ListId list, const std::vector<std::string>& lines) override { lists[list] = lines; }
   void comboAddString(ComboId combo, const std::string& text) override { combos[combo].push_back(text); }
-  void comboSetSelection(ComboId combo, int index) override { selection[combo] = index; }
+  void comboSetSelection(ComboId combo, int index) override {
+    selection[combo] = index;
+    comboTexts[combo] = index >= 0 ? combos[combo].at(static_cast<size_t>(index)) : "";
+  }
+  std::string comboText(ComboId combo) override { return comboTexts[combo]; }
+  void comboSetText(ComboId combo, const std::string& text) override { comboTexts[combo] = text; }
   void setCheck(CheckId box, bool checked) override { checks[box] = checked; }
   std::string editText(EditId edit) override { return edits[edit]; }
   void setEditText(EditId edit, const std::string& text) override { edits[edit] = text; }
+  void setEditLimit(EditId edit, int characters) override { editLimits[edit] = characters; }
   void showError(const std::string& text) override { errors.push_back(text); }
   void showInformation(const std::string& text) override { infos.push_back(text); }
-  std::optional<std::string> chooseFile(const FileChooserRequest& request) override {
+  void showErrorUtf8(const std::string& text) override { errors.push_back(text); }
+  std::optional<PickedPath> chooseFile(const FileChooserRequest& request) override {
     requests.push_back(request);
     if (answers.empty()) return std::nullopt;
     std::optional<std::string> answer = answers.front();
     answers.erase(answers.begin());
-    return answer;
+    if (!answer) return std::nullopt;
+    return picked(*answer);
+  }
+  bool copyToClipboard(const std::string& text) override {
+    clipboard = text;
+    return true;
   }
   bool openWebPage(const std::string& address) override {
     openedPage = address;
@@ -85,6 +109,7 @@ TEST(DialogInitialisation, FillsCombosAndShowsTheDefaults) {
   EXPECT_EQ(windows.selection.count(ComboId::State), 0u);
   EXPECT_EQ(windows.edits[EditId::GroupNumber], "0");
   EXPECT_EQ(windows.edits[EditId::QsoNote], "");
+  EXPECT_EQ(windows.editLimits[EditId::QsoNote], 63);
   EXPECT_TRUE(windows.checks[CheckId::Upload]);
   EXPECT_TRUE(windows.checks[CheckId::Frequency]);
   EXPECT_FALSE(windows.checks[CheckId::Label]);
@@ -122,7 +147,7 @@ TEST(DialogControls, NotificationsSetTheJob) {
   EXPECT_EQ(job.includeFrequency, 0);
 }
 
-TEST(DialogBrowse, InputProposesAnOutputOnlyOnce) {
+TEST(DialogBrowse, OutputFollowsTheLogUntilChosenWithKolvex) {
   FakeWindows windows;
   MainDialogLogic dialog(windows, "");
   dialog.initialise();
@@ -139,11 +164,38 @@ TEST(DialogBrowse, InputProposesAnOutputOnlyOnce) {
   EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"C:\\logs\\first.adi"}));
   EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\first.kvx"}));
 
-  windows.answers = {std::string("C:\\logs\\second.adi")};
+  windows.answers = {std::string("C:\\logs\\second.adi"), std::nullopt};
   dialog.browseInput();
+  dialog.browseOutput();  // cancelled: the output still follows the log
   EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"C:\\logs\\second.adi"}));
-  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\first.kvx"}));
-  EXPECT_EQ(dialog.model().outputPath, "C:\\logs\\first.kvx");
+  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\second.kvx"}));
+
+  windows.answers = {std::string("C:\\out\\all.kvx"), std::string("C:\\logs\\fourth.adi")};
+  dialog.browseOutput();
+  dialog.browseInput();
+  dialog.filesDropped({picked("D:\\fifth.adi")});
+  EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"D:\\fifth.adi"}));
+  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\out\\all.kvx"}));
+}
+
+TEST(DialogBrowse, APathTheCodePageCannotSpellIsRefused) {
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  windows.answers = {std::string("C:\\logs\\wpx.adi")};
+  dialog.browseInput();
+  const std::string refused = "C:\\\xE3\x83\xAD\xE3\x82\xB0\\wpx.adi";  // C:\ログ\wpx.adi
+  windows.answers = {refused, refused};
+  dialog.browseInput();
+  dialog.browseOutput();
+  dialog.filesDropped({picked(refused), picked("C:\\logs\\other.adi")});
+  const std::string message = "ERROR: " + refused +
+                              " holds characters that Windows cannot pass to this program; choose a file in a "
+                              "folder whose name uses only the characters of your Windows language.";
+  EXPECT_EQ(windows.errors, (std::vector<std::string>{message, message, message}));
+  EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"C:\\logs\\wpx.adi"}));
+  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\wpx.kvx"}));
+  EXPECT_FALSE(dialog.model().outputChosen);
 }
 
 TEST(DialogBrowse, CancelledInputBrowseKeepsTheEarlierInput) {
@@ -191,22 +243,16 @@ TEST(DialogDrop, TheFirstDroppedFileIsTakenAsIfChosenWithTheAdifButton) {
   EXPECT_TRUE(windows.lists[ListId::Input].empty());
   EXPECT_TRUE(windows.lists[ListId::Output].empty());
 
-  dialog.filesDropped({"C:\\logs\\cq.wpx.adi", "C:\\logs\\other.adi"});
+  dialog.filesDropped({picked("C:\\logs\\cq.wpx.adi"), picked("C:\\logs\\other.adi")});
   EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"C:\\logs\\cq.wpx.adi"}));
   EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\cq.wpx.kvx"}));
   EXPECT_TRUE(windows.requests.empty());  // no file dialog
 
-  // A later drop or browse replaces the input and keeps the output, as a second browse does.
-  dialog.filesDropped({"D:\\second.adi"});
-  windows.answers = {std::string("D:\\third.adi")};
-  dialog.browseInput();
-  dialog.filesDropped({"D:\\fourth.adi"});
-  EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"D:\\fourth.adi"}));
-  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\cq.wpx.kvx"}));
+  dialog.filesDropped({picked("D:\\second.adi")});
   windows.edits[EditId::GroupNumber] = "0";
   const ConversionRequest request = dialog.readRequest();
-  EXPECT_EQ(request.inputPath, "D:\\fourth.adi");
-  EXPECT_EQ(request.outputPath, "C:\\logs\\cq.wpx.kvx");
+  EXPECT_EQ(request.inputPath, "D:\\second.adi");
+  EXPECT_EQ(request.outputPath, "D:\\second.kvx");
 }
 
 TEST(DialogConvert, ReadsTheControlsIntoARequest) {
@@ -223,6 +269,7 @@ TEST(DialogConvert, ReadsTheControlsIntoARequest) {
   windows.edits[EditId::GroupNumber] = "12";
   windows.edits[EditId::QsoNote] = "portable";
   dialog.contestChanged(35);
+  windows.comboSetSelection(ComboId::State, 8);
   dialog.stateChanged(8);
   dialog.formatChanged(0);
   dialog.checkClicked(CheckId::Label, true);
@@ -237,6 +284,42 @@ TEST(DialogConvert, ReadsTheControlsIntoARequest) {
   EXPECT_EQ(request.options.importFormat, ImportFormat::Kolvex6);
   EXPECT_EQ(request.options.label, 1);
   EXPECT_EQ(request.options.upload, 1);
+}
+
+TEST(DialogConvert, TheStateIsWhatTheStateBoxShows) {
+  const struct {
+    const char* text;   // the State box's field, picked or typed
+    const char* state;  // code of the run's state; nullptr: none
+  } cases[] = {
+      {"  ohio ", "OH"},
+      {"VT", "VT"},
+      {"Ohio x", nullptr},
+      {"", nullptr},
+  };
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  dialog.model().inputPath = "in.adi";
+  dialog.model().outputPath = "out.kvx";
+  windows.lists[ListId::Input] = {"in.adi"};
+  windows.lists[ListId::Output] = {"out.kvx"};
+  windows.edits[EditId::GroupNumber] = "0";
+  dialog.contestChanged(35);
+  windows.comboSetSelection(ComboId::State, 4);
+  dialog.stateChanged(4);  // Florida picked, then typed over
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    windows.comboTexts[ComboId::State] = c.text;
+    const StateNumber state = dialog.readRequest().options.stateNumber;
+    if (c.state != nullptr) {
+      EXPECT_STREQ(stateCodeOf(state), c.state);
+    } else {
+      EXPECT_EQ(state, -1);
+      windows.errors.clear();
+      EXPECT_EQ(dialog.convert(), ConversionStatus::CheckFailed);
+      EXPECT_EQ(windows.errors, (std::vector<std::string>{"ERROR: Didn't select a state."}));
+    }
+  }
 }
 
 TEST_F(DialogFiles, ConvertShowsAFailureInAnErrorBoxAndChangesNothing) {
@@ -285,16 +368,27 @@ TEST_F(DialogFiles, ConvertFillsTheResultsListAndKeepsTheJobAsItRan) {
   EXPECT_TRUE(windows.errors.empty());
 }
 
+TEST(DialogResults, CopyPutsEveryLineOnTheClipboardOnce) {
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  windows.clipboard = "before";
+  dialog.copyResults();  // nothing to copy yet
+  EXPECT_EQ(windows.clipboard, "before");
+  dialog.model().resultsLines = {"Wrote 2 QSOs to out.kvx", "", "2 unique callsigns.\n", ""};
+  dialog.copyResults();
+  EXPECT_EQ(windows.clipboard, "Wrote 2 QSOs to out.kvx\r\n\r\n2 unique callsigns.\r\n\r\n");
+}
+
 // A one-QSO log whose record names the contest id.
 std::string logNaming(const std::string& id) {
   return "<EOH>\n<CALL:5>K4ABC<CONTEST_ID:" + std::to_string(id.size()) + ">" + id + "<EOR>\n";
 }
 
-TEST_F(DialogFiles, ChosenLogSelectsTheContestItNames) {
+TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   writeFile(path("fqp.adi"), logNaming("FL-QSO-PARTY"));
   writeFile(path("wpx.adi"), logNaming("cq-wpx-cw "));
-  writeFile(path("mdqp.adi"), logNaming("MD-QSO-PARTY"));  // a party the state list does not offer
-  writeFile(path("ntc.adi"), logNaming("NTC-QP"));         // an id that names none of the contests
+  writeFile(path("vtqp.adi"), logNaming("Vermont QSO Party"));  // a party the state list does not offer
+  writeFile(path("ntc.adi"), logNaming("NTC-QP"));              // an id that names none of the contests
   writeFile(path("none.adi"), kWpxLog);
   FakeWindows windows;
   MainDialogLogic dialog(windows, "");
@@ -307,17 +401,41 @@ TEST_F(DialogFiles, ChosenLogSelectsTheContestItNames) {
   EXPECT_EQ(job.contest, ContestKind::StateQsoParty);
   EXPECT_EQ(job.stateNumber, findStateNumber("FL"));
 
-  dialog.takeInputFile(path("wpx.adi"));  // as a dropped file
+  dialog.takeInputFile(path("wpx.adi"));  // as a dropped file; Florida was the earlier log's
   EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{path("wpx.adi")}));
   EXPECT_EQ(windows.selection[ComboId::Contest], 11);
   EXPECT_EQ(job.contest, ContestKind::CqWpx);
-  EXPECT_EQ(windows.selection[ComboId::State], 4);
-  for (const char* log : {"mdqp.adi", "ntc.adi", "none.adi", "missing.adi"}) {
+  EXPECT_EQ(windows.comboTexts[ComboId::State], "");
+  EXPECT_EQ(job.stateNumber, -1);
+
+  dialog.takeInputFile(path("vtqp.adi"));
+  EXPECT_EQ(windows.selection[ComboId::Contest], 35);
+  EXPECT_EQ(windows.selection[ComboId::State], -1);
+  EXPECT_EQ(windows.comboTexts[ComboId::State], "VT");
+  EXPECT_EQ(dialog.readRequest().options.stateNumber, findStateNumber("VT"));
+
+  for (const char* log : {"ntc.adi", "none.adi", "missing.adi"}) {
+    SCOPED_TRACE(log);
+    dialog.takeInputFile(path("fqp.adi"));
     dialog.takeInputFile(path(log));
-    EXPECT_EQ(windows.selection[ComboId::Contest], 11) << log;
-    EXPECT_EQ(job.contest, ContestKind::CqWpx) << log;
-    EXPECT_EQ(job.stateNumber, findStateNumber("FL")) << log;
+    EXPECT_EQ(windows.selection[ComboId::Contest], -1);
+    EXPECT_EQ(job.contest, ContestKind::None);
+    EXPECT_EQ(windows.comboTexts[ComboId::State], "");
+    EXPECT_EQ(job.stateNumber, -1);
   }
+
+  // What the operator picks or types stays; what the log set goes.
+  dialog.takeInputFile(path("fqp.adi"));
+  dialog.contestChanged(12);
+  dialog.takeInputFile(path("none.adi"));
+  EXPECT_EQ(job.contest, ContestKind::CqWw);
+  EXPECT_EQ(job.stateNumber, -1);
+  dialog.takeInputFile(path("fqp.adi"));
+  windows.comboTexts[ComboId::State] = "Ohio";
+  dialog.stateTyped();
+  dialog.takeInputFile(path("none.adi"));
+  EXPECT_EQ(job.contest, ContestKind::None);
+  EXPECT_EQ(windows.comboTexts[ComboId::State], "Ohio");
 }
 
 TEST(DialogHelp, OpensThePageOrSaysWhyNot) {
@@ -328,7 +446,8 @@ TEST(DialogHelp, OpensThePageOrSaysWhyNot) {
   EXPECT_TRUE(windows.errors.empty());
   windows.browserWorks = false;
   dialog.help();
-  EXPECT_EQ(windows.errors, (std::vector<std::string>{"ERROR:  Could not start web browser."}));
+  EXPECT_EQ(windows.errors,
+            (std::vector<std::string>{"ERROR:  Could not start web browser.\nC:\\adif2kvx\\help.html"}));
 }
 
 }  // namespace

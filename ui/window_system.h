@@ -34,6 +34,13 @@ enum class EditId {
   QsoNote,      // "QSO Note" (control 1011)
 };
 
+// A path as the operator chose it in a file dialog or dropped it onto the dialog. The program
+// opens files by paths in the ANSI code page, which cannot spell every path the system shows.
+struct PickedPath {
+  std::optional<std::string> ansi;  // the path in the ANSI code page; nullopt when it cannot spell it
+  std::string utf8;                 // the path as the window system gave it, in UTF-8, for messages
+};
+
 // How a file chooser is shown.
 struct FileChooserRequest {
   bool save = false;                                         // save dialog (else open dialog)
@@ -53,22 +60,38 @@ class WindowSystem {
   // Deletes entry 0; does nothing when the list is empty.
   virtual void listDeleteFirst(ListId list) = 0;
   virtual void listReset(ListId list) = 0;
+  // Replaces the entries with these lines, and sizes the list's horizontal scroll bar to the
+  // longest of them.
+  virtual void listFill(ListId list, const std::vector<std::string>& lines) = 0;
 
   virtual void comboAddString(ComboId combo, const std::string& text) = 0;
+  // Selects an entry, whose text the combo's field then shows; -1 selects none and empties it.
   virtual void comboSetSelection(ComboId combo, int index) = 0;
+  // The text an editable combo's field shows, whether picked from the list or typed.
+  virtual std::string comboText(ComboId combo) = 0;
+  // Shows a text in an editable combo's field, with no entry selected.
+  virtual void comboSetText(ComboId combo, const std::string& text) = 0;
 
   virtual void setCheck(CheckId box, bool checked) = 0;
 
   // The text of an edit field.
   virtual std::string editText(EditId edit) = 0;
   virtual void setEditText(EditId edit, const std::string& text) = 0;
+  // The most characters the operator can type into an edit field.
+  virtual void setEditLimit(EditId edit, int characters) = 0;
 
   // Modal message boxes: error icon, information icon; OK button only.
   virtual void showError(const std::string& text) = 0;
   virtual void showInformation(const std::string& text) = 0;
+  // An error box whose text is UTF-8 rather than ANSI, for texts that name a PickedPath.
+  virtual void showErrorUtf8(const std::string& text) = 0;
 
-  // Shows an open or save dialog. Returns the chosen full path, or nullopt when cancelled.
-  virtual std::optional<std::string> chooseFile(const FileChooserRequest& request) = 0;
+  // Shows an open or save dialog owned by the main dialog. Returns the chosen full path, or
+  // nullopt when cancelled.
+  virtual std::optional<PickedPath> chooseFile(const FileChooserRequest& request) = 0;
+
+  // Puts a text on the clipboard, replacing what it held. Returns false when it cannot.
+  virtual bool copyToClipboard(const std::string& text) = 0;
 
   // Opens a page in the user's browser with the "open" verb. Returns false on failure.
   virtual bool openWebPage(const std::string& address) = 0;

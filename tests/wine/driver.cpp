@@ -10,6 +10,8 @@
 //                                          folder, the ANSI code page being CODE_PAGE; the log
 //                                          is chosen with the ADIF button or dropped onto the
 //                                          dialog together with FOLDER\cwt.adi
+//   wine_driver fill PROGRAM WORK          times a conversion that fills the results list with
+//                                          15,000 lines against one that adds a few
 //   wine_driver pose PROGRAM WORK READY RELEASE
 //                                          converts, writes the dialog's screen rectangle
 //                                          to READY, waits for RELEASE, then clicks Done
@@ -20,6 +22,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -199,6 +202,7 @@ class Session {
     if (!r_.expectTrue("open dialog \"Input Writelog File\" comes up", seen.appeared)) return;
     r_.expectEqual("open dialog starts with an empty file name", "", seen.fileName);
     r_.expectLines("open dialog file types", {"ADIF Files", "All Files"}, seen.fileTypes);
+    r_.expectTrue("open dialog is owned by the main dialog", seen.owned);
     r_.expectTrue("open dialog closes", seen.closed);
   }
 
@@ -209,6 +213,7 @@ class Session {
     if (!r_.expectTrue("save dialog \"Output KOLVEX file\" comes up", seen.appeared)) return;
     r_.expectEqual("save dialog offers the output file name", offered, seen.fileName);
     r_.expectLines("save dialog file types", {"KOLVEX Files", "All Files"}, seen.fileTypes);
+    r_.expectTrue("save dialog is owned by the main dialog", seen.owned);
     r_.expectTrue("save dialog closes", seen.closed);
   }
 
@@ -290,19 +295,46 @@ void checkAboutBox(Report& r, const Target& t, const std::string& version, const
   r.expectTrue(when + "main dialog still open after the about box", IsWindowVisible(t.mainWindow()) != 0);
 }
 
-// Presses F1 with the focus on a control of the dialog, as the operator's keyboard would: the
-// key goes through the system's input queue to the focused window.
-void pressF1(HWND dialog, HWND control) {
-  SetForegroundWindow(dialog);
-  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-  waitUntil([&] { return GetForegroundWindow() == dialog; }, 5000);
-  INPUT keys[2] = {};
-  for (INPUT& key : keys) {
-    key.type = INPUT_KEYBOARD;
-    key.ki.wVk = VK_F1;
+// Presses keys together (Ctrl, then C) as the operator's keyboard would: they go through the
+// system's input queue to the focused window.
+void sendKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs(2 * keys.size());
+  size_t down = 0, up = inputs.size();
+  for (WORD key : keys) {
+    inputs[down].type = inputs[--up].type = INPUT_KEYBOARD;
+    inputs[down++].ki.wVk = inputs[up].ki.wVk = key;
+    inputs[up].ki.dwFlags = KEYEVENTF_KEYUP;
   }
-  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, keys, sizeof(INPUT));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The same with the focus on a control of the dialog, once the dialog is active again: its
+// activation after a closed message box would otherwise move the focus back.
+void pressKeys(HWND dialog, HWND control, std::initializer_list<WORD> keys) {
+  GUITHREADINFO thread = {};
+  thread.cbSize = sizeof thread;
+  waitUntil(
+      [&] {
+        SetForegroundWindow(dialog);
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        Sleep(100);
+        return GetForegroundWindow() == dialog &&
+               GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) && thread.hwndFocus == control;
+      },
+      5000);
+  sendKeys(keys);
+}
+void pressF1(HWND dialog, HWND control) { pressKeys(dialog, control, {VK_F1}); }
+
+// Copies the results list with `copy` and expects its lines on the clipboard, each once with CR LF.
+void expectResultsCopied(Report& r, const std::string& how, const std::vector<std::string>& results,
+                         const std::function<void()>& copy) {
+  std::string want;
+  for (const std::string& line : results) want += line.substr(0, line.find_last_not_of('\n') + 1) + "\r\n";
+  r.expectTrue(how + ": clipboard emptied first", emptyClipboard());
+  copy();
+  waitUntil([] { return !clipboardText().empty(); }, 10000);
+  r.expectEqual(how + " puts the results lines on the clipboard", want, clipboardText());
 }
 
 // Runs `open` and expects the program to open `page` in the browser, which run.sh made the
@@ -355,11 +387,20 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   s.expectConvertError("Convert on a fresh dialog", "ERROR: Didn't specify input file.");
   r.expectLines("a refused Convert leaves the results list empty", {}, listBoxItems(t.item(kResultsList)));
 
-  // First run: State QSO Party, New England QSO Party, KOLVEX6, group number at its limit.
+  // A log whose CONTEST_ID names a State QSO Party: choosing it selects the contest and the state.
+  s.chooseInput(work + "\\fqp.adi");
+  r.expectEqual("a log naming FL-QSO-PARTY selects State QSO Party", kStateQsoParty,
+                comboSelection(t.item(kContestCombo)));
+  r.expectEqual("a log naming FL-QSO-PARTY selects Florida", kFlorida, comboSelection(t.item(kStateCombo)));
+
+  // First run: State QSO Party, New England QSO Party, KOLVEX6, group number at its limit. The
+  // log names no contest: what the earlier log set goes, and the output name follows the log.
   const std::string neqp = work + "\\neqp.adi";
   s.chooseInput(neqp);
   r.expectLines("input list shows the chosen file", {neqp}, listBoxItems(t.item(kInputList)));
-  r.expectLines("output list shows the derived name", {work + "\\neqp.kvx"}, listBoxItems(t.item(kOutputList)));
+  r.expectLines("a second log proposes its own output", {work + "\\neqp.kvx"}, listBoxItems(t.item(kOutputList)));
+  r.expectEqual("a log without CONTEST_ID clears the contest", -1, comboSelection(t.item(kContestCombo)));
+  r.expectEqual("a log without CONTEST_ID clears the state", "", windowTextOf(t.item(kStateCombo)));
   s.expectConvertError("no contest", "ERROR: Didn't select a contest.");
 
   // A cancelled browse leaves the input as it was.
@@ -371,7 +412,12 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   s.selectCombo(kContestCombo, kStateQsoParty);
   r.expectEqual("contest list shows State QSO Party", kStateQsoParty, comboSelection(t.item(kContestCombo)));
   s.expectConvertError("State QSO Party without a state", "ERROR: Didn't select a state.");
-  s.selectCombo(kStateCombo, kNewEnglandQsoParty);
+  // The State box means what it shows: a state picked, then typed over.
+  s.selectCombo(kStateCombo, kFlorida);
+  HWND stateField = FindWindowExW(t.item(kStateCombo), nullptr, L"Edit", nullptr);
+  typeText(stateField, "New England");
+  s.expectConvertError("a typed text that names no state", "ERROR: Didn't select a state.");
+  typeText(stateField, " neqp ");
   s.selectCombo(kFormatCombo, 0);
   s.setGroup("");
   s.expectConvertError("empty group number", "ERROR: Must specify a group number.");
@@ -395,7 +441,9 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   s.setGroup("65534");
   s.expectConvertError("KOLVEX8 group 65534", "ERROR: Group number must be between 0-65533 inclusive.");
   s.setGroup("65533");
-  setControlText(t.item(kNoteEdit), std::string(35, 'N') + std::string(35, 'Q'));  // 70 characters
+  typeText(t.item(kNoteEdit), std::string(35, 'N') + std::string(35, 'Q'));  // 70 characters typed
+  r.expectEqual("the note field takes 63 characters", 63,
+                static_cast<long long>(windowTextOf(t.item(kNoteEdit)).size()));
   s.clickBox("Upload", kUploadBox, BST_UNCHECKED);
   s.clickBox("Frequency", kFrequencyBox, BST_UNCHECKED);
   s.clickBox("Label", kLabelBox, BST_UNCHECKED);
@@ -407,12 +455,6 @@ int runMain(const std::string& program, const std::string& work, const std::stri
                    naqpResults[1].find(" names to " + work + "\\naqp-gui.kvn") != std::string::npos,
                naqpResults.size() > 1 ? naqpResults[1] : "missing");
 
-  // A log whose CONTEST_ID names a State QSO Party: choosing it selects the contest and the state.
-  s.chooseInput(work + "\\fqp.adi");
-  r.expectEqual("a log naming FL-QSO-PARTY selects State QSO Party", kStateQsoParty,
-                comboSelection(t.item(kContestCombo)));
-  r.expectEqual("a log naming FL-QSO-PARTY selects Florida", kFlorida, comboSelection(t.item(kStateCombo)));
-
   // Third run: CW Ops Mini-CWT; the summary list counts the distinct callsigns.
   s.chooseInput(work + "\\cwt.adi");
   s.selectCombo(kContestCombo, kCwOpsMiniCwt);
@@ -423,6 +465,15 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   bool counted = false;
   for (const std::string& line : cwtResults) counted = counted || line == "2 unique callsigns.\n";
   r.expectTrue("CWT run: results show 2 unique callsigns", counted);
+  expectResultsCopied(r, "Ctrl+C in the results list", cwtResults, [&] {
+    pressKeys(t.mainWindow(), t.item(kResultsList), {VK_CONTROL, 'C'});
+  });
+  expectResultsCopied(r, "the results list's menu item \"Copy\"", cwtResults, [&] {
+    PostMessageW(t.item(kResultsList), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(t.item(kResultsList)), -1);
+    waitUntil([] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != 0; }, 5000);
+    sendKeys({VK_DOWN});
+    sendKeys({VK_RETURN});
+  });
 
   // The about box, twice; the choices are unchanged afterwards.
   checkAboutBox(r, t, version, "first ");
@@ -476,7 +527,8 @@ int runRenamed(const std::string& program) {
   s.expectConvertError("renamed program, Convert", "ERROR: Didn't specify input file.");
   const MessageBoxSeen help = clickForMessageBox(t, t.item(kHelpButton), 30000);
   r.expectTrue("Help without a page: error box comes up", help.appeared);
-  r.expectEqual("Help without a page: message", "ERROR:  Could not start web browser.", help.text);
+  r.expectEqual("Help without a page: message names the page",
+                "ERROR:  Could not start web browser.\n" + folderOf(program) + "\\adif2kvx-help.html", help.text);
   r.expectEqual("Help without a page: caption", name, help.caption);
   // Escape in the group number field ends the dialog.
   HWND edit = t.item(kGroupEdit);
@@ -541,16 +593,84 @@ int runInFolder(const std::string& program, const std::string& folder, UINT code
                results.size() > 1 ? results[1] : "missing");
   r.expectTrue("import file written in " + folder, fileExists(output));
   r.expectTrue("names file written in " + folder, fileExists(folder + "\\naqp.kvn"));
-  r.expectTrue("no temporary file left in " + folder,
-               !fileExists(output + ".tmp") && !fileExists(folder + "\\naqp.kvn.tmp"));
+  // The run's new files are named after their targets; none may be left beside them.
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(widen(folder + "\\naqp.kv?.*-*").c_str(), &found);
+  r.expectTrue("no temporary file left in " + folder, search == INVALID_HANDLE_VALUE);
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
   if (drop) {
-    // A later drop replaces the input and keeps the output, as a second browse does.
+    // A later drop replaces the input and proposes its own output, as a second browse does.
     if (r.expectTrue("a second file dropped", dropFilesOnto(t.process(), t.mainWindow(), {other}, error), error)) {
       waitUntil([&] { return listBoxItems(t.item(kInputList)) == std::vector<std::string>{other}; }, 10000);
     }
     r.expectLines("the second drop replaces the input", {other}, listBoxItems(t.item(kInputList)));
-    r.expectLines("the second drop keeps the output", {output}, listBoxItems(t.item(kOutputList)));
+    r.expectLines("the second drop proposes its own output", {folder + "\\cwt.kvx"}, listBoxItems(t.item(kOutputList)));
+    // A path the code page cannot spell (Japanese under 1251) is refused, and nothing changes.
+    const std::string foreign = folder + "\\\xE3\x83\xAD\xE3\x82\xB0\\wpx.adi";  // ...\ログ\wpx.adi
+    MessageBoxSeen refused;
+    if (dropFilesOnto(t.process(), t.mainWindow(), {foreign}, error)) refused = answerMessageBox(t);
+    r.expectEqual("a dropped path the code page cannot spell is refused",
+                  "ERROR: " + foreign +
+                      " holds characters that Windows cannot pass to this program; choose a file in a folder whose "
+                      "name uses only the characters of your Windows language.",
+                  refused.text);
+    r.expectLines("the refused drop keeps the input", {other}, listBoxItems(t.item(kInputList)));
   }
+  PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
+  expectExit(r, t, "Done");
+  return r.failures();
+}
+
+// Milliseconds from a click on Convert until the end-of-run box, which comes after the results
+// list is filled; -1 when no box came.
+long long timedConvert(Report& r, const Target& t, const std::string& name) {
+  LARGE_INTEGER start, end, frequency;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  const MessageBoxSeen box = clickForMessageBox(t, t.item(IDOK), 300000);
+  QueryPerformanceCounter(&end);
+  if (!r.expectTrue(name + ": end-of-run box comes up", box.appeared)) return -1;
+  const long long ms = (end.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart;
+  std::printf("     %s: %lld ms from Convert to the end-of-run box\n", name.c_str(), ms);
+  return ms;
+}
+
+// A log of 15,000 QSOs with a zone and no serial number, converted once as CQ WW (a results
+// list of 4 lines) and once as CQ WPX (a warning for every QSO): the difference of the two
+// times is what filling the list with 15,000 lines costs. Its file name is long enough that the
+// first results line needs the horizontal scroll bar.
+int runFill(const std::string& program, const std::string& work) {
+  Report r;
+  const std::string log = work + "\\fill-a-log-of-15000-qsos-whose-name-makes-the-first-results-line-long.adi";
+  std::string text = "<EOH>\n";
+  for (int i = 0; i < 15000; ++i) {
+    char record[128];
+    std::snprintf(record, sizeof record,
+                  "<CALL:6>K%05d<QSO_DATE:8>20240101<TIME_ON:4>%02d%02d<BAND:3>20M<MODE:2>CW<CQZ:1>5<EOR>\n", i,
+                  i / 60 % 24, i % 60);
+    text += record;
+  }
+  Target t;
+  std::string error;
+  if (!r.expectTrue("fill log written", writeFile(log, text)) || !t.start(program, "", work, kMainCaption, error)) {
+    r.fail("program starts for the fill", error);
+    return r.failures();
+  }
+  Session s(r, t);
+  s.chooseInput(log);
+  s.selectCombo(kContestCombo, 12);  // CQ WW
+  const long long few = timedConvert(r, t, "a few results lines");
+  s.selectCombo(kContestCombo, 11);  // CQ WPX
+  const long long many = timedConvert(r, t, "15,005 results lines");
+  HWND results = t.item(kResultsList);
+  r.expectEqual("the results list holds 15,005 lines", 15005, SendMessageW(results, LB_GETCOUNT, 0, 0));
+  r.expectTrue("filling 15,000 results lines takes under a second", few >= 0 && many >= 0 && many - few < 1000,
+               std::to_string(many - few) + " ms");
+  RECT client;
+  GetClientRect(results, &client);
+  r.expectTrue("the results list scrolls sideways to its longest line",
+               (GetWindowLongW(results, GWL_STYLE) & WS_HSCROLL) != 0 &&
+                   SendMessageW(results, LB_GETHORIZONTALEXTENT, 0, 0) > client.right);
   PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
   expectExit(r, t, "Done");
   return r.failures();
@@ -590,7 +710,8 @@ int recordOpen(const std::string& file, const std::string& argument) {
 int usage() {
   std::fprintf(stderr,
                "usage: wine_driver main PROGRAM WORK VERSION | renamed PROGRAM | closebox PROGRAM |\n"
-               "       folder PROGRAM FOLDER CODE_PAGE browse|drop | pose PROGRAM WORK READY RELEASE |\n"
+               "       folder PROGRAM FOLDER CODE_PAGE browse|drop | fill PROGRAM WORK |\n"
+               "       pose PROGRAM WORK READY RELEASE |\n"
                "       record-open FILE ARG\n");
   return 100;
 }
@@ -612,6 +733,8 @@ int main() {
     failures = runCloseBox(args[1]);
   } else if (mode == "folder" && args.size() == 5 && (args[4] == "browse" || args[4] == "drop")) {
     failures = runInFolder(args[1], args[2], static_cast<UINT>(std::stoul(args[3])), args[4] == "drop");
+  } else if (mode == "fill" && args.size() == 3) {
+    failures = runFill(args[1], args[2]);
   } else if (mode == "pose" && args.size() == 5) {
     failures = runPose(args[1], args[2], args[3], args[4]);
   } else if (mode == "record-open" && args.size() == 3) {

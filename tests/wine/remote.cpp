@@ -329,6 +329,7 @@ FileDialogSeen clickForFileDialog(const Target& target, HWND button, const std::
   HWND edit = fileNameEdit(dialog);
   seen.fileName = windowTextOf(edit);
   seen.fileTypes = comboBoxItems(GetDlgItem(dialog, kFileTypeComboId));
+  seen.owned = GetWindow(dialog, GW_OWNER) == target.mainWindow() && !IsWindowEnabled(target.mainWindow());
   if (path.empty()) {
     PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
   } else {
@@ -351,3 +352,28 @@ void setControlText(HWND control, const std::string& text) {
 }
 
 void clickNow(HWND button) { sendW(button, BM_CLICK, 0, 0); }
+
+void typeText(HWND edit, const std::string& text) {
+  setControlText(edit, "");
+  for (char c : text) PostMessageW(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+  const size_t limit = static_cast<size_t>(sendW(edit, EM_GETLIMITTEXT, 0, 0));
+  waitUntil([&] { return windowTextOf(edit) == text.substr(0, limit); }, 5000);
+}
+
+std::string clipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (const auto* chars = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
+    text = narrow(chars);
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool emptyClipboard() {
+  if (!OpenClipboard(nullptr)) return false;
+  const bool emptied = EmptyClipboard() != 0;
+  return CloseClipboard() != 0 && emptied;
+}

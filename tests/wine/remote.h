@@ -107,6 +107,7 @@ struct FileDialogSeen {
   std::string title;                   // its title
   std::string fileName;                // the file-name field before it was changed
   std::vector<std::string> fileTypes;  // entries of the file-type combo
+  bool owned = false;                  // its owner is the main dialog, which it disables meanwhile
   bool closed = false;                 // it went away after the answer
 };
 
@@ -120,5 +121,11 @@ FileDialogSeen clickForFileDialog(const Target& target, HWND button, const std::
 void selectComboEntry(HWND dialog, int comboId, int index);
 // Replaces an edit control's text.
 void setControlText(HWND control, const std::string& text);
+// Replaces an edit control's text by typing it (ASCII), and waits until the field shows what it
+// takes of it.
+void typeText(HWND edit, const std::string& text);
+// The clipboard's text; "" when it holds none. emptyClipboard returns false when it cannot.
+std::string clipboardText();
+bool emptyClipboard();
 // Clicks a button that opens no modal window and waits until the click has been handled.
 void clickNow(HWND button);

@@ -100,6 +100,8 @@ mkdir -p "$solo"
 cp "$program" "$solo/renamed-kvx.exe"
 run_driver "renamed copy without help page" renamed "$(winpath "$solo/renamed-kvx.exe")"
 run_driver "close box" closebox "$(winpath "$program")"
+mkdir -p "$work/fill"
+run_driver "15,000 results lines" fill "$(winpath "$program")" "$(winpath "$work/fill")"
 
 # Folders whose names need the ANSI code page: cp1252 in the default locale, Cyrillic under a
 # Russian one. Wine takes the code page from the locale each process starts in.

@@ -54,6 +54,8 @@ constexpr int kIdHelp = 57670;
 // A modal message box owned by the main window, with the application title as caption.
 // Returns the id of the button that closed it.
 int appMessageBox(const std::string& text, UINT type);
+// The same for a UTF-16 text.
+int appMessageBox(const std::wstring& text, UINT type);
 
 // Wrapper of a combo box control bound to a dialog item.
 class ComboBox {

@@ -87,6 +87,20 @@ int appMessageBox(const std::string& text, UINT type) {
   return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
 }
 
+int appMessageBox(const std::wstring& text, UINT type) {
+  WinApp* app = WinApp::current();
+  HWND owner = nullptr;
+  std::wstring caption;
+  if (app != nullptr) {
+    if (app->mainWindow() != nullptr) owner = app->mainWindow()->hwnd();
+    const std::string& title = app->title();
+    const int length = MultiByteToWideChar(CP_ACP, 0, title.data(), static_cast<int>(title.size()), nullptr, 0);
+    caption.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    MultiByteToWideChar(CP_ACP, 0, title.data(), static_cast<int>(title.size()), caption.data(), length);
+  }
+  return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
+}
+
 // The program's entry point: start the application object, run its instance start-up and,
 // only when that asks for it, a message loop.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

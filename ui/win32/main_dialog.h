@@ -35,6 +35,11 @@ class Cwl2kvxDlg : public Dialog {
   void onHelp();
   void onFormatChange();
   void onStateChange();
+  void onStateTyped();
+  // The results list's own keys and menu: Ctrl+C and the context menu's "Copy". The list keeps
+  // the dialog in its user data and hands every other message to its own procedure.
+  static LRESULT CALLBACK resultsListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
+  void showResultsMenu(LPARAM screenPoint);
 
   // The check state of a box as the operator left it; any non-zero state counts as checked.
   bool isChecked(int controlId) const;
@@ -48,6 +53,7 @@ class Cwl2kvxDlg : public Dialog {
   ListBox resultsList_;
   ListBox inputList_;
   ComboBox stateCombo_;
+  WNDPROC resultsListOwnProc_ = nullptr;  // the results list's procedure before ours
   Win32WindowSystem windows_;
   MainDialogLogic logic_;
 };

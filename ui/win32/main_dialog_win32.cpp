@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <string>
 #include <vector>
@@ -17,6 +18,9 @@ std::string helpPageAddress() {
   if (app == nullptr || app->folder().empty()) return kHelpPageName;
   return app->folder() + "\\" + kHelpPageName;
 }
+
+// The command of the results list's context menu item "Copy".
+constexpr UINT kCopyCommand = 1;
 
 HINSTANCE appInstance() {
   WinApp* app = WinApp::current();
@@ -46,6 +50,7 @@ const MessageMapEntry<Cwl2kvxDlg> Cwl2kvxDlg::kMessageMap[] = {
     commandEntry(kIdHelp, 0, &Cwl2kvxDlg::onHelp),
     commandEntry(IDC_FORMAT, CBN_SELCHANGE, &Cwl2kvxDlg::onFormatChange),
     commandEntry(IDC_STATE, CBN_SELCHANGE, &Cwl2kvxDlg::onStateChange),
+    commandEntry(IDC_STATE, CBN_EDITCHANGE, &Cwl2kvxDlg::onStateTyped),
 };
 
 Cwl2kvxDlg::Cwl2kvxDlg(HWND parent)
@@ -91,6 +96,11 @@ bool Cwl2kvxDlg::onInitDialog() {
   SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
   logic_.initialise();
+  // A window procedure of our own in front of the list's. (The common controls' subclassing
+  // would cost a property lookup per message, which under Wine makes filling the list slow.)
+  SetWindowLongPtrA(resultsList_.hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  resultsListOwnProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(resultsList_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Cwl2kvxDlg::resultsListProc)));
   // Files dragged from Explorer may be dropped anywhere on the dialog (WS_EX_ACCEPTFILES).
   DragAcceptFiles(hwnd(), TRUE);
   return true;
@@ -128,13 +138,13 @@ bool Cwl2kvxDlg::onQueryDragIcon(WPARAM, LPARAM, LRESULT& result) {
 
 bool Cwl2kvxDlg::onDropFiles(WPARAM wParam, LPARAM, LRESULT& result) {
   HDROP drop = reinterpret_cast<HDROP>(wParam);
-  std::vector<std::string> paths;
-  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  std::vector<PickedPath> paths;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    // The names arrive in the ANSI code page, as the open dialog gives them.
-    std::string path(DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
-    path.resize(DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size())));
-    paths.push_back(path);
+    // The names are taken in UTF-16, as the file dialogs give them.
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+    paths.push_back(pickedPath(path));
   }
   DragFinish(drop);
   logic_.filesDropped(paths);
@@ -163,6 +173,51 @@ void Cwl2kvxDlg::onHelp() { logic_.help(); }
 void Cwl2kvxDlg::onFormatChange() { logic_.formatChanged(formatCombo_.getCurSel()); }
 
 void Cwl2kvxDlg::onStateChange() { logic_.stateChanged(stateCombo_.getCurSel()); }
+
+void Cwl2kvxDlg::onStateTyped() { logic_.stateTyped(); }
+
+LRESULT CALLBACK Cwl2kvxDlg::resultsListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  Cwl2kvxDlg* self = reinterpret_cast<Cwl2kvxDlg*>(GetWindowLongPtrA(list, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(list, message, wParam, lParam);
+  const WNDPROC ownProc = self->resultsListOwnProc_;
+  switch (message) {
+    case WM_KEYDOWN:
+      if (wParam == 'C' && GetKeyState(VK_CONTROL) < 0) {
+        self->logic_.copyResults();
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      if (wParam == 3) return 0;  // Ctrl+C, handled as a key above
+      break;
+    case WM_CONTEXTMENU:
+      self->showResultsMenu(lParam);
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownProc));
+      SetWindowLongPtrA(list, GWLP_USERDATA, 0);
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcA(ownProc, list, message, wParam, lParam);
+}
+
+void Cwl2kvxDlg::showResultsMenu(LPARAM screenPoint) {
+  POINT at = {GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+  if (screenPoint == -1) {  // from the keyboard: at the list's corner
+    RECT list;
+    GetWindowRect(resultsList_.hwnd(), &list);
+    at = {list.left, list.top};
+  }
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return;
+  AppendMenuA(menu, MF_STRING, kCopyCommand, "Copy");
+  const UINT chosen = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr));
+  DestroyMenu(menu);
+  if (chosen == kCopyCommand) logic_.copyResults();
+}
 
 bool Cwl2kvxDlg::isChecked(int controlId) const {
   return SendDlgItemMessageA(hwnd(), controlId, BM_GETCHECK, 0, 0) != 0;

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "ui/win32/dialog_base.h"
 #include "ui/window_system.h"
 
@@ -27,19 +29,26 @@ class Win32WindowSystem : public WindowSystem {
   void listAddString(ListId list, const std::string& text) override;
   void listDeleteFirst(ListId list) override;
   void listReset(ListId list) override;
+  void listFill(ListId list, const std::vector<std::string>& lines) override;
 
   void comboAddString(ComboId combo, const std::string& text) override;
   void comboSetSelection(ComboId combo, int index) override;
+  std::string comboText(ComboId combo) override;
+  void comboSetText(ComboId combo, const std::string& text) override;
 
   void setCheck(CheckId box, bool checked) override;
 
   std::string editText(EditId edit) override;
   void setEditText(EditId edit, const std::string& text) override;
+  void setEditLimit(EditId edit, int characters) override;
 
   void showError(const std::string& text) override;
   void showInformation(const std::string& text) override;
+  void showErrorUtf8(const std::string& text) override;
 
-  std::optional<std::string> chooseFile(const FileChooserRequest& request) override;
+  std::optional<PickedPath> chooseFile(const FileChooserRequest& request) override;
+
+  bool copyToClipboard(const std::string& text) override;
 
   bool openWebPage(const std::string& address) override;
 
@@ -50,6 +59,10 @@ class Win32WindowSystem : public WindowSystem {
 
   DialogControls controls_;
 };
+
+// A path as the system gives it in UTF-16, spelt in the ANSI code page when that can without
+// substitutes (no best-fit characters, no '?').
+PickedPath pickedPath(const std::wstring& path);
 
 // The control id of a check box or an edit field of the main dialog.
 int checkControlId(CheckId box);

@@ -2,10 +2,47 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "ui/win32/resource.h"
 #include "ui/win32/win32_window_system.h"
+
+namespace {
+
+// A text in a code page (CP_ACP, CP_UTF8) as UTF-16.
+std::wstring wideText(const std::string& text, UINT codePage) {
+  const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(std::max(length, 0)), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+// A UTF-16 text in a code page. `substituted` becomes TRUE when the code page has no character
+// for some of it; it must be null for CP_UTF8, which spells everything.
+std::string codePageText(const std::wstring& text, UINT codePage, BOOL* substituted) {
+  const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int size = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(codePage, flags, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(std::max(length, 0)), '\0');
+  WideCharToMultiByte(codePage, flags, text.data(), size, bytes.data(), length, nullptr, substituted);
+  return bytes;
+}
+
+}  // namespace
+
+PickedPath pickedPath(const std::wstring& path) {
+  PickedPath picked;
+  picked.utf8 = codePageText(path, CP_UTF8, nullptr);
+  if (GetACP() == CP_UTF8) {
+    picked.ansi = picked.utf8;  // a UTF-8 code page spells every path
+    return picked;
+  }
+  BOOL substituted = FALSE;
+  std::string ansi = codePageText(path, CP_ACP, &substituted);
+  if (!substituted) picked.ansi = std::move(ansi);
+  return picked;
+}
 
 int checkControlId(CheckId box) {
   switch (box) {
@@ -67,9 +104,55 @@ void Win32WindowSystem::listDeleteFirst(ListId id) {
 
 void Win32WindowSystem::listReset(ListId id) { list(id).resetContent(); }
 
+void Win32WindowSystem::listFill(ListId id, const std::vector<std::string>& lines) {
+  ListBox& box = list(id);
+  HWND window = box.hwnd();
+  // Without redrawing, and with its storage reserved, a list takes thousands of lines at once
+  // instead of repainting and growing after each.
+  SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+  box.resetContent();
+  size_t bytes = 0;
+  for (const std::string& line : lines) bytes += line.size() + 1;
+  SendMessageA(window, LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(bytes));
+  for (const std::string& line : lines) box.addString(line);
+
+  // The widest line in the list's font. An ASCII line's width is the sum of its characters'
+  // widths, taken from a table, which is much faster than measuring thousands of lines; other
+  // lines may hold characters of several bytes and are measured whole.
+  HDC dc = GetDC(window);
+  HGDIOBJ previousFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+  INT asciiWidths[128] = {};
+  GetCharWidth32A(dc, 0, 127, asciiWidths);
+  LONG widest = 0;
+  for (const std::string& line : lines) {
+    LONG width = 0;
+    if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; })) {
+      for (char c : line) width += asciiWidths[static_cast<unsigned char>(c)];
+    } else {
+      SIZE size = {};
+      if (GetTextExtentPoint32A(dc, line.data(), static_cast<int>(line.size()), &size)) width = size.cx;
+    }
+    widest = std::max(widest, width);
+  }
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, previousFont);
+  ReleaseDC(window, dc);
+  // One character's room beyond the widest line, for the margins the list draws.
+  SendMessageA(window, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + metrics.tmAveCharWidth), 0);
+  SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(window, nullptr, TRUE);
+}
+
 void Win32WindowSystem::comboAddString(ComboId id, const std::string& text) { combo(id).addString(text); }
 
 void Win32WindowSystem::comboSetSelection(ComboId id, int index) { combo(id).setCurSel(index); }
+
+std::string Win32WindowSystem::comboText(ComboId id) { return windowText(combo(id).hwnd()); }
+
+void Win32WindowSystem::comboSetText(ComboId id, const std::string& text) {
+  SetWindowTextA(combo(id).hwnd(), text.c_str());
+}
 
 void Win32WindowSystem::setCheck(CheckId box, bool checked) {
   SendMessageA(dialogItem(checkControlId(box)), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -81,45 +164,81 @@ void Win32WindowSystem::setEditText(EditId edit, const std::string& text) {
   SetWindowTextA(dialogItem(editControlId(edit)), text.c_str());
 }
 
+void Win32WindowSystem::setEditLimit(EditId edit, int characters) {
+  SendMessageA(dialogItem(editControlId(edit)), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
+
 void Win32WindowSystem::showError(const std::string& text) { appMessageBox(text, MB_OK | MB_ICONERROR); }
+
+void Win32WindowSystem::showErrorUtf8(const std::string& text) {
+  appMessageBox(wideText(text, CP_UTF8), MB_OK | MB_ICONERROR);
+}
 
 void Win32WindowSystem::showInformation(const std::string& text) { appMessageBox(text, MB_OK | MB_ICONINFORMATION); }
 
-std::optional<std::string> Win32WindowSystem::chooseFile(const FileChooserRequest& request) {
+std::optional<PickedPath> Win32WindowSystem::chooseFile(const FileChooserRequest& request) {
   // Filter pairs, each text NUL-terminated, the whole list closed by one more NUL.
-  std::string filter;
+  std::wstring filter;
   for (const auto& [description, pattern] : request.filters) {
-    filter += description;
-    filter.push_back('\0');
-    filter += pattern;
-    filter.push_back('\0');
+    filter += wideText(description, CP_ACP);
+    filter.push_back(L'\0');
+    filter += wideText(pattern, CP_ACP);
+    filter.push_back(L'\0');
   }
-  filter.push_back('\0');
+  filter.push_back(L'\0');
 
   // The chooser writes the chosen path into this buffer; an initial name that would not fit
-  // is not offered at all rather than cut.
-  char path[kPathBufferSize] = {};
-  if (request.initialPath.size() < sizeof path) {
-    std::memcpy(path, request.initialPath.data(), request.initialPath.size());
-  }
+  // is not offered at all rather than cut. The path comes back in UTF-16, so that a name the
+  // ANSI code page cannot spell is known as such rather than arriving with '?' in it.
+  wchar_t path[kPathBufferSize] = {};
+  const std::wstring initialPath = wideText(request.initialPath, CP_ACP);
+  if (initialPath.size() < kPathBufferSize) std::copy(initialPath.begin(), initialPath.end(), path);
+  const std::wstring defaultExtension = wideText(request.defaultExtension, CP_ACP);
+  const std::wstring title = wideText(request.title, CP_ACP);
 
-  OPENFILENAMEA chooser;
+  OPENFILENAMEW chooser;
   std::memset(&chooser, 0, sizeof chooser);
-  chooser.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // the record without its newer fields
-  chooser.hwndOwner = nullptr;
+  chooser.lStructSize = OPENFILENAME_SIZE_VERSION_400W;  // the record without its newer fields
+  // Owned by the dialog, which it disables while it is up: no second chooser, no Convert behind it.
+  chooser.hwndOwner = controls_.dialog->hwnd();
   chooser.lpstrFilter = filter.c_str();
   chooser.nFilterIndex = 1;
   chooser.lpstrFile = path;
-  chooser.nMaxFile = sizeof path;
-  chooser.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
-  chooser.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+  chooser.nMaxFile = kPathBufferSize;
+  chooser.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
+  chooser.lpstrTitle = title.empty() ? nullptr : title.c_str();
   chooser.Flags = request.save ? (OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_EXPLORER)
                                : (OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_EXPLORER);
 
-  const BOOL chosen = request.save ? GetSaveFileNameA(&chooser) : GetOpenFileNameA(&chooser);
+  const BOOL chosen = request.save ? GetSaveFileNameW(&chooser) : GetOpenFileNameW(&chooser);
   if (!chosen) return std::nullopt;  // cancelled, or the path did not fit the buffer
-  path[sizeof path - 1] = '\0';
-  return std::string(path);
+  path[kPathBufferSize - 1] = L'\0';
+  return pickedPath(path);
+}
+
+bool Win32WindowSystem::copyToClipboard(const std::string& text) {
+  // In UTF-16 converted here, as the ANSI code page spells it; the system would otherwise
+  // convert by the keyboard's language, which may have another code page.
+  const std::wstring wide = wideText(text, CP_ACP);
+  // Another program may hold the clipboard for a moment.
+  for (int attempt = 0; !OpenClipboard(controls_.dialog->hwnd()); ++attempt) {
+    if (attempt == 10) return false;
+    Sleep(20);
+  }
+  EmptyClipboard();
+  bool copied = false;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  if (block != nullptr) {
+    if (auto* chars = static_cast<wchar_t*>(GlobalLock(block))) {
+      std::copy(wide.begin(), wide.end(), chars);
+      chars[wide.size()] = L'\0';
+      GlobalUnlock(block);
+      copied = SetClipboardData(CF_UNICODETEXT, block) != nullptr;  // the clipboard owns it now
+    }
+    if (!copied) GlobalFree(block);
+  }
+  CloseClipboard();
+  return copied;
 }
 
 bool Win32WindowSystem::openWebPage(const std::string& address) {
