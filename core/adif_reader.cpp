@@ -179,44 +179,78 @@ enum class TagScanEnd {
   Stopped,    // the tag handler asked to stop; the text holds what follows that tag's value
 };
 
-// Scans the tags at the front of `rest`, hands each data tag's name (as written) and value to
-// onTag, and drops what it scanned. onTag returns false to stop the scan after its tag.
+// What a tag handler gets of a value that runs over lines (notes and addresses may hold line
+// ends): its text up to its first line end, LF or CR LF, so that no text kept from it can break
+// a line of the import file.
+std::string_view keptPart(std::string_view value) {
+  size_t length = std::min(value.find('\n'), value.size());
+  if (length > 0 && length < value.size() && value[length - 1] == '\r') --length;
+  return value.substr(0, length);
+}
+
+// Bytes to look at past a value's start to read a length that may count characters: a
+// character has at most four bytes.
+size_t lookAhead(size_t prefix, size_t length) {
+  constexpr size_t kMost = static_cast<size_t>(-1);
+  const size_t characters = length > (kMost - prefix - 4) / 4 ? kMost - prefix : 4 * length + 4;
+  return prefix + characters;
+}
+
+// Scans the tags at the front of input.rest, hands each data tag's name (as written) and value
+// to onTag, and drops what it scanned. A value is as long as its length says, read across line
+// ends when it runs past its line, and reading goes on after the whole value. onTag returns
+// false to stop the scan after its tag.
 template <typename OnTag>
-TagScanEnd scanTags(std::string_view& rest, OnTag&& onTag) {
+TagScanEnd scanTags(AdifInput& input, OnTag&& onTag) {
   // Between tags and inside a tag name the next mark is a few bytes away, where std::find's
   // plain loop is cheaper than a library call; a closing ">" may be far, so memchr finds it.
-  const char* const end = rest.data() + rest.size();
-  const char* open = std::find(rest.data(), end, '<');
+  const char* end = input.rest.data() + input.rest.size();
+  const char* open = std::find(input.rest.data(), end, '<');
   while (open != end) {
     const size_t left = static_cast<size_t>(end - open - 1);
-    const char* const close = static_cast<const char*>(std::memchr(open + 1, '>', left));
+    const char* close = static_cast<const char*>(std::memchr(open + 1, '>', left));
     if (close == nullptr) break;  // no tag can end on this line
     // The name runs to the first colon inside the tag.
-    const char* const colon = std::find(open + 1, close, ':');
-    const std::string_view name(open + 1, static_cast<size_t>(colon - open - 1));
+    const char* colon = std::find(open + 1, close, ':');
+    std::string_view name(open + 1, static_cast<size_t>(colon - open - 1));
     if (endsRecord(name)) {
-      rest = std::string_view(close + 1, static_cast<size_t>(end - close - 1));
+      input.rest = std::string_view(close + 1, static_cast<size_t>(end - close - 1));
       return TagScanEnd::RecordEnd;
     }
     const char* next = close + 1;
     if (colon != close) {
       // The length follows the colon and ends at ">" or at a data-type indicator's colon; the
-      // closing ">" stops the digits. A length that reaches past the line end takes what is left
-      // of the line, so no stored text can break a line of the import file.
+      // closing ">" stops the digits.
       const int32_t declared = textToInt(colon + 1);
+      const size_t length = declared > 0 ? static_cast<size_t>(declared) : 0;
       const size_t available = static_cast<size_t>(end - next);
-      const size_t length = declared > 0 ? std::min(static_cast<size_t>(declared), available) : 0;
-      const std::string_view value(next, length);
-      next += length;
-      if (!onTag(name, value)) {
-        rest = std::string_view(next, static_cast<size_t>(end - next));
-        return TagScanEnd::Stopped;
+      if (length < available ? !isUtf8Continuation(next[length]) : length == available) {
+        // The value ends on its line, and not inside a character.
+        const bool goOn = onTag(name, std::string_view(next, length));
+        next += length;
+        if (!goOn) {
+          input.rest = std::string_view(next, static_cast<size_t>(end - next));
+          return TagScanEnd::Stopped;
+        }
+      } else {
+        // The value runs past its line, or its length may count characters: read on from the
+        // tag's start, which keeps the name in the bytes read.
+        const size_t prefix = static_cast<size_t>(next - open);
+        const std::string_view bytes = input.lines.ahead(open, lookAhead(prefix, length));
+        name = bytes.substr(1, name.size());
+        const std::string_view from = bytes.substr(prefix);
+        const std::string_view value = from.substr(0, countedValueLength(from, length));
+        const bool goOn = onTag(name, keptPart(value));
+        input.lines.resumeAt(value.data() + value.size(), input.rest);
+        if (!goOn) return TagScanEnd::Stopped;
+        end = input.rest.data() + input.rest.size();
+        next = input.rest.data();
       }
     }
     // A tag without a colon is not a data tag: it stores nothing and scanning goes on after it.
     open = std::find(next, end, '<');
   }
-  rest = {};
+  input.rest = {};
   return TagScanEnd::LineUsed;
 }
 
@@ -286,7 +320,7 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
       if (input.valueStored && input.lines.readError() == 0) input.recordUnfinished = true;
       return 0;
     }
-    if (scanTags(input.rest, store) == TagScanEnd::RecordEnd) {
+    if (scanTags(input, store) == TagScanEnd::RecordEnd) {
       input.valueStored = false;
       return 1;
     }
@@ -298,7 +332,7 @@ bool scanRecordTags(std::FILE* file, const RecordTagHandler& onTag) {
   ConversionJob job;
   if (!skipHeader(input, job)) return false;
   while (haveRecordText(input)) {
-    if (scanTags(input.rest, onTag) == TagScanEnd::Stopped) return true;
+    if (scanTags(input, onTag) == TagScanEnd::Stopped) return true;
   }
   return false;
 }

@@ -34,8 +34,8 @@ bool isContestIdTag(std::string_view name);
 // Returns 1 when a record was completed, 0 at end of input or on a read error.
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job);
 
-// Told of one data tag of record text: its name as written and its value (cut at the line end
-// like any value). Returns false to stop the scan.
+// Told of one data tag of record text: its name as written and its value; of a value that runs
+// over lines, the text up to its first line end. Returns false to stop the scan.
 using RecordTagHandler = std::function<bool(std::string_view name, std::string_view value)>;
 
 // Reads the record text of an input from where it stands, as readQsoRecord finds it (after the
