@@ -17,6 +17,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
   job.readError = 0;
   ImportWriterState writer;
   resetImportWriter(writer);
+  writer.inputPath = inputPath;
   AdifInput adif(input);
 
   // Distinct callsigns of a CW Ops Mini-CWT log, byte for byte (n0call and N0CALL are two).

@@ -1,9 +1,9 @@
 #include "writer/import_record.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdarg>
 #include <cstring>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -170,28 +170,56 @@ const char* modeTextOf(const QsoRecord& record, const ConversionJob& job) {
   return record.mode;
 }
 
-// A report left out of the log is taken as the usual one: 59 on SSB, 599 otherwise.
+// The modes whose usual report is 59, as loggers write them.
+constexpr std::string_view kPhoneModes[] = {"SSB", "USB", "LSB", "AM", "FM"};
+
+// A report left out of the log is taken as the usual one: 59 on phone, 599 otherwise.
 void defaultReports(QsoRecord& record, const char* modeText) {
-  const int32_t usual = std::strcmp(modeText, "SSB") == 0 ? 59 : 599;
+  const bool phone = std::find(std::begin(kPhoneModes), std::end(kPhoneModes), modeText) != std::end(kPhoneModes);
+  const int32_t usual = phone ? 59 : 599;
   if (record.rstRcvd == 0) record.rstRcvd = usual;
   if (record.rstSent == 0) record.rstSent = usual;
 }
 
+// Tells once per run and unit that the log writes FREQ in kHz or Hz.
+void noteFrequencyUnit(MessageLists& lists, FrequencyUnit unit, ImportWriterState& state) {
+  if (unit == FrequencyUnit::Megahertz) return;
+  bool& given = unit == FrequencyUnit::Kilohertz ? state.kilohertzNoticeGiven : state.hertzNoticeGiven;
+  if (given) return;
+  given = true;
+  addMessage(kWarningsList, lists,
+             formatText("%s gives FREQ in %s, not MHz; those values were converted to MHz.", state.inputPath.c_str(),
+                        unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
+}
+
 // Fills in the band from FREQ for a log without BAND, with the notice once per run.
-void deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
+// Returns the unit FREQ is written in.
+FrequencyUnit deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
   if (record.freq[0] == '\0') {
     addMessage(kErrorsList, lists, "ADIF file does not have a BAND or FREQ field, can't determine band.");
     state.bandNoticeGiven = true;
-    return;
+    return FrequencyUnit::Megahertz;
   }
   if (!state.bandNoticeGiven) {
     state.bandNoticeGiven = true;
     addMessage(kWarningsList, lists, "BAND field is missing, determining band from frequency.");
   }
-  record.band = bandFromFrequency(textToDouble(record.freq));
+  const double value = frequencyValue(record.freq);
+  const FrequencyUnit unit = frequencyUnit(value, 0);
+  noteFrequencyUnit(lists, unit, state);
+  record.band = bandFromFrequency(toMegahertz(value, unit));
   if (record.band == 0) {
     addMessage(kErrorsList, lists, formatText("Can't determine band from FREQ = %s", record.freq));
   }
+  return unit;
+}
+
+// The band column's value and the unit FREQ is written in, with the record's band messages.
+FrequencyUnit settleBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
+  if (record.band == 0) return deriveBand(lists, record, state);
+  const FrequencyUnit unit = frequencyUnit(frequencyValue(record.freq), record.band);
+  noteFrequencyUnit(lists, unit, state);
+  return unit;
 }
 
 // The exchange as the column shows it: the whole exchange or a NUL-terminated end of it.
@@ -246,7 +274,7 @@ void writeIotaColumn(RecordBuffer& line, const QsoRecord& record) {
 
 // Line 1 from the exchange column on, without its line end.
 void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const QsoRecord& record, ConversionJob& job,
-                              const ExchangeChoice& choice, const FormatTraits& traits) {
+                              const ExchangeChoice& choice, FrequencyUnit unit, const FormatTraits& traits) {
   const std::optional<std::string>& exchange = choice.exchange;
   writeExchangeColumn(line, lists, record, exchange);
   line.append(kAfterExchange);
@@ -279,9 +307,7 @@ void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const Qso
   if (traits.frequencyColumn) {
     line.append(kBeforeFrequency);
     if (job.includeFrequency != 0 && record.freq[0] != '\0') {
-      // A MHz value too large for its kHz value reads as no number: the column never shows "inf".
-      const double kilohertz = textToDouble(record.freq) * 1000.0;
-      line.append(formatFrequencyColumn(std::isfinite(kilohertz) ? kilohertz : 0.0));
+      line.append(frequencyColumn(toKilohertz(frequencyValue(record.freq), unit)));
     } else {
       line.fill(' ', kFrequencyWidth);
     }
@@ -302,7 +328,7 @@ void warnLongLine(MessageLists& lists, const QsoRecord& record, size_t length, c
 
 // The free line after the columns: frequency, note, sent serial and received exchange items.
 void writeNoteLine(RecordBuffer& line, const QsoRecord& record, const ConversionJob& job,
-                   const std::optional<std::string>& exchange, const FormatTraits& traits) {
+                   const std::optional<std::string>& exchange, FrequencyUnit unit, const FormatTraits& traits) {
   bool anyItem = false;
   auto startItem = [&]() {
     if (anyItem) line.put(' ');
@@ -311,10 +337,10 @@ void writeNoteLine(RecordBuffer& line, const QsoRecord& record, const Conversion
 
   if (job.includeFrequency != 0) {
     if (!traits.frequencyColumn) {
-      const std::optional<std::string> transmit = formatKilohertz(record.freq);
+      const std::optional<std::string> transmit = kilohertzText(record.freq, unit);
       if (transmit) {
         startItem();
-        const std::optional<std::string> receive = formatKilohertz(record.freqRx);
+        const std::optional<std::string> receive = kilohertzText(record.freqRx, unit);
         if (receive && *receive != *transmit) {
           line.append(*receive);
           line.put('/');
@@ -323,7 +349,7 @@ void writeNoteLine(RecordBuffer& line, const QsoRecord& record, const Conversion
         line.append("KHz");
       }
     } else if (record.freqRx[0] != '\0' && std::strcmp(record.freqRx, record.freq) != 0) {
-      const std::optional<std::string> receive = formatKilohertz(record.freqRx);
+      const std::optional<std::string> receive = kilohertzText(record.freqRx, unit);
       if (receive) {
         startItem();
         line.append("Rx=");
@@ -370,6 +396,8 @@ void writeNamesEntry(std::FILE* namesFile, const QsoRecord& record, ConversionJo
 
 void resetImportWriter(ImportWriterState& state) {
   state.bandNoticeGiven = false;
+  state.kilohertzNoticeGiven = false;
+  state.hertzNoticeGiven = false;
   state.nameSet.clear();
 }
 
@@ -385,7 +413,7 @@ int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE*
 
   const char* modeText = modeTextOf(record, job);
   defaultReports(record, modeText);
-  if (record.band == 0) deriveBand(lists, record, state);
+  const FrequencyUnit unit = settleBand(lists, record, state);
   line.number(record.band, kBandWidth, false);
   const ColumnFormat mode = parseColumnFormat(traits.modeColumn, 's');
   if (mode.simple && mode.leftAlign) {
@@ -400,11 +428,11 @@ int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE*
 
   job.countyText = nullptr;
   const ExchangeChoice choice = selectExchange(record, job, modeText);
-  writeColumnsFromExchange(line, lists, record, job, choice, traits);
+  writeColumnsFromExchange(line, lists, record, job, choice, unit, traits);
   const size_t lineLength = line.written();
   line.endLine();
   warnLongLine(lists, record, lineLength, traits);
-  writeNoteLine(line, record, job, choice.exchange, traits);
+  writeNoteLine(line, record, job, choice.exchange, unit, traits);
   line.flush();
 
   if (choice.operatorName) {
