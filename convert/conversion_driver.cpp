@@ -9,8 +9,7 @@
 
 int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
                       std::FILE* namesFile, ConversionJob& job, std::optional<std::string>* contestId) {
-  QsoRecord record;
-  resetQsoRecord(record);
+  QsoRecord record{};
   job.headerSeen = 0;
   job.namesWritten = 0;
   job.serialExchange = 0;
@@ -34,7 +33,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
   while (more == 1) {
     const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
     if (countCalls) callTally.insert(record.call);
-    resetQsoRecord(record);
+    record = QsoRecord{};
     count += written;
     more = readQsoRecord(adif, record, job);
   }

@@ -55,5 +55,6 @@ enum class ContestKind : int32_t {
 // Number of contests in the catalogue.
 constexpr int32_t kContestCount = 45;
 
-// The name the dialog shows for a contest code 0 to 44. Returns nullptr for any other code.
+// The name the dialog shows for a contest code 0 to 44 (from the contest table).
+// Returns nullptr for any other code.
 const char* contestName(int32_t code);

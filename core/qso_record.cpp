@@ -1,3 +1,5 @@
 #include "core/qso_record.h"
 
-void resetQsoRecord(QsoRecord& record) { record = QsoRecord{}; }
+std::string contactPrefix(const QsoRecord& record) {
+  return std::string(record.call) + " on " + record.qsoDate + " at " + record.timeOn;
+}

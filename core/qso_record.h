@@ -3,7 +3,9 @@
 // long for its field is cut between characters).
 #pragma once
 #include <cstdint>
+#include <string>
 
+// A value-initialised record (QsoRecord{}) is empty: texts "", numbers 0, no precedence.
 struct QsoRecord {
   char age[4];           // operator's age: AGE
   char arrlSect[4];      // ARRL section: ARRL_SECT
@@ -46,5 +48,5 @@ struct QsoRecord {
   char zone[8];          // zone item of an exchange: APP_WRITELOG_ZONE
 };
 
-// Makes every field empty: texts "", numbers 0, no precedence.
-void resetQsoRecord(QsoRecord& record);
+// How every message about a contact names it: "<call> on <date> at <time>", each as read.
+std::string contactPrefix(const QsoRecord& record);

@@ -36,12 +36,11 @@ inline int32_t recordsIn(std::FILE* input) {
   std::rewind(input);
   ConversionJob job;
   AdifInput adif(input);
-  QsoRecord record;
-  resetQsoRecord(record);
+  QsoRecord record{};
   int32_t count = 0;
   while (readQsoRecord(adif, record, job) == 1) {
     ++count;
-    resetQsoRecord(record);
+    record = QsoRecord{};
   }
   return count;
 }

@@ -1,12 +1,21 @@
 #include "refdata/county_tables.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "refdata/county_data.h"
-#include "refdata/table_search.h"
 
 namespace {
 
-const char* countyKeyOf(const CountyRow& row) { return row.key; }
-const char* partyKeyOf(const PartyCountyRow& row) { return row.key; }
+// The row whose key is the text, among rows sorted by key in byte order. Returns nullptr on a miss.
+template <typename Row>
+const Row* rowWithKey(const Row* rows, size_t count, const char* text) {
+  if (text == nullptr) return nullptr;
+  const std::string_view key = text;
+  const Row* end = rows + count;
+  const Row* row = std::lower_bound(rows, end, key, [](const Row& r, std::string_view k) { return r.key < k; });
+  return row != end && row->key == key ? row : nullptr;
+}
 
 // The single-state party served by each county table.
 struct CountyTableEntry {
@@ -26,12 +35,12 @@ const CountyTableEntry kCountyTables[] = {
 }  // namespace
 
 const char* findCounty(const CountyTable& table, const char* text) {
-  const CountyRow* row = bisectRows(table.rows, table.count, text, countyKeyOf);
+  const CountyRow* row = rowWithKey(table.rows, table.count, text);
   return row != nullptr ? row->name : nullptr;
 }
 
 std::optional<StateCountyPair> findPartyCounty(const PartyCountyTable& table, const char* text) {
-  const PartyCountyRow* row = bisectRows(table.rows, table.count, text, partyKeyOf);
+  const PartyCountyRow* row = rowWithKey(table.rows, table.count, text);
   if (row == nullptr) return std::nullopt;
   return StateCountyPair{row->state, row->name};
 }

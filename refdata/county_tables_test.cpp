@@ -6,10 +6,9 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
-
-#include "refdata/compare_text.h"
 
 namespace {
 
@@ -116,7 +115,7 @@ TEST(CountyTables, EachSingleStateTableHoldsItsRows) {
       const CountyRow& row = table->rows[i];
       SCOPED_TRACE(row.key);
       if (i > 0) {
-        EXPECT_LT(compareText(table->rows[i - 1].key, row.key), 0);
+        EXPECT_LT(std::string_view(table->rows[i - 1].key), row.key);
       }
       EXPECT_TRUE(isUpperLetters(row.key));
       const size_t keyLength = std::strlen(row.key);
@@ -195,7 +194,7 @@ void checkPartyTable(const PartyTableFacts& facts, std::map<std::string, size_t>
     const PartyCountyRow& row = facts.table.rows[i];
     SCOPED_TRACE(row.key);
     if (i > 0) {
-      EXPECT_LT(compareText(facts.table.rows[i - 1].key, row.key), 0);
+      EXPECT_LT(std::string_view(facts.table.rows[i - 1].key), row.key);
     }
     EXPECT_TRUE(isUpperLetters(row.key));
     EXPECT_EQ(std::strlen(row.state), 2u);

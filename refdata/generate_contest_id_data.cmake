@@ -1,59 +1,26 @@
 # Turns refdata/data/contest_ids.csv into the constant table of ADIF contest ids: run at build
 # time as
-#   cmake -DCSV=<contest_ids.csv> -DCATALOGUE=<core/contest_kind.cpp>
-#         -DSTATES=<refdata/state_table.cpp> -DOUTPUT=<file.cpp> -P generate_contest_id_data.cmake
-# The catalogue names and the state codes are read from the sources that define them, so the
-# data file is checked against the very tables the program uses.
+#   cmake -DCSV=<contest_ids.csv> -DOUTPUT=<file.cpp> -P generate_contest_id_data.cmake
 #
 # It stops the build when the file breaks a rule the lookup relies on: a malformed row, an id
 # with an unexpected character or a surrounding blank, ids not strictly ascending in byte order
-# (the file's own order), two ids equal apart from letter case, a catalogue name that is not one
-# of the 45, a party that is not a state-table code (or a party on a contest other than the
-# State QSO Party, or a State QSO Party without one), or a wrong row count.
+# (the file's own order), two ids equal apart from letter case, a party on an unmapped row, or a
+# wrong row count. The catalogue names and party codes go into the table as the file writes
+# them; the unit tests check each against the contest table and the state table.
 #
 # The generated table holds the mapped rows only, each id upper-cased and the rows re-sorted in
 # byte order of that upper-cased id: the lookup upper-cases the text it is given and bisects.
 cmake_minimum_required(VERSION 3.16)
 cmake_policy(VERSION 3.16)
 
-if(NOT CSV OR NOT CATALOGUE OR NOT STATES OR NOT OUTPUT)
-  message(FATAL_ERROR "usage: cmake -DCSV=file.csv -DCATALOGUE=contest_kind.cpp "
-                      "-DSTATES=state_table.cpp -DOUTPUT=file.cpp -P generate_contest_id_data.cmake")
+if(NOT CSV OR NOT OUTPUT)
+  message(FATAL_ERROR "usage: cmake -DCSV=file.csv -DOUTPUT=file.cpp -P generate_contest_id_data.cmake")
 endif()
 
-# Rows in the file, and of them the mapped rows and the State QSO Party rows.
+# Rows in the file, and of them the mapped rows and the rows with a party.
 set(expected_rows 265)
 set(expected_mapped 127)
 set(expected_parties 56)
-set(party_contest "State QSO Party")
-
-# Sets <out_texts> to the quoted texts of the block that starts at <opening> in a C++ source,
-# and checks that there are <expected> of them.
-function(read_source_texts file opening pattern expected out_texts)
-  file(READ "${file}" source)
-  string(FIND "${source}" "${opening}" start)
-  if(start EQUAL -1)
-    message(FATAL_ERROR "${file}: '${opening}' not found")
-  endif()
-  string(SUBSTRING "${source}" ${start} -1 block)
-  string(FIND "${block}" "};" end)
-  string(SUBSTRING "${block}" 0 ${end} block)
-  string(REGEX MATCHALL "${pattern}" matches "${block}")
-  set(texts "")
-  foreach(match IN LISTS matches)
-    string(REGEX REPLACE "${pattern}" "\\1" text "${match}")
-    list(APPEND texts "${text}")
-  endforeach()
-  list(LENGTH texts count)
-  if(NOT count EQUAL expected)
-    message(FATAL_ERROR "${file}: ${expected} entries expected after '${opening}', ${count} found")
-  endif()
-  set(${out_texts} "${texts}" PARENT_SCOPE)
-endfunction()
-
-# The catalogue names in code order, and the state-table codes in StateNumber order.
-read_source_texts("${CATALOGUE}" "kContestNames[kContestCount] = {" "\"([^\"]*)\"," 45 catalogue)
-read_source_texts("${STATES}" "StateTable[kStateCount] = {" "{\"([^\"]*)\", \"[^\"]*\"}" 57 state_codes)
 
 if(NOT EXISTS "${CSV}")
   message(FATAL_ERROR "${CSV}: missing")
@@ -67,7 +34,7 @@ endif()
 # in the free source column cannot split or join them.
 set(all_keys "")
 set(keys "")
-set(codes "")
+set(names "")
 set(parties "")
 set(previous "")
 set(line_number 0)
@@ -122,23 +89,19 @@ while(NOT content STREQUAL "")
     endif()
     continue()
   endif()
-  list(FIND catalogue "${name}" code)
-  if(code EQUAL -1)
-    message(FATAL_ERROR "${CSV}:${line_number}: '${name}' is not a catalogue name")
-  endif()
-  set(state -1)
-  if(name STREQUAL party_contest)
-    list(FIND state_codes "${party}" state)
-    if(party STREQUAL "" OR state EQUAL -1)
-      message(FATAL_ERROR "${CSV}:${line_number}: party '${party}' of '${id}' is not a state-table code")
-    endif()
-  elseif(NOT party STREQUAL "")
-    message(FATAL_ERROR "${CSV}:${line_number}: '${id}' has a party but is no ${party_contest}")
+  # Only these characters reach the generated C++ text: no quote or backslash.
+  if(NOT name MATCHES "^[A-Za-z0-9 ./'()-]*$" OR NOT party MATCHES "^[A-Z0-9]*$")
+    message(FATAL_ERROR "${CSV}:${line_number}: catalogue '${name}' or party '${party}' has an unexpected character")
   endif()
 
   list(APPEND keys "${key}")
-  list(APPEND codes ${code})
-  list(APPEND parties ${state})
+  list(APPEND names "${name}")
+  # "-" stands for no party: an empty first element would not count as one.
+  if(party STREQUAL "")
+    list(APPEND parties "-")
+  else()
+    list(APPEND parties "${party}")
+  endif()
 endwhile()
 
 # Upper-cased, no two ids may be equal: the lookup could not tell them apart.
@@ -159,10 +122,10 @@ if(NOT mapped EQUAL expected_mapped)
   message(FATAL_ERROR "${CSV}: ${expected_mapped} mapped rows expected, ${mapped} found")
 endif()
 set(party_rows ${parties})
-list(FILTER party_rows EXCLUDE REGEX "^-1$")
+list(FILTER party_rows EXCLUDE REGEX "^-$")
 list(LENGTH party_rows party_count)
 if(NOT party_count EQUAL expected_parties)
-  message(FATAL_ERROR "${CSV}: ${expected_parties} ${party_contest} rows expected, ${party_count} found")
+  message(FATAL_ERROR "${CSV}: ${expected_parties} rows with a party expected, ${party_count} found")
 endif()
 set(sorted_keys ${keys})
 list(SORT sorted_keys COMPARE STRING CASE SENSITIVE ORDER ASCENDING)
@@ -174,15 +137,12 @@ string(APPEND text "// The mapped ids, upper-cased, in byte order.\n")
 string(APPEND text "const ContestIdRow kRows[${mapped}] = {\n")
 foreach(key IN LISTS sorted_keys)
   list(FIND keys "${key}" index)
-  list(GET codes ${index} code)
-  list(GET parties ${index} state)
-  list(GET catalogue ${code} name)
-  set(comment "${name}")
-  if(NOT state EQUAL -1)
-    list(GET state_codes ${state} party)
-    string(APPEND comment " ${party}")
+  list(GET names ${index} name)
+  list(GET parties ${index} party)
+  if(party STREQUAL "-")
+    set(party "")
   endif()
-  string(APPEND text "    {\"${key}\", ContestKind(${code}), ${state}},  // ${comment}\n")
+  string(APPEND text "    {\"${key}\", \"${name}\", \"${party}\"},\n")
 endforeach()
 string(APPEND text "};\n\n}  // namespace\n\n")
 string(APPEND text "const ContestIdTable ContestIds = {kRows, ${mapped}};\n")

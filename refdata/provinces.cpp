@@ -1,6 +1,8 @@
 #include "refdata/provinces.h"
 
-#include "refdata/table_search.h"
+#include <algorithm>
+#include <iterator>
+#include <string_view>
 
 const char* const ProvinceCodes[kProvinceCodeCount] = {
     "NS", "QC", "ON", "MB", "SK", "AB", "BC", "NT", "NB", "NL", "YT", "PE", "NU",
@@ -18,20 +20,18 @@ const char* const MaritimeCounties[kMaritimeCountyCount] = {
     "QUP", "QUS", "RES", "RIC", "SAI", "SHE", "SUN", "VIB", "VIS", "WES", "YAR", "YOR",
 };
 
-namespace {
-const char* self(const char* const& code) { return code; }
-const char* aliasOf(const ProvinceAlias& row) { return row.alias; }
-}  // namespace
-
 const char* findProvince(const char* text) {
-  if (const char* const* code = linearRows(ProvinceCodes, kProvinceCodeCount, text, self)) {
-    return *code;
-  }
-  const ProvinceAlias* alias = linearRows(ProvinceAliases, kProvinceAliasCount, text, aliasOf);
-  return alias != nullptr ? alias->code : nullptr;
+  if (text == nullptr) return nullptr;
+  const std::string_view province = text;
+  const char* const* code = std::find(std::begin(ProvinceCodes), std::end(ProvinceCodes), province);
+  if (code != std::end(ProvinceCodes)) return *code;
+  const ProvinceAlias* alias = std::find_if(std::begin(ProvinceAliases), std::end(ProvinceAliases),
+                                            [province](const ProvinceAlias& a) { return a.alias == province; });
+  return alias != std::end(ProvinceAliases) ? alias->code : nullptr;
 }
 
 const char* findMaritimeCounty(const char* text) {
-  const char* const* code = linearRows(MaritimeCounties, kMaritimeCountyCount, text, self);
-  return code != nullptr ? *code : nullptr;
+  if (text == nullptr) return nullptr;
+  const char* const* code = std::find(std::begin(MaritimeCounties), std::end(MaritimeCounties), std::string_view(text));
+  return code != std::end(MaritimeCounties) ? *code : nullptr;
 }

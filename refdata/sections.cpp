@@ -1,6 +1,8 @@
 #include "refdata/sections.h"
 
-#include "refdata/table_search.h"
+#include <algorithm>
+#include <iterator>
+#include <string_view>
 
 // Canadian sections and the US territories (PAC, PR, VI) lie in no state: the empty text.
 // Canada's newer sections stand beside the older ones (MAR, NT, ON), which older logs still
@@ -22,11 +24,11 @@ const SectionRow SectionTable[kSectionCount] = {
     {"YUK", ""},
 };
 
-namespace {
-const char* sectionOf(const SectionRow& row) { return row.section; }
-}  // namespace
-
 const char* sectionState(const char* text) {
-  const SectionRow* row = bisectRows(SectionTable, kSectionCount, text, sectionOf);
-  return row != nullptr ? row->state : nullptr;
+  if (text == nullptr) return nullptr;
+  const std::string_view section = text;
+  const SectionRow* end = std::end(SectionTable);
+  const SectionRow* row = std::lower_bound(std::begin(SectionTable), end, section,
+                                           [](const SectionRow& r, std::string_view s) { return r.section < s; });
+  return row != end && row->section == section ? row->state : nullptr;
 }

@@ -11,7 +11,7 @@ struct SectionRow {
   const char* state;    // US state code it lies in; "" for a section outside the 50 states
 };
 
-// The sections, strictly ascending by section under compareText.
+// The sections, strictly ascending by section in byte order.
 extern const SectionRow SectionTable[kSectionCount];
 
 // The state code of a section, the empty text for a section outside the 50 states.

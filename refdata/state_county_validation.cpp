@@ -2,16 +2,14 @@
 
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "core/text_format.h"
 #include "refdata/callsign_prefix.h"
-#include "refdata/compare_text.h"
 #include "refdata/county_tables.h"
 #include "refdata/provinces.h"
 
 namespace {
-
-const char* const kIndependentCity = "%s on %s at %s: %s is a %s independent city.";
 
 // The received text: the first non-empty of the fields a logger may put it in.
 const char* receivedText(const QsoRecord& record) {
@@ -22,8 +20,7 @@ const char* receivedText(const QsoRecord& record) {
 }
 
 void warnIndependentCity(MessageLists& lists, const QsoRecord& record, const char* text, const char* state) {
-  addMessage(kWarningsList, lists,
-             formatText(kIndependentCity, record.call, record.qsoDate, record.timeOn, text, state));
+  addMessage(kWarningsList, lists, contactPrefix(record) + formatText(": %s is a %s independent city.", text, state));
 }
 
 // Sets the county of a multi-state table hit and gives its state; nullptr on a miss.
@@ -35,7 +32,7 @@ const char* takePartyCounty(const PartyCountyTable& table, const char* text, Con
 }
 
 // The 7th-area parties accept NVCAR, Carson City, as an independent city of Nevada.
-bool isCarsonCity(const char* text) { return compareText(text, "NVCAR") == 0; }
+bool isCarsonCity(const char* text) { return std::string_view(text) == "NVCAR"; }
 
 // A text that is no county of the party: a state, a province, or an error for US stations.
 const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, const char* text) {
@@ -44,10 +41,9 @@ const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, cons
   // Stations outside the US may send anything (a serial, a country): no complaint.
   if (!isUsCallsign(record.call)) return nullptr;
   // The Washington DC area is counted with Maryland.
-  if (compareText(text, "MDC") == 0) return stateCodeOf(kStateMaryland);
+  if (std::string_view(text) == "MDC") return stateCodeOf(kStateMaryland);
   addMessage(kErrorsList, lists,
-             formatText("%s on %s at %s: %s is not a valid state/province/county.", record.call, record.qsoDate,
-                        record.timeOn, text));
+             contactPrefix(record) + formatText(": %s is not a valid state/province/county.", text));
   return nullptr;
 }
 

@@ -1,7 +1,8 @@
 #include "refdata/state_table.h"
 
-#include "refdata/compare_text.h"
-#include "refdata/table_search.h"
+#include <algorithm>
+#include <iterator>
+#include <string_view>
 
 const StateRow StateTable[kStateCount] = {
     {"AK", "Alaska"},
@@ -64,10 +65,6 @@ const StateRow StateTable[kStateCount] = {
     {"MULTI", "7/IN/NE/MARAC"},
 };
 
-namespace {
-const char* codeOf(const StateRow& row) { return row.code; }
-}  // namespace
-
 const char* stateCodeOf(StateNumber n) {
   if (n < 0 || n >= kStateCount) return nullptr;
   return StateTable[n].code;
@@ -79,17 +76,19 @@ const char* stateNameOf(StateNumber n) {
 }
 
 const char* findStateCode(const char* text) {
+  if (text == nullptr) return nullptr;
+  const std::string_view code = text;
   // Only the 50 states are in code order; the party rows would break the bisection.
-  const StateRow* row = bisectRows(StateTable, static_cast<size_t>(kUsStateCount), text, codeOf);
-  return row != nullptr ? row->code : nullptr;
+  const StateRow* end = StateTable + kUsStateCount;
+  const StateRow* row =
+      std::lower_bound(StateTable, end, code, [](const StateRow& r, std::string_view c) { return r.code < c; });
+  return row != end && row->code == code ? row->code : nullptr;
 }
 
 StateNumber findStateNumber(const char* codeOrName) {
   if (codeOrName == nullptr) return -1;
-  for (StateNumber n = 0; n < kStateCount; ++n) {
-    if (compareText(codeOrName, StateTable[n].code) == 0 || compareText(codeOrName, StateTable[n].name) == 0) {
-      return n;
-    }
-  }
-  return -1;
+  const std::string_view text = codeOrName;
+  const StateRow* row = std::find_if(std::begin(StateTable), std::end(StateTable),
+                                     [text](const StateRow& r) { return r.code == text || r.name == text; });
+  return row != std::end(StateTable) ? static_cast<StateNumber>(row - StateTable) : -1;
 }

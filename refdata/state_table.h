@@ -22,7 +22,7 @@ struct StateRow {
   const char* name;  // name shown in the dialog's state list
 };
 
-// The 57 rows; rows 0-49 are strictly ascending by code under compareText.
+// The 57 rows; rows 0-49 are strictly ascending by code in byte order.
 extern const StateRow StateTable[kStateCount];
 
 // The code of row n, 0 <= n < 57 ("VA", "MULTI"). Returns nullptr for any other n.

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "refdata/compare_text.h"
+#include <string_view>
 
 namespace {
 
 TEST(StateTable, StatesAreStrictlyAscendingByCode) {
   for (StateNumber n = 1; n < kUsStateCount; ++n) {
-    EXPECT_LT(compareText(StateTable[n - 1].code, StateTable[n].code), 0) << n;
+    EXPECT_LT(std::string_view(StateTable[n - 1].code), StateTable[n].code) << n;
   }
 }
 

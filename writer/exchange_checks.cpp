@@ -17,15 +17,11 @@ bool isNumeric(const char* text) { return textToInt(text) != 0; }
 bool isNumeric(const std::optional<std::string>& text) { return text && isNumeric(text->c_str()); }
 
 void warnNotState(MessageLists& lists, const QsoRecord& record, const char* text) {
-  addMessage(
-      kWarningsList, lists,
-      formatText("%s on %s at %s in %s is not a valid US state.", record.call, record.qsoDate, record.timeOn, text));
+  addMessage(kWarningsList, lists, contactPrefix(record) + formatText(" in %s is not a valid US state.", text));
 }
 
 void warnNotSection(MessageLists& lists, const QsoRecord& record, const char* text) {
-  addMessage(kWarningsList, lists,
-             formatText("%s on %s at %s in %s is not a valid ARRL section.", record.call, record.qsoDate, record.timeOn,
-                        text));
+  addMessage(kWarningsList, lists, contactPrefix(record) + formatText(" in %s is not a valid ARRL section.", text));
 }
 
 // A US state code, warning when the text is none.
@@ -92,8 +88,7 @@ const char* maritimeState(MessageLists& lists, const QsoRecord& record, const st
 const char* prefixState(MessageLists& lists, const QsoRecord& record) {
   if (std::strcmp(record.pref, "K") == 0) {
     if (std::strcmp(record.qth, "DC") == 0) {
-      addMessage(kWarningsList, lists,
-                 formatText("%s on %s at %s is in DC, not a state.", record.call, record.qsoDate, record.timeOn));
+      addMessage(kWarningsList, lists, contactPrefix(record) + " is in DC, not a state.");
       return nullptr;
     }
     if (isNumeric(record.qth)) return nullptr;

@@ -237,8 +237,7 @@ void writeExchangeColumn(RecordBuffer& line, MessageLists& lists, const QsoRecor
                          const std::optional<std::string>& exchange) {
   if (!exchange || exchange->empty()) {
     line.fill(' ', kExchangeWidth);
-    addMessage(kWarningsList, lists,
-               formatText("%s on %s at %s is missing received data.", record.call, record.qsoDate, record.timeOn));
+    addMessage(kWarningsList, lists, contactPrefix(record) + " is missing received data.");
     return;
   }
   const std::string_view e = exchangeColumnText(*exchange);
@@ -247,9 +246,9 @@ void writeExchangeColumn(RecordBuffer& line, MessageLists& lists, const QsoRecor
     return;
   }
   line.append(e.data(), kExchangeWidth);
-  addMessage(kWarningsList, lists,
-             formatText("%s on %s at %s: truncating exchange %s to %c%c%c%c.", record.call, record.qsoDate,
-                        record.timeOn, e.data(), e[0], e[1], e[2], e[3]));
+  addMessage(
+      kWarningsList, lists,
+      contactPrefix(record) + formatText(": truncating exchange %s to %c%c%c%c.", e.data(), e[0], e[1], e[2], e[3]));
 }
 
 // A locator of eight characters (ADIF allows them) names a smaller area inside the square of its
@@ -322,8 +321,8 @@ void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const Qso
 void warnLongLine(MessageLists& lists, const QsoRecord& record, size_t length, const FormatTraits& traits) {
   if (length <= static_cast<size_t>(traits.lineLength)) return;
   addMessage(kWarningsList, lists,
-             formatText("%s on %s at %s: the import line is %d characters long instead of %d.", record.call,
-                        record.qsoDate, record.timeOn, static_cast<int>(length), static_cast<int>(traits.lineLength)));
+             contactPrefix(record) + formatText(": the import line is %d characters long instead of %d.",
+                                                static_cast<int>(length), static_cast<int>(traits.lineLength)));
 }
 
 // The free line after the columns: frequency, note, sent serial and received exchange items.

@@ -13,15 +13,9 @@ void setField(char (&field)[N], const char* text) {
   field[N - 1] = '\0';
 }
 
-inline QsoRecord emptyRecord() {
-  QsoRecord record;
-  resetQsoRecord(record);
-  return record;
-}
-
 // A contact with the callsign, date and time every message names.
 inline QsoRecord contactRecord() {
-  QsoRecord record = emptyRecord();
+  QsoRecord record{};
   setField(record.call, "N0CALL");
   setField(record.qsoDate, "20120325");
   setField(record.timeOn, "1430");

@@ -25,14 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::rewind(input);
   ConversionJob job;
   AdifInput adif(input);
-  QsoRecord record;
-  resetQsoRecord(record);
+  QsoRecord record{};
   while (readQsoRecord(adif, record, job) == 1) {
     checkTerminated(record.call, sizeof record.call);
     checkTerminated(record.rxExch, sizeof record.rxExch);
     checkTerminated(record.rcvd, sizeof record.rcvd);
     checkTerminated(record.qth, sizeof record.qth);
-    resetQsoRecord(record);
+    record = QsoRecord{};
   }
   std::fclose(input);
   return 0;
