@@ -1,6 +1,7 @@
 #include "convert/conversion_driver.h"
 
 #include <set>
+#include <utility>
 
 #include "core/adif_reader.h"
 #include "core/qso_record.h"
@@ -8,7 +9,7 @@
 #include "writer/import_record.h"
 
 int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job, std::optional<std::string>* contestId) {
+                      std::FILE* namesFile, ConversionJob& job, ContestIdsSeen* contestIds) {
   QsoRecord record{};
   job.headerSeen = 0;
   job.namesWritten = 0;
@@ -37,7 +38,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     count += written;
     more = readQsoRecord(adif, record, job);
   }
-  if (contestId != nullptr) *contestId = adif.contestId;
+  if (contestIds != nullptr) *contestIds = std::move(adif.contestIds);
   job.readError = adif.lines.readError();
   if (job.readError != 0) return count;  // the caller reports the failed read and keeps nothing
 

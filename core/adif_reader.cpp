@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "core/ascii.h"
 #include "core/ascii_text.h"
@@ -20,6 +21,7 @@ enum class StoreKind {
   Utf8Text,   // like Text, but a UTF-8 value is cut between characters
   Integer,    // leading decimal number
   Character,  // first character, 0 for an empty value
+  Band,       // as Text, and the leading decimal number into `band`
 };
 
 // One recognised tag name and the record field it fills.
@@ -53,7 +55,7 @@ constexpr TagRule kTagRules[] = {
     {"APP_WRITELOG_YEAR", StoreKind::Text, FIELD(year)},
     {"APP_WRITELOG_ZONE", StoreKind::Text, FIELD(zone)},
     {"ARRL_SECT", StoreKind::Text, FIELD(arrlSect)},
-    {"BAND", StoreKind::Integer, FIELD(band)},
+    {"BAND", StoreKind::Band, FIELD(bandText)},
     {"CALL", StoreKind::Text, FIELD(call)},
     {"CHECK", StoreKind::Integer, FIELD(check)},
     {"CK", StoreKind::Integer, FIELD(check)},
@@ -84,6 +86,7 @@ constexpr TagRule kTagRules[] = {
     {"RX_PWR", StoreKind::Text, FIELD(rxPwr)},
     {"SECTION", StoreKind::Text, FIELD(section)},
     {"SRX", StoreKind::Text, FIELD(srx)},
+    {"SRX_STRING", StoreKind::Text, FIELD(srxString)},
     {"STATE", StoreKind::Text, FIELD(state)},
     {"STX", StoreKind::Text, FIELD(stx)},
     {"SUBMODE", StoreKind::Text, FIELD(submode)},
@@ -93,7 +96,7 @@ constexpr TagRule kTagRules[] = {
 
 #undef FIELD
 
-static_assert(std::size(kTagRules) == 56, "the reader knows 56 tag names");
+static_assert(std::size(kTagRules) == 57, "the reader knows 57 tag names");
 
 // Bytes the value of a tag is handled up to; longer values are cut.
 constexpr size_t kValueLimit = 31;
@@ -128,9 +131,21 @@ const TagRule* findTagRule(std::string_view name) {
   return found != kRuleOfName.end() ? found->second : nullptr;
 }
 
+// The leading decimal number of a value, cut like any other value before it is read.
+int32_t numberOf(std::string_view value) {
+  char digits[kValueLimit + 1];
+  const size_t length = std::min(value.size(), kValueLimit);
+  std::memcpy(digits, value.data(), length);
+  digits[length] = '\0';
+  return textToInt(digits);
+}
+
 void storeValue(const TagRule& rule, std::string_view value, QsoRecord& record) {
   char* field = reinterpret_cast<char*>(&record) + rule.offset;
   switch (rule.kind) {
+    case StoreKind::Band:
+      record.band = numberOf(value);
+      [[fallthrough]];
     case StoreKind::Text:
     case StoreKind::Utf8Text: {
       const size_t room = std::min(rule.size - 1, kValueLimit);
@@ -141,12 +156,7 @@ void storeValue(const TagRule& rule, std::string_view value, QsoRecord& record) 
       break;
     }
     case StoreKind::Integer: {
-      // The value is cut like any other before it is read as a number.
-      char digits[kValueLimit + 1];
-      const size_t length = std::min(value.size(), kValueLimit);
-      std::memcpy(digits, value.data(), length);
-      digits[length] = '\0';
-      const int32_t number = textToInt(digits);
+      const int32_t number = numberOf(value);
       std::memcpy(field, &number, sizeof number);
       break;
     }
@@ -300,6 +310,17 @@ bool haveRecordText(AdifInput& input) {
   return true;
 }
 
+// Notes one CONTEST_ID value: the first as written, and each value once.
+void noteContestId(ContestIdsSeen& ids, std::string_view value) {
+  if (!ids.first) ids.first = std::string(value);
+  const std::string_view id = trimAsciiSpace(value);
+  // A log mostly repeats its last new id; that needs no upper-cased copy.
+  if (id.empty() || (!ids.distinct.empty() && equalsIgnoringCase(ids.distinct.back(), id))) return;
+  std::string key(id);
+  for (char& c : key) c = toAsciiUpper(c);
+  if (ids.keys.insert(std::move(key)).second) ids.distinct.emplace_back(id);
+}
+
 }  // namespace
 
 bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CONTEST_ID"); }
@@ -310,8 +331,8 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
     if (const TagRule* rule = findTagRule(name)) {
       storeValue(*rule, value, record);
       input.valueStored = true;
-    } else if (!input.contestId && isContestIdTag(name)) {
-      input.contestId = std::string(value);  // noted for the caller, not stored into the record
+    } else if (isContestIdTag(name)) {
+      noteContestId(input.contestIds, value);  // noted for the caller, not stored into the record
     }
     return true;
   };

@@ -214,9 +214,28 @@ FrequencyUnit deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterSta
   return unit;
 }
 
+// Whether a BAND text names a whole number of metres: not centimetres or millimetres (70CM,
+// 3MM) and no fraction (1.25M), whose leading number is no band in metres.
+bool namesWholeMetres(const char* bandText) {
+  const char* p = bandText;
+  while (isAsciiSpace(*p)) ++p;
+  if (*p == '+' || *p == '-') ++p;
+  while (isAsciiDigit(*p)) ++p;
+  if (*p == '.') return false;
+  const char unit = toAsciiUpper(p[0]);
+  return !((unit == 'C' || unit == 'M') && toAsciiUpper(p[1]) == 'M');
+}
+
 // The band column's value and the unit FREQ is written in, with the record's band messages.
 FrequencyUnit settleBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
   if (record.band == 0) return deriveBand(lists, record, state);
+  if (!namesWholeMetres(record.bandText)) {
+    addMessage(kWarningsList, lists,
+               contactPrefix(record) +
+                   formatText(": band %s is not a whole number of metres; the band column shows 0.", record.bandText));
+    record.band = 0;
+    return FrequencyUnit::Megahertz;
+  }
   const FrequencyUnit unit = frequencyUnit(frequencyValue(record.freq), record.band);
   noteFrequencyUnit(lists, unit, state);
   return unit;
