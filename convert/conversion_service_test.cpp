@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "convert/test_folder.h"
+#include "core/text_format.h"
 #include "refdata/state_table.h"
 
 namespace {
@@ -209,6 +211,33 @@ TEST_F(ConversionService, ContestFromTheLogOnlyWhenAskedAndNoneIsChosen) {
   request.options.contest = ContestKind::None;
   request.inputPath = path("missing.adi");
   EXPECT_EQ(convertLog(request).status, ConversionStatus::FileError);
+}
+
+TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
+  std::string log = "<EOH>\n";
+  for (const char* id : {"FL-QSO-PARTY", " fl-qso-party ", "", "DX", "CQ-WPX-CW", "", "NTC-QP"}) {
+    log +=
+        formatText("<CALL:5>K4ABC<BAND:3>40M<MODE:2>CW<CONTEST_ID:%d>%s<EOR>\n", static_cast<int>(std::strlen(id)), id);
+  }
+  writeFile(path("logbook.adi"), log);
+  ConversionRequest request = wpxRequest(path("logbook.adi"), path("out.kvx"));
+  ConversionResult result = convertLog(request);
+  ASSERT_GE(result.lines.size(), 6u);
+  EXPECT_EQ(result.lines[4], path("logbook.adi") +
+                                 " names the contest State QSO Party (Florida) (CONTEST_ID FL-QSO-PARTY); it was "
+                                 "converted as CQ WPX.");
+  EXPECT_EQ(result.lines[5], path("logbook.adi") +
+                                 " names 4 contests (FL-QSO-PARTY, DX, CQ-WPX-CW and 1 more); all its QSOs were "
+                                 "converted as CQ WPX.");
+  EXPECT_FALSE(result.unnamedContestId);
+
+  // Without a contest, a log that names none of the catalogue hands back its first id.
+  request.options.contest = ContestKind::None;
+  request.contestFromLog = true;
+  writeFile(path("logbook.adi"), "<EOH>\n<CALL:5>K4ABC<CONTEST_ID:4> DX <EOR>\n<CONTEST_ID:6>CQ-WPX<EOR>\n");
+  EXPECT_EQ(convertLog(request).unnamedContestId.value_or("none"), "DX");
+  writeFile(path("logbook.adi"), kWpxLog);
+  EXPECT_EQ(convertLog(request).unnamedContestId.value_or("none"), "");
 }
 
 TEST_F(ConversionService, MissingInputNamesTheFileAndTouchesNothing) {

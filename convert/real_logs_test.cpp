@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -39,14 +40,17 @@ int endOfRecordTags(const std::string& bytes) {
   return count;
 }
 
-// One CQ WPX conversion of a log file into throw-away output.
+// One conversion of a log file, CQ WPX unless another contest is given.
 struct Conversion {
-  int32_t written = 0;  // QSOs written
-  MessageLists lists;   // the run's messages
-  int readError = 0;    // errno of a failed read of the log
+  int32_t written = 0;        // QSOs written
+  MessageLists lists;         // the run's messages
+  int readError = 0;          // errno of a failed read of the log
+  std::string importText;     // the import file written
+  std::string namesText;      // the names file written
+  ContestIdsSeen contestIds;  // the log's CONTEST_ID values
 };
 
-Conversion convert(const fs::path& log) {
+Conversion convert(const fs::path& log, ContestKind contest = ContestKind::CqWpx) {
   Conversion run;
   std::FILE* input = std::fopen(log.string().c_str(), "rb");
   EXPECT_NE(input, nullptr) << log;
@@ -54,9 +58,12 @@ Conversion convert(const fs::path& log) {
   TestFile output(std::tmpfile());
   TestFile names(std::tmpfile());
   ConversionJob job;
-  job.contest = ContestKind::CqWpx;
-  run.written = runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job);
+  job.contest = contest;
+  run.written =
+      runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &run.contestIds);
   run.readError = job.readError;
+  run.importText = contentsOf(output.get());
+  run.namesText = contentsOf(names.get());
   std::fclose(input);
   return run;
 }
@@ -114,24 +121,70 @@ TEST(RealLogs, MissingHeaderAndUnfinishedRecordAreTold) {
   }
 }
 
-TEST(RealLogs, FirstContestIdOfEachLog) {
+TEST(RealLogs, ContestIdsOfEachLog) {
   const fs::path folder = realLogsFolder();
   std::error_code error;
   if (!fs::is_directory(folder, error)) GTEST_SKIP() << "no real logs at " << folder;
+  using Ids = std::vector<std::string>;
   const struct {
     const char* log;                // file name in the folder
     std::optional<std::string> id;  // its first CONTEST_ID of record text
+    Ids distinct;                   // every id once, in order of first appearance
   } cases[] = {
-      {"n4af__TR4W__2014_CQ-WPX-CW_N4AF_CQ-WPX-CW.ADI", "CQ-WPX-CW"},
-      {"n4af__TR4W__arrlss_cw_sections.adi", "ARRL-SS-CW"},
-      {"n4af__TR4W__fqp_rover_and_county_line.adi", "FL-QSO-PARTY"},
-      {"farmergreg__adif__Log4OM.adi", "Vermont QSO Party"},  // BC-QSO-PARTY comes later
-      {"urbancamo__adif-processor__WW4N_POTA-K-5490-20210704.adi", std::nullopt},
+      {"n4af__TR4W__2014_CQ-WPX-CW_N4AF_CQ-WPX-CW.ADI", "CQ-WPX-CW", {"CQ-WPX-CW"}},
+      {"n4af__TR4W__arrlss_cw_sections.adi", "ARRL-SS-CW", {"ARRL-SS-CW"}},
+      {"n4af__TR4W__fqp_rover_and_county_line.adi", "FL-QSO-PARTY", {"FL-QSO-PARTY"}},
+      {"farmergreg__adif__Log4OM.adi", "Vermont QSO Party", {"Vermont QSO Party", "BC-QSO-PARTY", "DX"}},
+      {"urbancamo__adif-processor__m0nom_p.204681.20210116183312.adi", "DX", {"DX"}},
+      {"urbancamo__adif-processor__WW4N_POTA-K-5490-20210704.adi", std::nullopt, {}},
   };
   for (const auto& c : cases) {
     TestFile input(std::fopen((folder / c.log).string().c_str(), "rb"));
     ASSERT_NE(input, nullptr) << c.log;
     EXPECT_EQ(scanContestId(input.get()), c.id) << c.log;
+    const Conversion run = convert(folder / c.log);
+    EXPECT_EQ(run.contestIds.first, c.id) << c.log;
+    EXPECT_EQ(run.contestIds.distinct, c.distinct) << c.log;
+  }
+}
+
+// What loggers really write, read as they meant it: a contact's columns, how many warnings
+// carry a text, and what the names file holds.
+TEST(RealLogs, ColumnsOfWhatLoggersWrite) {
+  const fs::path folder = realLogsFolder();
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) GTEST_SKIP() << "no real logs at " << folder;
+  const struct {
+    const char* log;      // file name in the folder
+    ContestKind contest;  // converted as
+    const char* contact;  // the start of the contact's line 1: date, time and callsign
+    size_t first;         // first column checked
+    const char* columns;  // line 1 from `first` on
+    const char* warning;  // a text the warnings carry `count` times
+    size_t count;
+    const char* names;  // a text the names file holds, or ""
+  } cases[] = {
+      {"k5dru__dx_entities_needed__lotwreport.adi", ContestKind::ArrlVhf, "20180804173600WA7GIE", 27, " 10FM    59 59 ",
+       "", 0, ""},
+      {"urbancamo__adif-processor__m0nom_p.204681.20210116183312.adi", ContestKind::ArrlVhf, "201806232130002W0SUE", 27,
+       "  0", ": band 70cm is not a whole number of metres; the band column shows 0.", 3, ""},
+      {"diablowu__jtdx-config__wsjtx_log.adi", ContestKind::ArrlVhf, "20220423063215HL2EIZ", 42, "om89", ": truncating",
+       0, ""},
+      {"payne__myQRZlogs__logbook.adi", ContestKind::Naqp, "", 1, "", "", 0, "\r\nFerenc tankó\r\n"},
+  };
+  for (const auto& c : cases) {
+    const Conversion run = convert(folder / c.log, c.contest);
+    SCOPED_TRACE(c.log);
+    const size_t line = run.importText.find(std::string("\n") + c.contact);
+    ASSERT_NE(line, std::string::npos);
+    EXPECT_EQ(run.importText.substr(line + c.first, std::strlen(c.columns)), c.columns);
+    const std::vector<std::string>& warnings = messagesOf(run.lists, kWarningsList);
+    EXPECT_EQ(static_cast<size_t>(std::count_if(warnings.begin(), warnings.end(),
+                                                [&](const std::string& w) {
+                                                  return c.warning[0] != '\0' && w.find(c.warning) != std::string::npos;
+                                                })),
+              c.count);
+    EXPECT_NE(run.namesText.find(c.names), std::string::npos);
   }
 }
 
