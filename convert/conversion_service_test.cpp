@@ -213,6 +213,7 @@ TEST_F(ConversionService, ContestFromTheLogOnlyWhenAskedAndNoneIsChosen) {
   EXPECT_EQ(convertLog(request).status, ConversionStatus::FileError);
 }
 
+// Several contests in one log are told right after the contest the first id names.
 TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
   std::string log = "<EOH>\n";
   for (const char* id : {"FL-QSO-PARTY", " fl-qso-party ", "", "DX", "CQ-WPX-CW", "", "NTC-QP"}) {
@@ -229,15 +230,6 @@ TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
   EXPECT_EQ(result.lines[5], path("logbook.adi") +
                                  " names 4 contests (FL-QSO-PARTY, DX, CQ-WPX-CW and 1 more); all its QSOs were "
                                  "converted as CQ WPX.");
-  EXPECT_FALSE(result.unnamedContestId);
-
-  // Without a contest, a log that names none of the catalogue hands back its first id.
-  request.options.contest = ContestKind::None;
-  request.contestFromLog = true;
-  writeFile(path("logbook.adi"), "<EOH>\n<CALL:5>K4ABC<CONTEST_ID:4> DX <EOR>\n<CONTEST_ID:6>CQ-WPX<EOR>\n");
-  EXPECT_EQ(convertLog(request).unnamedContestId.value_or("none"), "DX");
-  writeFile(path("logbook.adi"), kWpxLog);
-  EXPECT_EQ(convertLog(request).unnamedContestId.value_or("none"), "");
 }
 
 TEST_F(ConversionService, MissingInputNamesTheFileAndTouchesNothing) {
