@@ -4,14 +4,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "convert/test_folder.h"
-#include "core/text_format.h"
 #include "refdata/state_table.h"
 
 namespace {
@@ -215,12 +213,9 @@ TEST_F(ConversionService, ContestFromTheLogOnlyWhenAskedAndNoneIsChosen) {
 
 // Several contests in one log are told right after the contest the first id names.
 TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
-  std::string log = "<EOH>\n";
-  for (const char* id : {"FL-QSO-PARTY", " fl-qso-party ", "", "DX", "CQ-WPX-CW", "", "NTC-QP"}) {
-    log +=
-        formatText("<CALL:5>K4ABC<BAND:3>40M<MODE:2>CW<CONTEST_ID:%d>%s<EOR>\n", static_cast<int>(std::strlen(id)), id);
-  }
-  writeFile(path("logbook.adi"), log);
+  writeFile(path("logbook.adi"),
+            "<EOH><CONTEST_ID:12>FL-QSO-PARTY<EOR><CONTEST_ID:14> fl-qso-party <EOR><CONTEST_ID:1> <EOR><EOR>"
+            "<CONTEST_ID:2>DX<EOR><CONTEST_ID:9>CQ-WPX-CW<EOR><CONTEST_ID:6>NTC-QP<EOR>\n");
   ConversionRequest request = wpxRequest(path("logbook.adi"), path("out.kvx"));
   ConversionResult result = convertLog(request);
   ASSERT_GE(result.lines.size(), 6u);
