@@ -192,9 +192,15 @@ void noteFrequencyUnit(MessageLists& lists, FrequencyUnit unit, ImportWriterStat
                         unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
 }
 
-// Fills in the band from FREQ for a log without BAND, with the notice once per run.
-// Returns the unit FREQ is written in.
-FrequencyUnit deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
+// FREQ of a record as the band step reads it.
+struct Frequency {
+  double value;        // frequencyValue of FREQ
+  FrequencyUnit unit;  // the unit FREQ and FREQ_RX are written in
+};
+
+// Fills in the band from FREQ (of the given value) for a log without BAND, with the notice once
+// per run. Returns the unit FREQ is written in.
+FrequencyUnit deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state, double value) {
   if (record.freq[0] == '\0') {
     addMessage(kErrorsList, lists, "ADIF file does not have a BAND or FREQ field, can't determine band.");
     state.bandNoticeGiven = true;
@@ -204,7 +210,6 @@ FrequencyUnit deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterSta
     state.bandNoticeGiven = true;
     addMessage(kWarningsList, lists, "BAND field is missing, determining band from frequency.");
   }
-  const double value = frequencyValue(record.freq);
   const FrequencyUnit unit = frequencyUnit(value, 0);
   noteFrequencyUnit(lists, unit, state);
   record.band = bandFromFrequency(toMegahertz(value, unit));
@@ -226,19 +231,20 @@ bool namesWholeMetres(const char* bandText) {
   return !((unit == 'C' || unit == 'M') && toAsciiUpper(p[1]) == 'M');
 }
 
-// The band column's value and the unit FREQ is written in, with the record's band messages.
-FrequencyUnit settleBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
-  if (record.band == 0) return deriveBand(lists, record, state);
+// Settles the band column and reads FREQ in its unit, adding the record's band messages.
+Frequency settleBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
+  const double value = frequencyValue(record.freq);
+  if (record.band == 0) return {value, deriveBand(lists, record, state, value)};
   if (!namesWholeMetres(record.bandText)) {
     addMessage(kWarningsList, lists,
                contactPrefix(record) +
                    formatText(": band %s is not a whole number of metres; the band column shows 0.", record.bandText));
     record.band = 0;
-    return FrequencyUnit::Megahertz;
+    return {value, FrequencyUnit::Megahertz};
   }
-  const FrequencyUnit unit = frequencyUnit(frequencyValue(record.freq), record.band);
+  const FrequencyUnit unit = frequencyUnit(value, record.band);
   noteFrequencyUnit(lists, unit, state);
-  return unit;
+  return {value, unit};
 }
 
 // The exchange as the column shows it: the whole exchange or a NUL-terminated end of it.
@@ -292,7 +298,7 @@ void writeIotaColumn(RecordBuffer& line, const QsoRecord& record) {
 
 // Line 1 from the exchange column on, without its line end.
 void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const QsoRecord& record, ConversionJob& job,
-                              const ExchangeChoice& choice, FrequencyUnit unit, const FormatTraits& traits) {
+                              const ExchangeChoice& choice, const Frequency& frequency, const FormatTraits& traits) {
   const std::optional<std::string>& exchange = choice.exchange;
   writeExchangeColumn(line, lists, record, exchange);
   line.append(kAfterExchange);
@@ -325,7 +331,7 @@ void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const Qso
   if (traits.frequencyColumn) {
     line.append(kBeforeFrequency);
     if (job.includeFrequency != 0 && record.freq[0] != '\0') {
-      line.append(frequencyColumn(toKilohertz(frequencyValue(record.freq), unit)));
+      line.append(frequencyColumn(toKilohertz(frequency.value, frequency.unit)));
     } else {
       line.fill(' ', kFrequencyWidth);
     }
@@ -431,7 +437,7 @@ int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE*
 
   const char* modeText = modeTextOf(record, job);
   defaultReports(record, modeText);
-  const FrequencyUnit unit = settleBand(lists, record, state);
+  const Frequency frequency = settleBand(lists, record, state);
   line.number(record.band, kBandWidth, false);
   const ColumnFormat mode = parseColumnFormat(traits.modeColumn, 's');
   if (mode.simple && mode.leftAlign) {
@@ -446,11 +452,11 @@ int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE*
 
   job.countyText = nullptr;
   const ExchangeChoice choice = selectExchange(record, job, modeText);
-  writeColumnsFromExchange(line, lists, record, job, choice, unit, traits);
+  writeColumnsFromExchange(line, lists, record, job, choice, frequency, traits);
   const size_t lineLength = line.written();
   line.endLine();
   warnLongLine(lists, record, lineLength, traits);
-  writeNoteLine(line, record, job, choice.exchange, unit, traits);
+  writeNoteLine(line, record, job, choice.exchange, frequency.unit, traits);
   line.flush();
 
   if (choice.operatorName) {
