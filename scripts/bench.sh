@@ -2,6 +2,7 @@
 # Converts a generated log of 1,000,000 CQ WPX records (about 250 MB) and compares the time with
 # a plain fgets-read plus fprintf-write loop over the same file; reports MB/s and peak memory,
 # and the peak memory of a ten times smaller log, to show that memory does not grow with the log.
+# The last line is the conversion's time as a multiple of the loop's.
 # Usage: scripts/bench.sh BUILD_DIR [RECORDS]
 set -euo pipefail
 build=$(cd "${1:?build dir}" && pwd)
@@ -9,26 +10,23 @@ records=${2:-1000000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# measure LABEL COMMAND...: prints seconds and peak resident memory of the command.
+# measure LABEL COMMAND...: prints the label, the seconds and the peak resident memory in KiB of
+# the command. GNU time starts the command from its own small process, so the peak is the
+# program's own: a process started from a larger one (a script interpreter) inherits that one's
+# peak.
 measure() {
-  python3 - "$@" <<'PY'
-import os, resource, subprocess, sys, time
-label, cmd = sys.argv[1], sys.argv[2:]
-start = time.perf_counter()
-proc = subprocess.Popen(cmd, stdout=subprocess.DEVNULL)
-_, status, usage = os.wait4(proc.pid, 0)
-elapsed = time.perf_counter() - start
-if status != 0:
-    sys.exit(f"{label}: failed with status {status}")
-print(f"{label} {elapsed:.3f} {usage.ru_maxrss}")
-PY
+  local label=$1 start end
+  shift
+  start=$(date +%s.%N)
+  /usr/bin/time -f %M -o "$work/peak" "$@" >/dev/null
+  end=$(date +%s.%N)
+  echo "$label $(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", e - s }') $(tail -n 1 "$work/peak")"
 }
 
 "$build/make_log" "$records" "$work/big.adi"
 "$build/make_log" $((records / 10)) "$work/small.adi"
 size=$(stat -c %s "$work/big.adi")
-mb=$(python3 -c "print(f'{$size/1e6:.1f}')")
-echo "log: $records records, $mb MB"
+echo "log: $records records, $(awk -v b="$size" 'BEGIN { printf "%.1f", b / 1e6 }') MB"
 
 # The fastest of five runs of each, taken in turn so that a busy moment of the machine
 # slows both alike.
@@ -40,15 +38,11 @@ base=$(grep '^baseline' <<<"$runs" | sort -k2 -n | head -n 1)
 conv=$(grep '^conversion' <<<"$runs" | sort -k2 -n | head -n 1)
 small=$(measure small "$build/adif2kvx-cli" --contest "CQ WPX" --exchg-serial --note WPX "$work/small.adi")
 
-python3 - "$size" "$base" "$conv" "$small" <<'PY'
-import sys
-size = int(sys.argv[1])
-_, bt, bm = sys.argv[2].split()
-_, ct, cm = sys.argv[3].split()
-_, st, sm = sys.argv[4].split()
-bt, ct = float(bt), float(ct)
-print(f"fgets+fprintf loop: {bt:.2f} s, {size/1e6/bt:.0f} MB/s, peak {int(bm)/1024:.1f} MiB")
-print(f"conversion:         {ct:.2f} s, {size/1e6/ct:.0f} MB/s, peak {int(cm)/1024:.1f} MiB")
-print(f"conversion / loop:  {ct/bt:.2f}x (target: at most 2x)")
-print(f"peak memory, log ten times smaller: {int(sm)/1024:.1f} MiB")
-PY
+printf '%s\n%s\n%s\n' "$base" "$conv" "$small" | awk -v size="$size" '
+  { seconds[$1] = $2; peak[$1] = $3 / 1024 }
+  END {
+    printf "fgets+fprintf loop: %.2f s, %.0f MB/s, peak %.1f MiB\n", seconds["baseline"], size / 1e6 / seconds["baseline"], peak["baseline"]
+    printf "conversion:         %.2f s, %.0f MB/s, peak %.1f MiB\n", seconds["conversion"], size / 1e6 / seconds["conversion"], peak["conversion"]
+    printf "peak memory, log ten times smaller: %.1f MiB\n", peak["small"]
+    printf "conversion / loop:  %.2fx (target: at most 2x)\n", seconds["conversion"] / seconds["baseline"]
+  }'

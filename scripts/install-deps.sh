@@ -11,7 +11,7 @@ what=${1:-native}
 
 native_pkgs=(cmake ninja-build make g++ clang clang-format libgtest-dev libgmock-dev libcli11-dev)
 windows_pkgs=(g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb locales)
-bench_pkgs=(python3)
+bench_pkgs=(time)
 screenshot_pkgs=(imagemagick)
 # The Wine test runs the program under a Russian locale (ANSI code page 1251).
 wine_test_locale=ru_RU.UTF-8
