@@ -190,13 +190,9 @@ enum class TagScanEnd {
 };
 
 // What a tag handler gets of a value that runs over lines (notes and addresses may hold line
-// ends): its text up to its first line end, LF or CR LF, so that no text kept from it can break
-// a line of the import file.
-std::string_view keptPart(std::string_view value) {
-  size_t length = std::min(value.find('\n'), value.size());
-  if (length > 0 && length < value.size() && value[length - 1] == '\r') --length;
-  return value.substr(0, length);
-}
+// ends): its text up to its first CR or LF, so that no text kept from it can break a line of
+// the import file.
+std::string_view keptPart(std::string_view value) { return value.substr(0, value.find_first_of("\r\n")); }
 
 // Bytes to look at past a value's start to read a length that may count characters: a
 // character has at most four bytes.

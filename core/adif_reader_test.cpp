@@ -329,6 +329,7 @@ TEST(ReaderLineEnds, ValuesRunAcrossLinesAndLengthsMayCountCharacters) {
   const Case cases[] = {
       {"<CALL:5>K1ABC<ADDRESS:26>Main St\r\nTown <CALL:4>FAKE\n<EOR>\n", "K1ABC", ""},
       {"<CALL:9>K1ABC\r\n<EOR>\n<NAME:2>JO<EOR>\n", "K1ABC", "JO"},  // "<E" is part of the value
+      {"<CALL:6>K1ABC\r\n<EOR>\n", "K1ABC", ""},
       {"<NAME:12>Karel Duchoň<CALL:2>AB<EOR>\n", "AB", "Karel Duchoň"},
       {"<NAME:6>Tankó<CALL:2>AB<EOR>\n", "AB", "Tankó"},  // counted in bytes
       {"<NAME:3>ÓÓÓ<CALL:2>AB<EOR>\n", "AB", "ÓÓÓ"},
