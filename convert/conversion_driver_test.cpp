@@ -51,19 +51,14 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
   const std::string noBand = "BAND field is missing, determining band from frequency.";
   const std::string hz = "my log.adi gives FREQ in Hz, not MHz; those values were converted to MHz.";
   const std::string khz = "my log.adi gives FREQ in kHz, not MHz; those values were converted to MHz.";
+  const std::string cm =
+      "K1ABC on 20240330 at 1200: band 70cm is not a whole number of metres; the band column shows 0.";
   const Case cases[] = {
       {C::CqWpx, k8, "<BAND:3>20M<FREQ:8>14074000<FREQ_RX:8>14075000", 2, 128, " 14074.00", "Rx=14,075KHz", {hz}},
       {C::CqWpx, k6, "<BAND:3>40M<FREQ:4>7074", 1, 27, " 40", "7,074KHz", {khz}},
       {C::CqWpx, k8, "<FREQ:8>14074000", 1, 27, " 20", "", {noBand, hz}},
       {C::CqWpx, k8, "<FREQ:6>10.136", 1, 27, " 30", "", {noBand}},
-      {C::CqWpx,
-       k8,
-       "<BAND:4>70cm<FREQ:7>432.100",
-       1,
-       27,
-       "  0",
-       "",
-       {"K1ABC on 20240330 at 1200: band 70cm is not a whole number of metres; the band column shows 0."}},
+      {C::CqWpx, k8, "<BAND:4>70cm<FREQ:7>432.100", 1, 27, "  0", "", {cm}},
       {C::CqWpx, k8, "<BAND:3>20M<FREQ:6>14,074", 1, 128, " 14074.00", "", {}},
       {C::CqWpx, k6, "<FREQ:6>-7.074", 1, 27, "  0", "", {noBand, "Can't determine band from FREQ = -7.074"}},
       {C::CqWpx, k8, "<BAND:3>20M<FREQ:10>2380.04107", 1, 128, "2380041.1--", "", {}},

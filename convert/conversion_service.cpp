@@ -137,8 +137,9 @@ ConversionResult convertLog(const ConversionRequest& request) {
   // The warnings about them concern the whole log and lead the warnings.
   if (!named) named = logContestOf(contestIds.first);
   std::vector<std::string> logWarnings;
-  if (named)
+  if (named) {
     logWarnings.push_back(contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest));
+  }
   logWarnings.push_back(severalContestsWarning(request.inputPath, contestIds.distinct, runContest));
   logWarnings.erase(std::remove(logWarnings.begin(), logWarnings.end(), std::string()), logWarnings.end());
   std::vector<std::string>& warnings = lists.lines[kWarningsList];
