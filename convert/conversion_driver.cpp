@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <set>
+#include <utility>
 
 #include "core/adif_reader.h"
 #include "core/qso_record.h"
@@ -9,7 +10,7 @@
 #include "writer/import_record.h"
 
 int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job, std::optional<std::string>* contestId) {
+                      std::FILE* namesFile, ConversionJob& job, ContestIdsSeen* contestIds) {
   QsoRecord record{};
   job.headerSeen = 0;
   job.namesWritten = 0;
@@ -17,6 +18,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
   job.readError = 0;
   ImportWriterState writer;
   resetImportWriter(writer);
+  writer.inputPath = inputPath;
   AdifInput adif(input);
 
   // Distinct callsigns of a CW Ops Mini-CWT log, byte for byte (n0call and N0CALL are two).
@@ -37,7 +39,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     count += written;
     more = readQsoRecord(adif, record, job);
   }
-  if (contestId != nullptr) *contestId = adif.contestId;
+  if (contestIds != nullptr) *contestIds = std::move(adif.contestIds);
   job.readError = adif.lines.readError();
   // The caller reports a failed read or a missing header and keeps nothing.
   if (job.readError != 0 || job.headerSeen == 0) return count;

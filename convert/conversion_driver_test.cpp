@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,13 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// A CQ WPX conversion of the log's bytes.
+// A conversion of the log's bytes, CQ WPX unless another contest is given.
 struct DriverRun {
-  explicit DriverRun(const std::string& log) : input(streamOf(log)) {
-    job.contest = ContestKind::CqWpx;
+  explicit DriverRun(const std::string& log, ContestKind contest = ContestKind::CqWpx,
+                     ImportFormat format = ImportFormat::Kolvex8)
+      : input(streamOf(log)) {
+    job.contest = contest;
+    job.importFormat = format;
     count = runConversion(lists, input.get(), "my log.adi", output.get(), names.get(), job);
   }
   TestFile input;
@@ -28,6 +32,59 @@ struct DriverRun {
 
 // A record without BAND, which gives the writer's own warning.
 const char kNoBand[] = "<CALL:5>K1ABC<FREQ:6>14.025<SRX:1>1<EOR>\n";
+
+// Records as loggers write them, one row per log: line 1 of its last record from a column on,
+// that record's note line, and the run's warnings followed by its errors.
+TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
+  struct Case {
+    ContestKind contest;
+    ImportFormat format;
+    const char* fields;  // of each record besides K1ABC on 20240330 at 1200, CW, SRX 1
+    int records;
+    size_t first;
+    const char* columns;
+    const char* note;
+    Lines messages;
+  };
+  using C = ContestKind;
+  const ImportFormat k6 = ImportFormat::Kolvex6, k8 = ImportFormat::Kolvex8;
+  const std::string noBand = "BAND field is missing, determining band from frequency.";
+  const std::string hz = "my log.adi gives FREQ in Hz, not MHz; those values were converted to MHz.";
+  const std::string khz = "my log.adi gives FREQ in kHz, not MHz; those values were converted to MHz.";
+  const std::string cm =
+      "K1ABC on 20240330 at 1200: band 70cm is not a whole number of metres; the band column shows 0.";
+  const Case cases[] = {
+      {C::CqWpx, k8, "<BAND:3>20M<FREQ:8>14074000<FREQ_RX:8>14075000", 2, 128, " 14074.00", "Rx=14,075KHz", {hz}},
+      {C::CqWpx, k6, "<BAND:3>40M<FREQ:4>7074", 1, 27, " 40", "7,074KHz", {khz}},
+      {C::CqWpx, k8, "<FREQ:8>14074000", 1, 27, " 20", "", {noBand, hz}},
+      {C::CqWpx, k8, "<FREQ:6>10.136", 1, 27, " 30", "", {noBand}},
+      {C::CqWpx, k8, "<BAND:4>70cm<FREQ:7>432.100", 1, 27, "  0", "", {cm}},
+      {C::CqWpx, k8, "<BAND:3>20M<FREQ:6>14,074", 1, 128, " 14074.00", "", {}},
+      {C::CqWpx, k6, "<FREQ:6>-7.074", 1, 27, "  0", "", {noBand, "Can't determine band from FREQ = -7.074"}},
+      {C::CqWpx, k8, "<BAND:3>20M<FREQ:10>2380.04107", 1, 128, "2380041.1--", "", {}},
+      {C::ArrlVhf, k8, "<BAND:2>2M<GRIDSQUARE:6>EM40lo", 1, 42, "EM40     ", "", {}},
+      {C::CqWpx, k8, "<BAND:3>20M<MODE:3>USB", 1, 30, "USB   59 59 1   ", "", {}},
+      {C::CqWpx, k8, "<BAND:3>20M<NOTES:21>QSL via\r\n<CALL:4>FAKE", 1, 15, "K1ABC        20", "", {}},
+      {C::HaDx, k8, "<BAND:3>20M<RCVD:3>Győ", 1, 42, "Győ     ", "", {}},
+      {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<SRX_STRING:5>1f CT", 1, 42, "1f       ", "", {}},
+  };
+  for (const Case& c : cases) {
+    std::string log = "<EOH>\n";
+    for (int i = 0; i < c.records; ++i) {
+      log += std::string("<CALL:5>K1ABC<QSO_DATE:8>20240330<TIME_ON:4>1200<MODE:2>CW<SRX:1>1") + c.fields + "<EOR>\n";
+    }
+    DriverRun run(log, c.contest, c.format);
+    SCOPED_TRACE(c.fields);
+    const std::string text = contentsOf(run.output.get());
+    const size_t noteEnd = text.rfind("\r\n", text.size() - 3);  // the end of the last line 1
+    const std::string last = text.substr(text.rfind("\n", noteEnd - 1) + 1);
+    EXPECT_EQ(last.substr(c.first - 1, std::strlen(c.columns)) + "|" + last.substr(last.find('\n') + 1),
+              c.columns + std::string("|") + c.note + "\r\n");
+    Lines messages = messagesOf(run.lists, kWarningsList);
+    for (const std::string& error : messagesOf(run.lists, kErrorsList)) messages.push_back(error);
+    EXPECT_EQ(messages, c.messages);
+  }
+}
 
 TEST(ConversionDriver, HeaderlessWarningComesFirstAndUnfinishedRecordWarningLast) {
   DriverRun run(std::string(kNoBand) + kNoBand + "<CALL:5>K2ABC\n");

@@ -10,6 +10,7 @@
 #include "convert/file_system.h"
 #include "convert/log_contest.h"
 #include "convert/run_files.h"
+#include "core/ascii_text.h"
 #include "core/import_format.h"
 #include "core/message_lists.h"
 #include "core/text_format.h"
@@ -98,11 +99,13 @@ ConversionResult convertLog(const ConversionRequest& request) {
   // Without a chosen contest the log has to be read to find its own, before the contest check.
   const bool contestFromLog = request.contestFromLog && static_cast<int32_t>(job.contest) < 0;
   std::optional<LogContest> named;
+  std::optional<std::string> logContestId;
   if (contestFromLog) {
     if (std::string error = files.openInput(request.inputPath); !error.empty()) {
       return failed(ConversionStatus::FileError, error);
     }
-    named = contestNamedBy(files.input());
+    logContestId = contestIdIn(files.input());
+    named = logContestOf(logContestId);
     if (named) {
       job.contest = named->contest.contest;
       if (job.stateNumber < 0) job.stateNumber = named->contest.state;
@@ -116,9 +119,16 @@ ConversionResult convertLog(const ConversionRequest& request) {
   std::string failure = firstFailedChoice(job, request.groupNumberText, groupNumber);
   const std::string namesPath = derivedName(request.outputPath, ".kvn");
   // A check writes nothing, so it can overwrite nothing.
-  if (failure.empty() && !request.checkOnly)
+  if (failure.empty() && !request.checkOnly) {
     failure = overwriteRefusal(request.inputPath, request.outputPath, namesPath);
-  if (!failure.empty()) return failed(ConversionStatus::CheckFailed, failure);
+  }
+  if (!failure.empty()) {
+    ConversionResult result = failed(ConversionStatus::CheckFailed, failure);
+    if (contestFromLog && static_cast<int32_t>(job.contest) < 0) {
+      result.unnamedContestId = std::string(trimAsciiSpace(logContestId.value_or("")));
+    }
+    return result;
+  }
 
   job.groupNumber = groupNumber;
   const size_t noteLength = std::min(request.noteText.size(), static_cast<size_t>(kNoteSize - 1));
@@ -146,19 +156,22 @@ ConversionResult convertLog(const ConversionRequest& request) {
                formatText("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
                           named->contestId.c_str()));
   }
-  std::optional<std::string> contestId;
-  const int32_t count = runConversion(lists, files.input(), request.inputPath, importFile, namesFile, job, &contestId);
+  ContestIdsSeen contestIds;
+  const int32_t count = runConversion(lists, files.input(), request.inputPath, importFile, namesFile, job, &contestIds);
   // Nothing of a half-read log, or of one without a header, is kept: the new files go with `files`.
   error = logFileError(job, request.inputPath);
   if (!error.empty()) return failed(ConversionStatus::FileError, error);
-  // The run found the log's contest id as it read, so a given contest costs no second reading.
-  // The warning is known from the first record on and leads the warnings.
-  if (!named) named = logContestOf(contestId);
+  // The run found the log's contest ids as it read, so a given contest costs no second reading.
+  // The warnings about them concern the whole log and lead the warnings.
+  if (!named) named = logContestOf(contestIds.first);
+  std::vector<std::string> logWarnings;
   if (named) {
-    const std::string warning = contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest);
-    std::vector<std::string>& warnings = lists.lines[kWarningsList];
-    if (!warning.empty()) warnings.insert(warnings.begin(), warning);
+    logWarnings.push_back(contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest));
   }
+  logWarnings.push_back(severalContestsWarning(request.inputPath, contestIds.distinct, runContest));
+  logWarnings.erase(std::remove(logWarnings.begin(), logWarnings.end(), std::string()), logWarnings.end());
+  std::vector<std::string>& warnings = lists.lines[kWarningsList];
+  warnings.insert(warnings.begin(), logWarnings.begin(), logWarnings.end());
   if (!request.checkOnly) {
     error = files.finish();
     if (!error.empty()) return failed(ConversionStatus::FileError, error);

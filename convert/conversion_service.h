@@ -4,6 +4,7 @@
 // the result.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ struct ConversionResult {
   int32_t namesWritten = 0;  // names written to the names file
   std::string namesPath;     // the names file beside the output file, when Converted
   ConversionJob job;         // the job as it ran: options, group number, note and run fields
+  // When the contest was to come from the log and the log named none of the catalogue: its first
+  // CONTEST_ID without surrounding blanks, empty when it has none or an empty one, or when it
+  // could not be read for one; nullopt in every other case.
+  std::optional<std::string> unnamedContestId;
 };
 
 // The path with its file name's extension (from the name's last '.') replaced by the given one,

@@ -222,6 +222,22 @@ TEST_F(ConversionService, ContestFromTheLogOnlyWhenAskedAndNoneIsChosen) {
   EXPECT_EQ(result.error, "ERROR: No ADIF end-of-header (<EOH>) found in " + path("text.adi") + "; no QSOs were read.");
 }
 
+// Several contests in one log are told right after the contest the first id names.
+TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
+  writeFile(path("logbook.adi"),
+            "<EOH><CONTEST_ID:12>FL-QSO-PARTY<EOR><CONTEST_ID:14> fl-qso-party <EOR><CONTEST_ID:1> <EOR><EOR>"
+            "<CONTEST_ID:2>DX<EOR><CONTEST_ID:9>CQ-WPX-CW<EOR><CONTEST_ID:6>NTC-QP<EOR>\n");
+  ConversionRequest request = wpxRequest(path("logbook.adi"), path("out.kvx"));
+  ConversionResult result = convertLog(request);
+  ASSERT_GE(result.lines.size(), 6u);
+  EXPECT_EQ(result.lines[4], path("logbook.adi") +
+                                 " names the contest State QSO Party (Florida) (CONTEST_ID FL-QSO-PARTY); it was "
+                                 "converted as CQ WPX.");
+  EXPECT_EQ(result.lines[5], path("logbook.adi") +
+                                 " names 4 contests (FL-QSO-PARTY, DX, CQ-WPX-CW and 1 more); all its QSOs were "
+                                 "converted as CQ WPX.");
+}
+
 TEST_F(ConversionService, MissingInputNamesTheFileAndTouchesNothing) {
   writeFile(path("out.kvx"), "old import");
   const ConversionResult result = convertLog(wpxRequest(path("missing.adi"), path("out.kvx")));

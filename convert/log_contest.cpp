@@ -12,14 +12,16 @@ std::optional<LogContest> logContestOf(const std::optional<std::string>& contest
   return LogContest{std::string(trimAsciiSpace(*contestId)), *contest};
 }
 
-std::optional<LogContest> contestNamedBy(std::FILE* input) {
+std::optional<std::string> contestIdIn(std::FILE* input) {
   // The conversion reads the input after the scan: only a stream that can go back is scanned.
   const long start = std::ftell(input);
   if (start < 0) return std::nullopt;
-  const std::optional<std::string> id = scanContestId(input);
+  std::optional<std::string> id = scanContestId(input);
   if (std::fseek(input, start, SEEK_SET) != 0) return std::nullopt;
-  return logContestOf(id);
+  return id;
 }
+
+std::optional<LogContest> contestNamedBy(std::FILE* input) { return logContestOf(contestIdIn(input)); }
 
 std::optional<LogContest> contestNamedByFile(const std::string& path) {
   std::FILE* input = openFile(path, "rb");

@@ -16,6 +16,11 @@ struct LogContest {
 // What a CONTEST_ID value names. Returns nullopt for none, and for an empty, blank or unmapped id.
 std::optional<LogContest> logContestOf(const std::optional<std::string>& contestId);
 
+// The value of the first CONTEST_ID tag of record text, as written, read from where an open input
+// stands; the input is put back there. A stream that cannot be repositioned (a pipe) is not read.
+// Returns nullopt when the log has none, for a stream that cannot be repositioned, on a read error.
+std::optional<std::string> contestIdIn(std::FILE* input);
+
 // Scans an open input from where it stands and puts it back there. A stream that cannot be
 // repositioned (a pipe) is not scanned at all. A log without CONTEST_ID, or whose first one is
 // empty, blank or unmapped, names no contest.

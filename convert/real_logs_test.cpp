@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -39,14 +40,16 @@ int endOfRecordTags(const std::string& bytes) {
   return count;
 }
 
-// One CQ WPX conversion of a log file into throw-away output.
+// One conversion of a log file, CQ WPX unless another contest is given.
 struct Conversion {
-  int32_t written = 0;    // QSOs written
-  MessageLists lists;     // the run's messages
-  std::string fileError;  // why the log gave no result; empty when it was read
+  int32_t written = 0;        // QSOs written
+  MessageLists lists;         // the run's messages
+  std::string fileError;      // why the log gave no result; empty when it was read
+  std::string importText;     // the import file written
+  ContestIdsSeen contestIds;  // the log's CONTEST_ID values
 };
 
-Conversion convert(const fs::path& log) {
+Conversion convert(const fs::path& log, ContestKind contest = ContestKind::CqWpx) {
   Conversion run;
   std::FILE* input = std::fopen(log.string().c_str(), "rb");
   EXPECT_NE(input, nullptr) << log;
@@ -54,9 +57,11 @@ Conversion convert(const fs::path& log) {
   TestFile output(std::tmpfile());
   TestFile names(std::tmpfile());
   ConversionJob job;
-  job.contest = ContestKind::CqWpx;
-  run.written = runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job);
+  job.contest = contest;
+  run.written =
+      runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &run.contestIds);
   run.fileError = logFileError(job, log.filename().string());
+  run.importText = contentsOf(output.get());
   std::fclose(input);
   return run;
 }
@@ -110,24 +115,55 @@ TEST(RealLogs, MissingHeaderAndUnfinishedRecordAreTold) {
   }
 }
 
-TEST(RealLogs, FirstContestIdOfEachLog) {
+TEST(RealLogs, ContestIdsOfEachLog) {
   const fs::path folder = realLogsFolder();
   std::error_code error;
   if (!fs::is_directory(folder, error)) GTEST_SKIP() << "no real logs at " << folder;
   const struct {
-    const char* log;                // file name in the folder
-    std::optional<std::string> id;  // its first CONTEST_ID of record text
+    const char* log;                    // file name in the folder
+    std::optional<std::string> id;      // its first CONTEST_ID of record text
+    std::vector<std::string> distinct;  // every id once, in order of first appearance
   } cases[] = {
-      {"n4af__TR4W__2014_CQ-WPX-CW_N4AF_CQ-WPX-CW.ADI", "CQ-WPX-CW"},
-      {"n4af__TR4W__arrlss_cw_sections.adi", "ARRL-SS-CW"},
-      {"n4af__TR4W__fqp_rover_and_county_line.adi", "FL-QSO-PARTY"},
-      {"farmergreg__adif__Log4OM.adi", "Vermont QSO Party"},  // BC-QSO-PARTY comes later
-      {"urbancamo__adif-processor__WW4N_POTA-K-5490-20210704.adi", std::nullopt},
+      {"n4af__TR4W__2014_CQ-WPX-CW_N4AF_CQ-WPX-CW.ADI", "CQ-WPX-CW", {"CQ-WPX-CW"}},
+      {"n4af__TR4W__arrlss_cw_sections.adi", "ARRL-SS-CW", {"ARRL-SS-CW"}},
+      {"n4af__TR4W__fqp_rover_and_county_line.adi", "FL-QSO-PARTY", {"FL-QSO-PARTY"}},
+      {"farmergreg__adif__Log4OM.adi", "Vermont QSO Party", {"Vermont QSO Party", "BC-QSO-PARTY", "DX"}},
+      {"urbancamo__adif-processor__m0nom_p.204681.20210116183312.adi", "DX", {"DX"}},
+      {"urbancamo__adif-processor__WW4N_POTA-K-5490-20210704.adi", std::nullopt, {}},
   };
   for (const auto& c : cases) {
     TestFile input(std::fopen((folder / c.log).string().c_str(), "rb"));
     ASSERT_NE(input, nullptr) << c.log;
     EXPECT_EQ(scanContestId(input.get()), c.id) << c.log;
+    EXPECT_EQ(convert(folder / c.log).contestIds.distinct, c.distinct) << c.log;
+  }
+}
+
+// What loggers really write, read as they meant it: the start of a contact's line 1 (up to the
+// exchange), and how many warnings carry a text.
+TEST(RealLogs, ColumnsOfWhatLoggersWrite) {
+  const fs::path folder = realLogsFolder();
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) GTEST_SKIP() << "no real logs at " << folder;
+  const struct {
+    const char* log;   // file name in the folder, converted as ARRL VHF
+    const char* line;  // the start of one line 1
+    const char* text;  // a text the warnings carry `count` times
+    size_t count;
+  } cases[] = {
+      {"k5dru__dx_entities_needed__lotwreport.adi", "20180804173600WA7GIE       10FM    59 59 ", ": band", 0},
+      {"urbancamo__adif-processor__m0nom_p.204681.20210116183312.adi", "201806232130002W0SUE        0FM    59 59 ",
+       ": band 70cm is not a whole number of metres; the band column shows 0.", 3},
+      {"diablowu__jtdx-config__wsjtx_log.adi", "20220423063215HL2EIZ        6FT8   -3 -12om89", ": truncating", 0},
+  };
+  for (const auto& c : cases) {
+    const Conversion run = convert(folder / c.log, ContestKind::ArrlVhf);
+    EXPECT_NE(run.importText.find(std::string("\n") + c.line), std::string::npos) << c.log;
+    const std::vector<std::string>& warnings = messagesOf(run.lists, kWarningsList);
+    EXPECT_EQ(std::count_if(warnings.begin(), warnings.end(),
+                            [&](const std::string& w) { return w.find(c.text) != std::string::npos; }),
+              static_cast<std::ptrdiff_t>(c.count))
+        << c.log;
   }
 }
 

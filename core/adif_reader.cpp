@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "core/ascii.h"
 #include "core/ascii_text.h"
@@ -20,6 +21,7 @@ enum class StoreKind {
   Utf8Text,   // like Text, but a UTF-8 value is cut between characters
   Integer,    // leading decimal number
   Character,  // first character, 0 for an empty value
+  Band,       // as Text, and the leading decimal number into `band`
 };
 
 // One recognised tag name and the record field it fills.
@@ -53,7 +55,7 @@ constexpr TagRule kTagRules[] = {
     {"APP_WRITELOG_YEAR", StoreKind::Text, FIELD(year)},
     {"APP_WRITELOG_ZONE", StoreKind::Text, FIELD(zone)},
     {"ARRL_SECT", StoreKind::Text, FIELD(arrlSect)},
-    {"BAND", StoreKind::Integer, FIELD(band)},
+    {"BAND", StoreKind::Band, FIELD(bandText)},
     {"CALL", StoreKind::Text, FIELD(call)},
     {"CHECK", StoreKind::Integer, FIELD(check)},
     {"CK", StoreKind::Integer, FIELD(check)},
@@ -84,6 +86,7 @@ constexpr TagRule kTagRules[] = {
     {"RX_PWR", StoreKind::Text, FIELD(rxPwr)},
     {"SECTION", StoreKind::Text, FIELD(section)},
     {"SRX", StoreKind::Text, FIELD(srx)},
+    {"SRX_STRING", StoreKind::Text, FIELD(srxString)},
     {"STATE", StoreKind::Text, FIELD(state)},
     {"STX", StoreKind::Text, FIELD(stx)},
     {"SUBMODE", StoreKind::Text, FIELD(submode)},
@@ -93,7 +96,7 @@ constexpr TagRule kTagRules[] = {
 
 #undef FIELD
 
-static_assert(std::size(kTagRules) == 56, "the reader knows 56 tag names");
+static_assert(std::size(kTagRules) == 57, "the reader knows 57 tag names");
 
 // Bytes the value of a tag is handled up to; longer values are cut.
 constexpr size_t kValueLimit = 31;
@@ -128,9 +131,21 @@ const TagRule* findTagRule(std::string_view name) {
   return found != kRuleOfName.end() ? found->second : nullptr;
 }
 
+// The leading decimal number of a value, cut like any other value before it is read.
+int32_t numberOf(std::string_view value) {
+  char digits[kValueLimit + 1];
+  const size_t length = std::min(value.size(), kValueLimit);
+  std::memcpy(digits, value.data(), length);
+  digits[length] = '\0';
+  return textToInt(digits);
+}
+
 void storeValue(const TagRule& rule, std::string_view value, QsoRecord& record) {
   char* field = reinterpret_cast<char*>(&record) + rule.offset;
   switch (rule.kind) {
+    case StoreKind::Band:
+      record.band = numberOf(value);
+      [[fallthrough]];
     case StoreKind::Text:
     case StoreKind::Utf8Text: {
       const size_t room = std::min(rule.size - 1, kValueLimit);
@@ -141,12 +156,7 @@ void storeValue(const TagRule& rule, std::string_view value, QsoRecord& record) 
       break;
     }
     case StoreKind::Integer: {
-      // The value is cut like any other before it is read as a number.
-      char digits[kValueLimit + 1];
-      const size_t length = std::min(value.size(), kValueLimit);
-      std::memcpy(digits, value.data(), length);
-      digits[length] = '\0';
-      const int32_t number = textToInt(digits);
+      const int32_t number = numberOf(value);
       std::memcpy(field, &number, sizeof number);
       break;
     }
@@ -179,44 +189,74 @@ enum class TagScanEnd {
   Stopped,    // the tag handler asked to stop; the text holds what follows that tag's value
 };
 
-// Scans the tags at the front of `rest`, hands each data tag's name (as written) and value to
-// onTag, and drops what it scanned. onTag returns false to stop the scan after its tag.
+// What a tag handler gets of a value that runs over lines (notes and addresses may hold line
+// ends): its text up to its first CR or LF, so that no text kept from it can break a line of
+// the import file.
+std::string_view keptPart(std::string_view value) { return value.substr(0, value.find_first_of("\r\n")); }
+
+// Bytes to look at past a value's start to read a length that may count characters: a
+// character has at most four bytes.
+size_t lookAhead(size_t prefix, size_t length) {
+  constexpr size_t kMost = static_cast<size_t>(-1);
+  const size_t characters = length > (kMost - prefix - 4) / 4 ? kMost - prefix : 4 * length + 4;
+  return prefix + characters;
+}
+
+// Scans the tags at the front of input.rest, hands each data tag's name (as written) and value
+// to onTag, and drops what it scanned. A value is as long as its length says, read across line
+// ends when it runs past its line, and reading goes on after the whole value. onTag returns
+// false to stop the scan after its tag.
 template <typename OnTag>
-TagScanEnd scanTags(std::string_view& rest, OnTag&& onTag) {
+TagScanEnd scanTags(AdifInput& input, OnTag&& onTag) {
   // Between tags and inside a tag name the next mark is a few bytes away, where std::find's
   // plain loop is cheaper than a library call; a closing ">" may be far, so memchr finds it.
-  const char* const end = rest.data() + rest.size();
-  const char* open = std::find(rest.data(), end, '<');
+  const char* end = input.rest.data() + input.rest.size();
+  const char* open = std::find(input.rest.data(), end, '<');
   while (open != end) {
     const size_t left = static_cast<size_t>(end - open - 1);
-    const char* const close = static_cast<const char*>(std::memchr(open + 1, '>', left));
+    const char* close = static_cast<const char*>(std::memchr(open + 1, '>', left));
     if (close == nullptr) break;  // no tag can end on this line
     // The name runs to the first colon inside the tag.
-    const char* const colon = std::find(open + 1, close, ':');
-    const std::string_view name(open + 1, static_cast<size_t>(colon - open - 1));
+    const char* colon = std::find(open + 1, close, ':');
+    std::string_view name(open + 1, static_cast<size_t>(colon - open - 1));
     if (endsRecord(name)) {
-      rest = std::string_view(close + 1, static_cast<size_t>(end - close - 1));
+      input.rest = std::string_view(close + 1, static_cast<size_t>(end - close - 1));
       return TagScanEnd::RecordEnd;
     }
     const char* next = close + 1;
     if (colon != close) {
       // The length follows the colon and ends at ">" or at a data-type indicator's colon; the
-      // closing ">" stops the digits. A length that reaches past the line end takes what is left
-      // of the line, so no stored text can break a line of the import file.
+      // closing ">" stops the digits.
       const int32_t declared = textToInt(colon + 1);
+      const size_t length = declared > 0 ? static_cast<size_t>(declared) : 0;
       const size_t available = static_cast<size_t>(end - next);
-      const size_t length = declared > 0 ? std::min(static_cast<size_t>(declared), available) : 0;
-      const std::string_view value(next, length);
-      next += length;
-      if (!onTag(name, value)) {
-        rest = std::string_view(next, static_cast<size_t>(end - next));
-        return TagScanEnd::Stopped;
+      if (length < available ? !isUtf8Continuation(next[length]) : length == available) {
+        // The value ends on its line, and not inside a character.
+        const bool goOn = onTag(name, std::string_view(next, length));
+        next += length;
+        if (!goOn) {
+          input.rest = std::string_view(next, static_cast<size_t>(end - next));
+          return TagScanEnd::Stopped;
+        }
+      } else {
+        // The value runs past its line, or its length may count characters: read on from the
+        // tag's start, which keeps the name in the bytes read.
+        const size_t prefix = static_cast<size_t>(next - open);
+        const std::string_view bytes = input.lines.ahead(open, lookAhead(prefix, length));
+        name = bytes.substr(1, name.size());
+        const std::string_view from = bytes.substr(prefix);
+        const std::string_view value = from.substr(0, countedValueLength(from, length));
+        const bool goOn = onTag(name, keptPart(value));
+        input.lines.resumeAt(value.data() + value.size(), input.rest);
+        if (!goOn) return TagScanEnd::Stopped;
+        end = input.rest.data() + input.rest.size();
+        next = input.rest.data();
       }
     }
     // A tag without a colon is not a data tag: it stores nothing and scanning goes on after it.
     open = std::find(next, end, '<');
   }
-  rest = {};
+  input.rest = {};
   return TagScanEnd::LineUsed;
 }
 
@@ -266,6 +306,17 @@ bool haveRecordText(AdifInput& input) {
   return true;
 }
 
+// Notes one CONTEST_ID value: the first as written, and each value once.
+void noteContestId(ContestIdsSeen& ids, std::string_view value) {
+  if (!ids.first) ids.first = std::string(value);
+  const std::string_view id = trimAsciiSpace(value);
+  // A log mostly repeats its last new id; that needs no upper-cased copy.
+  if (id.empty() || (!ids.distinct.empty() && equalsIgnoringCase(ids.distinct.back(), id))) return;
+  std::string key(id);
+  for (char& c : key) c = toAsciiUpper(c);
+  if (ids.keys.insert(std::move(key)).second) ids.distinct.emplace_back(id);
+}
+
 }  // namespace
 
 bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CONTEST_ID"); }
@@ -276,8 +327,8 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
     if (const TagRule* rule = findTagRule(name)) {
       storeValue(*rule, value, record);
       input.valueStored = true;
-    } else if (!input.contestId && isContestIdTag(name)) {
-      input.contestId = std::string(value);  // noted for the caller, not stored into the record
+    } else if (isContestIdTag(name)) {
+      noteContestId(input.contestIds, value);  // noted for the caller, not stored into the record
     }
     return true;
   };
@@ -286,7 +337,7 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
       if (input.valueStored && input.lines.readError() == 0) input.recordUnfinished = true;
       return 0;
     }
-    if (scanTags(input.rest, store) == TagScanEnd::RecordEnd) {
+    if (scanTags(input, store) == TagScanEnd::RecordEnd) {
       input.valueStored = false;
       return 1;
     }
@@ -298,7 +349,7 @@ bool scanRecordTags(std::FILE* file, const RecordTagHandler& onTag) {
   ConversionJob job;
   if (!skipHeader(input, job)) return false;
   while (haveRecordText(input)) {
-    if (scanTags(input.rest, onTag) == TagScanEnd::Stopped) return true;
+    if (scanTags(input, onTag) == TagScanEnd::Stopped) return true;
   }
   return false;
 }

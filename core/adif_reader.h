@@ -6,23 +6,34 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "core/conversion_job.h"
 #include "core/line_reader.h"
 #include "core/qso_record.h"
+
+// The CONTEST_ID values of a log's record text, as the reader meets them.
+struct ContestIdsSeen {
+  std::optional<std::string> first;  // value of the first CONTEST_ID tag, as written
+  // Every value that is not blank, once, without surrounding blanks, in order of first
+  // appearance; values that differ only in letter case are one.
+  std::vector<std::string> distinct;
+  std::unordered_set<std::string> keys;  // the distinct values upper-cased, to tell a new one
+};
 
 // One ADIF input as the reader goes through it, kept from one record to the next: its lines,
 // the text of the current line not yet scanned, and what the reader found out about the input.
 struct AdifInput {
   explicit AdifInput(std::FILE* file) : lines(file) {}
 
-  LineReader lines;                      // the input's lines; lines.readError() tells of a failed read
-  std::string_view rest;                 // the current line's text after the last tag scanned
-  bool valueStored = false;              // a tag of the tag table was met since the last end-of-record tag
-  bool headerless = false;               // no end-of-header and "<" comes first: records read from the first line
-  bool headerMissing = false;            // no end-of-header and not headerless: no records were read
-  bool recordUnfinished = false;         // the input ended after a stored value without an end-of-record tag
-  std::optional<std::string> contestId;  // value of the first CONTEST_ID tag of record text, as written
+  LineReader lines;               // the input's lines; lines.readError() tells of a failed read
+  std::string_view rest;          // the current line's text after the last tag scanned
+  bool valueStored = false;       // a tag of the tag table was met since the last end-of-record tag
+  bool headerless = false;        // no end-of-header and "<" comes first: records read from the first line
+  bool headerMissing = false;     // no end-of-header and not headerless: no records were read
+  bool recordUnfinished = false;  // the input ended after a stored value without an end-of-record tag
+  ContestIdsSeen contestIds;      // the CONTEST_ID values of record text
 };
 
 // Whether a tag name is CONTEST_ID, in any letter case.
@@ -34,8 +45,8 @@ bool isContestIdTag(std::string_view name);
 // Returns 1 when a record was completed, 0 at end of input or on a read error.
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job);
 
-// Told of one data tag of record text: its name as written and its value (cut at the line end
-// like any value). Returns false to stop the scan.
+// Told of one data tag of record text: its name as written and its value; of a value that runs
+// over lines, the text up to its first line end. Returns false to stop the scan.
 using RecordTagHandler = std::function<bool(std::string_view name, std::string_view value)>;
 
 // Reads the record text of an input from where it stands, as readQsoRecord finds it (after the

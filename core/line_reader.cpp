@@ -37,16 +37,32 @@ bool LineReader::next(std::string_view& line) {
       lineStart_ = searched_ = filled_;
       return true;
     }
-    fill();
+    fill(lineStart_);
   }
 }
 
-void LineReader::fill() {
-  if (lineStart_ > 0) {
-    std::memmove(bytes_.data(), bytes_.data() + lineStart_, filled_ - lineStart_);
-    filled_ -= lineStart_;
-    searched_ -= lineStart_;
-    lineStart_ = 0;
+std::string_view LineReader::ahead(const char* from, size_t count) {
+  size_t start = static_cast<size_t>(from - bytes_.data());
+  while (filled_ - start < count && !inputEnded_) {
+    fill(start);
+    start = 0;
+  }
+  return std::string_view(bytes_.data() + start, filled_ - start);
+}
+
+bool LineReader::resumeAt(const char* at, std::string_view& rest) {
+  lineStart_ = searched_ = static_cast<size_t>(at - bytes_.data());
+  if (next(rest)) return true;
+  rest = {};
+  return false;
+}
+
+void LineReader::fill(size_t keep) {
+  if (keep > 0) {
+    std::memmove(bytes_.data(), bytes_.data() + keep, filled_ - keep);
+    filled_ -= keep;
+    searched_ -= keep;
+    lineStart_ -= keep;
   }
   if (bytes_.size() - filled_ < kBlockSize) bytes_.resize(filled_ + kBlockSize);
   errno = 0;

@@ -16,6 +16,16 @@ class LineReader {
   // Returns false at the end of the input or on a read error (see readError()).
   bool next(std::string_view& line);
 
+  // The bytes of the input from `from` (a byte of the line last handed out) on, line ends
+  // included: at least `count` of them, reading on as needed, fewer only at the end of the input.
+  // Earlier views into the line (and views that an earlier call returned) are then no longer valid.
+  std::string_view ahead(const char* from, size_t count);
+
+  // Goes on reading at `at`, a byte of the text ahead() last returned (or of the line last handed
+  // out): `rest` becomes the text from there to the end of its line, without the line end.
+  // Returns false, with `rest` empty, at the end of the input or on a read error.
+  bool resumeAt(const char* at, std::string_view& rest);
+
   // Goes back to where the reading began, so that the lines come again from the first one.
   // Returns false when the stream cannot be repositioned; readError() then says why.
   bool restart();
@@ -24,8 +34,8 @@ class LineReader {
   int readError() const { return readError_; }
 
  private:
-  // Moves the unread bytes to the front of the buffer and appends the next block of the input.
-  void fill();
+  // Moves the bytes from `keep` on to the front of the buffer and appends the next block of the input.
+  void fill(size_t keep);
 
   std::FILE* input_;
   long startOffset_;         // stream position where reading began; -1 when it could not be told

@@ -10,6 +10,7 @@ struct QsoRecord {
   char age[4];           // operator's age: AGE
   char arrlSect[4];      // ARRL section: ARRL_SECT
   int32_t band;          // band in metres, leading number of BAND; 0 = none given
+  char bandText[8];      // band as written, such as 20M or 70CM: BAND
   char call[16];         // contacted callsign: CALL
   int32_t check;         // Sweepstakes check: CHECK, CK, APP_WRITELOG_CK
   char cnty[8];          // county: CNTY, APP_WRITELOG_CNTY
@@ -20,7 +21,7 @@ struct QsoRecord {
   char exchange1[16];    // first received exchange item: APP_N1MM_EXCHANGE1
   char freq[16];         // transmit frequency in MHz as written: FREQ
   char freqRx[16];       // receive frequency in MHz as written: FREQ_RX
-  char grid[8];          // grid square: GRID, GRIDSQUARE
+  char grid[9];          // grid square, up to an 8-character locator: GRID, GRIDSQUARE
   char hq[8];            // headquarters designator: APP_N1MM_HQ
   char iota[8];          // IOTA reference: IOTA, APP_WRITELOG_IOTA
   char ituz[4];          // ITU zone: ITUZ
@@ -38,6 +39,7 @@ struct QsoRecord {
   char rxPwr[8];         // received power: RX_PWR
   char section[8];       // section: SECTION
   char srx[8];           // received serial as text: SRX
+  char srxString[16];    // received exchange as one text, such as Field Day's "1F CT": SRX_STRING
   char stx[8];           // sent serial as text: STX
   char state[4];         // state: STATE
   char submode[16];      // sub-mode of a mode, such as FT4 under MFSK: SUBMODE

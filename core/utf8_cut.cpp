@@ -2,8 +2,6 @@
 
 namespace {
 
-bool isContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xbf; }
-
 // The length of the well-formed UTF-8 character at the text's start: 1 to 4, or 0 when the
 // bytes there are no character (a stray continuation byte, an over-long or surrogate form,
 // a code point beyond U+10FFFF, or a character cut short by the text's end).
@@ -31,7 +29,7 @@ size_t characterLength(std::string_view text) {
   const unsigned char second = static_cast<unsigned char>(text[1]);
   if (second < secondLow || second > secondHigh) return 0;
   for (size_t i = 2; i < length; ++i) {
-    if (!isContinuation(static_cast<unsigned char>(text[i]))) return 0;
+    if (!isUtf8Continuation(text[i])) return 0;
   }
   return length;
 }
@@ -48,4 +46,24 @@ size_t utf8CutLength(std::string_view text, size_t limit) {
     at += length;
   }
   return limit;
+}
+
+size_t countedValueLength(std::string_view bytes, size_t count) {
+  if (count >= bytes.size()) return bytes.size();
+  if (!isUtf8Continuation(bytes[count])) return count;
+  size_t at = 0;
+  size_t characters = 0;
+  while (at < count) {
+    const size_t length = characterLength(bytes.substr(at));
+    if (length == 0) return count;  // not UTF-8: the count is in bytes
+    at += length;
+    ++characters;
+  }
+  while (characters < count && at < bytes.size()) {
+    const size_t length = characterLength(bytes.substr(at));
+    if (length == 0) break;
+    at += length;
+    ++characters;
+  }
+  return at;
 }

@@ -1,6 +1,7 @@
 #include "refdata/contest_choice.h"
 
 #include "core/ascii_text.h"
+#include "core/text_format.h"
 
 namespace {
 
@@ -36,4 +37,19 @@ std::string contestMismatchWarning(std::string_view inputPath, const ContestChoi
   text += contestChoiceName(runContest);
   text += '.';
   return text;
+}
+
+std::string severalContestsWarning(std::string_view inputPath, const std::vector<std::string>& contestIds,
+                                   const ContestChoice& runContest) {
+  constexpr size_t kIdsNamed = 3;
+  if (contestIds.size() < 2) return std::string();
+  std::string ids;
+  for (size_t i = 0; i < contestIds.size() && i < kIdsNamed; ++i) {
+    if (i > 0) ids += ", ";
+    ids += contestIds[i];
+  }
+  if (contestIds.size() > kIdsNamed) ids += formatText(" and %d more", static_cast<int>(contestIds.size() - kIdsNamed));
+  return std::string(inputPath) + formatText(" names %d contests (%s); all its QSOs were converted as %s.",
+                                             static_cast<int>(contestIds.size()), ids.c_str(),
+                                             contestChoiceName(runContest).c_str());
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/contest_kind.h"
 #include "refdata/state_table.h"
@@ -28,3 +29,10 @@ bool sameContest(const ContestChoice& a, const ContestChoice& b);
 // Returns the empty text when both are the same contest (or either is outside the catalogue).
 std::string contestMismatchWarning(std::string_view inputPath, const ContestChoice& logContest,
                                    std::string_view contestId, const ContestChoice& runContest);
+
+// The warning for a log whose records name more than one contest: "%s names %d contests (%s);
+// all its QSOs were converted as %s." with the input path as given, the number of ids, the first
+// three ids joined by ", " (and " and %d more" for the others) and the run's contest.
+// Returns the empty text for fewer than two ids.
+std::string severalContestsWarning(std::string_view inputPath, const std::vector<std::string>& contestIds,
+                                   const ContestChoice& runContest);

@@ -63,6 +63,7 @@ TEST(FindContestId, IgnoresCaseAndSurroundingBlanksOnly) {
       {"MIDATLANTIC-QSO-PARTY", ContestKind::StateQsoParty, 51},  // MAQP
       {"NE-QSO-PARTY", ContestKind::StateQsoParty, 28},           // Nebraska, not NEQP
       {"CQMM", ContestKind::ManchesterMineira, -1},
+      {"in7qpne-qso-party", ContestKind::StateQsoParty, kPartyMulti},
       {"NTC-QP", ContestKind::None, -1},  // in the file, left unmapped
       {"DX", ContestKind::None, -1},
       {"CQ-WPX", ContestKind::None, -1},  // a proper prefix of a key

@@ -1,8 +1,12 @@
 #include "writer/exchange_choice.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <string_view>
+#include <utility>
 
+#include "core/ascii.h"
 #include "core/contest_table.h"
 #include "core/text_number.h"
 #include "refdata/state_table.h"
@@ -46,14 +50,48 @@ const PartyRule& partyRuleOf(StateNumber state) {
   return kOtherPartyRule;
 }
 
-// The first non-empty candidate, or nullopt when all are empty.
-std::optional<std::string> firstFilled(const QsoRecord& record, const CandidateList& candidates) {
+// The first candidate field that is not empty; nullptr when all are empty.
+FieldReader firstFilledField(const QsoRecord& record, const CandidateList& candidates) {
   for (FieldReader read : candidates) {
     if (read == nullptr) break;
-    const char* text = read(record);
-    if (*text != '\0') return std::string(text);
+    if (*read(record) != '\0') return read;
   }
-  return std::nullopt;
+  return nullptr;
+}
+
+// The first non-empty candidate, or nullopt when all are empty.
+std::optional<std::string> firstFilled(const QsoRecord& record, const CandidateList& candidates) {
+  const FieldReader read = firstFilledField(record, candidates);
+  if (read == nullptr) return std::nullopt;
+  return std::string(read(record));
+}
+
+bool isLocatorLetter(char c) {
+  const char upper = toAsciiUpper(c);
+  return upper >= 'A' && upper <= 'R';
+}
+
+// The grid square a locator of six or eight characters lies in: its first four characters when
+// they form a square (two letters A-R and two digits, any case). A contest whose exchange is the
+// square gets it whole from a longer locator. Returns nullopt for any other text.
+std::optional<std::string> squareOfLocator(const char* locator) {
+  const size_t length = std::strlen(locator);
+  if (length != 6 && length != 8) return std::nullopt;
+  if (!isLocatorLetter(locator[0]) || !isLocatorLetter(locator[1])) return std::nullopt;
+  if (!isAsciiDigit(locator[2]) || !isAsciiDigit(locator[3])) return std::nullopt;
+  return std::string(locator, 4);
+}
+
+// Field Day's class (1F, 12A) as one logger keeps it: the first word of SRX_STRING ("1F CT").
+// Returns nullopt when that word is no class: one or two digits and a letter A-F, any case.
+std::optional<std::string> fieldDayClassOf(const char* srxString) {
+  const std::string_view text = srxString;
+  const std::string_view word = text.substr(0, text.find(' '));
+  if (word.size() < 2 || word.size() > 3) return std::nullopt;
+  if (!std::all_of(word.begin(), word.end() - 1, isAsciiDigit)) return std::nullopt;
+  const char letter = toAsciiUpper(word.back());
+  if (letter < 'A' || letter > 'F') return std::nullopt;
+  return std::string(word);
 }
 
 // CW Open sends "serial name" in RX_EXCH; the name is what follows its first blank.
@@ -118,7 +156,13 @@ ExchangeChoice selectExchange(QsoRecord& record, ConversionJob& job, const char*
   } else if (job.contest == ContestKind::CqWw && std::strcmp(modeText, "RTTY") == 0) {
     choice.exchange = firstFilled(record, kCqWwRttyCandidates);
   } else {
-    choice.exchange = firstFilled(record, row->candidates);
+    const FieldReader read = firstFilledField(record, row->candidates);
+    if (read != nullptr) choice.exchange = std::string(read(record));
+    if (read == kGrid) {
+      if (std::optional<std::string> square = squareOfLocator(record.grid)) choice.exchange = std::move(square);
+    }
+    if (job.contest == ContestKind::ArrlFieldDay && !choice.exchange)
+      choice.exchange = fieldDayClassOf(record.srxString);
   }
   choice.zoneNumber = zoneOf(row->zone, record, choice.exchange);
   if (job.contest == ContestKind::CwOpen) {

@@ -1,23 +1,45 @@
 #include "writer/frequency.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 #include "core/text_format.h"
+#include "core/text_number.h"
 
 namespace {
 
-// One HF contest band; both edges lie just outside it.
+// One band a frequency is placed in.
 struct BandEdges {
-  double below;    // highest frequency under the band, MHz
-  double above;    // lowest frequency over the band, MHz
+  double low;      // lower edge, MHz
+  double high;     // upper edge, MHz
+  bool included;   // the edges belong to the band; else they lie just outside it
   int32_t metres;  // band in metres
 };
 
 const BandEdges kBands[] = {
-    {1.799, 2.001, 160},  {3.499, 4.001, 80},   {6.999, 7.301, 40},
-    {13.999, 14.351, 20}, {20.999, 21.451, 15}, {27.999, 29.701, 10},
+    {1.799, 2.001, false, 160}, {3.499, 4.001, false, 80},   {5.25, 5.45, true, 60},     {6.999, 7.301, false, 40},
+    {10.1, 10.15, true, 30},    {13.999, 14.351, false, 20}, {18.068, 18.168, true, 17}, {20.999, 21.451, false, 15},
+    {24.89, 24.99, true, 12},   {27.999, 29.701, false, 10}, {50.0, 54.0, true, 6},      {70.0, 70.5, true, 4},
+    {144.0, 148.0, true, 2},
 };
+
+bool inBand(double megahertz, const BandEdges& band) {
+  if (band.included) return megahertz >= band.low && megahertz <= band.high;
+  return megahertz > band.low && megahertz < band.high;
+}
+
+// Values per MHz of each unit.
+constexpr double kPerMegahertz[] = {1.0, 1e3, 1e6};
+
+double perMegahertz(FrequencyUnit unit) { return kPerMegahertz[static_cast<int>(unit)]; }
+
+// A FREQ without BAND of this value or more can only be in Hz.
+constexpr double kHertzWithoutBand = 1e6;
+
+// Decimals of the MHz text of a value converted from kHz or Hz: whole Hz.
+constexpr int kMegahertzDecimals = 6;
 
 // Digits the kHz text keeps before its own decimal point.
 constexpr size_t kKilohertzDigits = 3;
@@ -33,9 +55,39 @@ constexpr double kExactLimit = 1e12;
 
 int32_t bandFromFrequency(double megahertz) {
   for (const BandEdges& band : kBands) {
-    if (megahertz > band.below && megahertz < band.above) return band.metres;
+    if (inBand(megahertz, band)) return band.metres;
   }
   return 0;
+}
+
+double frequencyValue(const char* text) {
+  const char* comma = std::strchr(text, ',');
+  double value = 0.0;
+  if (comma != nullptr && std::strchr(comma + 1, ',') == nullptr && std::strchr(text, '.') == nullptr) {
+    std::string decimal(text);
+    decimal[static_cast<size_t>(comma - text)] = '.';
+    value = textToDouble(decimal.c_str());
+  } else {
+    value = textToDouble(text);
+  }
+  return value > 0.0 ? value : 0.0;
+}
+
+FrequencyUnit frequencyUnit(double value, int32_t band) {
+  if (band == 0) return value >= kHertzWithoutBand ? FrequencyUnit::Hertz : FrequencyUnit::Megahertz;
+  const auto edges = std::find_if(std::begin(kBands), std::end(kBands),
+                                  [band](const BandEdges& entry) { return entry.metres == band; });
+  if (edges == std::end(kBands) || inBand(value, *edges)) return FrequencyUnit::Megahertz;
+  for (FrequencyUnit unit : {FrequencyUnit::Kilohertz, FrequencyUnit::Hertz}) {
+    if (inBand(toMegahertz(value, unit), *edges)) return unit;
+  }
+  return FrequencyUnit::Megahertz;
+}
+
+double toMegahertz(double value, FrequencyUnit unit) { return value / perMegahertz(unit); }
+
+double toKilohertz(double value, FrequencyUnit unit) {
+  return unit == FrequencyUnit::Megahertz ? value * 1e3 : value / (perMegahertz(unit) / 1e3);
 }
 
 std::optional<std::string> formatKilohertz(const char* megahertz) {
@@ -51,6 +103,23 @@ std::optional<std::string> formatKilohertz(const char* megahertz) {
   if (text.size() < kilohertzEnd) text.append(kilohertzEnd - text.size(), '0');
   if (text.size() > kilohertzEnd) text.insert(kilohertzEnd, 1, '.');
   return text;
+}
+
+std::optional<std::string> kilohertzText(const char* text, FrequencyUnit unit) {
+  const double value = frequencyValue(text);
+  if (value <= 0.0) return std::nullopt;
+  if (unit == FrequencyUnit::Megahertz) return formatKilohertz(text);
+  return formatKilohertz(formatText("%.*f", kMegahertzDecimals, toMegahertz(value, unit)).c_str());
+}
+
+std::string frequencyColumn(double kilohertz) {
+  if (!std::isfinite(kilohertz)) kilohertz = 0.0;
+  std::string text = formatFrequencyColumn(kilohertz);
+  // Fewer decimals keep a wide value in the column; the importing program reads it by position.
+  for (int decimals = 1; text.size() > kFrequencyColumnWidth && decimals >= 0; --decimals) {
+    text = formatText("%9.*f", decimals, kilohertz);
+  }
+  return text.size() > kFrequencyColumnWidth ? formatFrequencyColumn(0.0) : text;
 }
 
 std::string formatFrequencyColumn(double kilohertz) {

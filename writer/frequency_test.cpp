@@ -14,16 +14,26 @@ struct BandCase {
   int32_t band;
 };
 
-TEST(BandFromFrequency, BandEdgesAreExclusive) {
+// The six HF contest bands exclude their edges; the bands added later include theirs.
+TEST(BandFromFrequency, BandEdges) {
   const BandCase cases[] = {
-      {1.799, 0},  {1.7991, 160}, {2.0009, 160}, {2.001, 0},  {3.499, 0},  {3.5, 80},  {4.0, 80},    {4.001, 0},
-      {6.999, 0},  {7.0, 40},     {7.3, 40},     {7.301, 0},  {13.999, 0}, {14.0, 20}, {14.350, 20}, {14.351, 0},
-      {20.999, 0}, {21.0, 15},    {21.45, 15},   {21.451, 0}, {27.999, 0}, {28.0, 10}, {29.7, 10},   {29.701, 0},
-      {10.120, 0}, {18.1, 0},     {24.9, 0},     {50.0, 0},   {0.0, 0},    {-14.0, 0},
+      {1.799, 0},   {1.7991, 160}, {2.0009, 160}, {2.001, 0},  {3.499, 0},   {3.5, 80},   {4.0, 80},    {4.001, 0},
+      {6.999, 0},   {7.0, 40},     {7.3, 40},     {7.301, 0},  {13.999, 0},  {14.0, 20},  {14.350, 20}, {14.351, 0},
+      {20.999, 0},  {21.0, 15},    {21.45, 15},   {21.451, 0}, {27.999, 0},  {28.0, 10},  {29.7, 10},   {29.701, 0},
+      {5.2499, 0},  {5.25, 60},    {5.45, 60},    {5.4501, 0}, {10.0999, 0}, {10.1, 30},  {10.15, 30},  {10.1501, 0},
+      {18.068, 17}, {18.168, 17},  {24.89, 12},   {24.99, 12}, {24.9901, 0}, {49.999, 0}, {50.0, 6},    {54.0, 6},
+      {54.001, 0},  {70.0, 4},     {70.5, 4},     {70.501, 0}, {143.999, 0}, {144.0, 2},  {148.0, 2},   {148.001, 0},
+      {0.0, 0},     {-14.0, 0},
   };
   for (const BandCase& c : cases) {
     EXPECT_EQ(bandFromFrequency(c.megahertz), c.band) << c.megahertz;
   }
+}
+
+// The column keeps nine characters: fewer decimals for a wide value, 0 for one that never fits.
+TEST(FrequencyColumn, NeverWidens) {
+  EXPECT_EQ(frequencyColumn(999999.99) + frequencyColumn(9999999.96) + frequencyColumn(1e9),
+            "999999.99 10000000     0.00");
 }
 
 struct KilohertzCase {

@@ -1,9 +1,9 @@
 #include "writer/import_record.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdarg>
 #include <cstring>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -170,28 +170,81 @@ const char* modeTextOf(const QsoRecord& record, const ConversionJob& job) {
   return record.mode;
 }
 
-// A report left out of the log is taken as the usual one: 59 on SSB, 599 otherwise.
+// The modes whose usual report is 59, as loggers write them.
+constexpr std::string_view kPhoneModes[] = {"SSB", "USB", "LSB", "AM", "FM"};
+
+// A report left out of the log is taken as the usual one: 59 on phone, 599 otherwise.
 void defaultReports(QsoRecord& record, const char* modeText) {
-  const int32_t usual = std::strcmp(modeText, "SSB") == 0 ? 59 : 599;
+  const bool phone = std::find(std::begin(kPhoneModes), std::end(kPhoneModes), modeText) != std::end(kPhoneModes);
+  const int32_t usual = phone ? 59 : 599;
   if (record.rstRcvd == 0) record.rstRcvd = usual;
   if (record.rstSent == 0) record.rstSent = usual;
 }
 
-// Fills in the band from FREQ for a log without BAND, with the notice once per run.
-void deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
+// Tells once per run and unit that the log writes FREQ in kHz or Hz.
+void noteFrequencyUnit(MessageLists& lists, FrequencyUnit unit, ImportWriterState& state) {
+  if (unit == FrequencyUnit::Megahertz) return;
+  bool& given = unit == FrequencyUnit::Kilohertz ? state.kilohertzNoticeGiven : state.hertzNoticeGiven;
+  if (given) return;
+  given = true;
+  addMessage(kWarningsList, lists,
+             formatText("%s gives FREQ in %s, not MHz; those values were converted to MHz.", state.inputPath.c_str(),
+                        unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
+}
+
+// FREQ of a record as the band step reads it.
+struct Frequency {
+  double value;        // frequencyValue of FREQ
+  FrequencyUnit unit;  // the unit FREQ and FREQ_RX are written in
+};
+
+// Fills in the band from FREQ (of the given value) for a log without BAND, with the notice once
+// per run. Returns the unit FREQ is written in.
+FrequencyUnit deriveBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state, double value) {
   if (record.freq[0] == '\0') {
     addMessage(kErrorsList, lists, "ADIF file does not have a BAND or FREQ field, can't determine band.");
     state.bandNoticeGiven = true;
-    return;
+    return FrequencyUnit::Megahertz;
   }
   if (!state.bandNoticeGiven) {
     state.bandNoticeGiven = true;
     addMessage(kWarningsList, lists, "BAND field is missing, determining band from frequency.");
   }
-  record.band = bandFromFrequency(textToDouble(record.freq));
+  const FrequencyUnit unit = frequencyUnit(value, 0);
+  noteFrequencyUnit(lists, unit, state);
+  record.band = bandFromFrequency(toMegahertz(value, unit));
   if (record.band == 0) {
     addMessage(kErrorsList, lists, formatText("Can't determine band from FREQ = %s", record.freq));
   }
+  return unit;
+}
+
+// Whether a BAND text names a whole number of metres: not centimetres or millimetres (70CM,
+// 3MM) and no fraction (1.25M), whose leading number is no band in metres.
+bool namesWholeMetres(const char* bandText) {
+  const char* p = bandText;
+  while (isAsciiSpace(*p)) ++p;
+  if (*p == '+' || *p == '-') ++p;
+  while (isAsciiDigit(*p)) ++p;
+  if (*p == '.') return false;
+  const char unit = toAsciiUpper(p[0]);
+  return !((unit == 'C' || unit == 'M') && toAsciiUpper(p[1]) == 'M');
+}
+
+// Settles the band column and reads FREQ in its unit, adding the record's band messages.
+Frequency settleBand(MessageLists& lists, QsoRecord& record, ImportWriterState& state) {
+  const double value = frequencyValue(record.freq);
+  if (record.band == 0) return {value, deriveBand(lists, record, state, value)};
+  if (!namesWholeMetres(record.bandText)) {
+    addMessage(kWarningsList, lists,
+               contactPrefix(record) +
+                   formatText(": band %s is not a whole number of metres; the band column shows 0.", record.bandText));
+    record.band = 0;
+    return {value, FrequencyUnit::Megahertz};
+  }
+  const FrequencyUnit unit = frequencyUnit(value, record.band);
+  noteFrequencyUnit(lists, unit, state);
+  return {value, unit};
 }
 
 // The exchange as the column shows it: the whole exchange or a NUL-terminated end of it.
@@ -245,7 +298,7 @@ void writeIotaColumn(RecordBuffer& line, const QsoRecord& record) {
 
 // Line 1 from the exchange column on, without its line end.
 void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const QsoRecord& record, ConversionJob& job,
-                              const ExchangeChoice& choice, const FormatTraits& traits) {
+                              const ExchangeChoice& choice, const Frequency& frequency, const FormatTraits& traits) {
   const std::optional<std::string>& exchange = choice.exchange;
   writeExchangeColumn(line, lists, record, exchange);
   line.append(kAfterExchange);
@@ -278,9 +331,7 @@ void writeColumnsFromExchange(RecordBuffer& line, MessageLists& lists, const Qso
   if (traits.frequencyColumn) {
     line.append(kBeforeFrequency);
     if (job.includeFrequency != 0 && record.freq[0] != '\0') {
-      // A MHz value too large for its kHz value reads as no number: the column never shows "inf".
-      const double kilohertz = textToDouble(record.freq) * 1000.0;
-      line.append(formatFrequencyColumn(std::isfinite(kilohertz) ? kilohertz : 0.0));
+      line.append(frequencyColumn(toKilohertz(frequency.value, frequency.unit)));
     } else {
       line.fill(' ', kFrequencyWidth);
     }
@@ -301,7 +352,7 @@ void warnLongLine(MessageLists& lists, const QsoRecord& record, size_t length, c
 
 // The free line after the columns: frequency, note, sent serial and received exchange items.
 void writeNoteLine(RecordBuffer& line, const QsoRecord& record, const ConversionJob& job,
-                   const std::optional<std::string>& exchange, const FormatTraits& traits) {
+                   const std::optional<std::string>& exchange, FrequencyUnit unit, const FormatTraits& traits) {
   bool anyItem = false;
   auto startItem = [&]() {
     if (anyItem) line.put(' ');
@@ -310,10 +361,10 @@ void writeNoteLine(RecordBuffer& line, const QsoRecord& record, const Conversion
 
   if (job.includeFrequency != 0) {
     if (!traits.frequencyColumn) {
-      const std::optional<std::string> transmit = formatKilohertz(record.freq);
+      const std::optional<std::string> transmit = kilohertzText(record.freq, unit);
       if (transmit) {
         startItem();
-        const std::optional<std::string> receive = formatKilohertz(record.freqRx);
+        const std::optional<std::string> receive = kilohertzText(record.freqRx, unit);
         if (receive && *receive != *transmit) {
           line.append(*receive);
           line.put('/');
@@ -322,7 +373,7 @@ void writeNoteLine(RecordBuffer& line, const QsoRecord& record, const Conversion
         line.append("KHz");
       }
     } else if (record.freqRx[0] != '\0' && std::strcmp(record.freqRx, record.freq) != 0) {
-      const std::optional<std::string> receive = formatKilohertz(record.freqRx);
+      const std::optional<std::string> receive = kilohertzText(record.freqRx, unit);
       if (receive) {
         startItem();
         line.append("Rx=");
@@ -369,6 +420,8 @@ void writeNamesEntry(std::FILE* namesFile, const QsoRecord& record, ConversionJo
 
 void resetImportWriter(ImportWriterState& state) {
   state.bandNoticeGiven = false;
+  state.kilohertzNoticeGiven = false;
+  state.hertzNoticeGiven = false;
   state.nameSet.clear();
 }
 
@@ -384,7 +437,7 @@ int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE*
 
   const char* modeText = modeTextOf(record, job);
   defaultReports(record, modeText);
-  if (record.band == 0) deriveBand(lists, record, state);
+  const Frequency frequency = settleBand(lists, record, state);
   line.number(record.band, kBandWidth, false);
   const ColumnFormat mode = parseColumnFormat(traits.modeColumn, 's');
   if (mode.simple && mode.leftAlign) {
@@ -399,11 +452,11 @@ int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE*
 
   job.countyText = nullptr;
   const ExchangeChoice choice = selectExchange(record, job, modeText);
-  writeColumnsFromExchange(line, lists, record, job, choice, traits);
+  writeColumnsFromExchange(line, lists, record, job, choice, frequency, traits);
   const size_t lineLength = line.written();
   line.endLine();
   warnLongLine(lists, record, lineLength, traits);
-  writeNoteLine(line, record, job, choice.exchange, traits);
+  writeNoteLine(line, record, job, choice.exchange, frequency.unit, traits);
   line.flush();
 
   if (choice.operatorName) {

@@ -15,9 +15,12 @@
 struct ImportWriterState {
   bool bandNoticeGiven = false;                           // band notice or no-band error given
   std::set<std::pair<std::string, std::string>> nameSet;  // (call, name) pairs already written
+  bool kilohertzNoticeGiven = false;                      // the notice of FREQ in kHz given
+  bool hertzNoticeGiven = false;                          // the notice of FREQ in Hz given
+  std::string inputPath;  // the input's name as given, for the messages about the log; kept by a reset
 };
 
-// Starts a run afresh: no band notice given, no names written.
+// Starts a run afresh: no band or unit notice given, no names written.
 void resetImportWriter(ImportWriterState& state);
 
 // Writes the record's two lines to the import file, possibly one names entry, and adds the

@@ -195,7 +195,6 @@ TEST(ImportRecordLayout, ALongerLineIsNamedInTheWarnings) {
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.call, "VP2V/N0CALL/P"); }, 188, k188},
       {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.call, "VP2V/N0CALL/P"); }, 134,
        ": the import line is 134 characters long instead of 133."},
-      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.freq, "1296.2"); }, 188, k188},
       {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.freq, "1296.2"); }, 133, ""},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.timeOn, ""); }, 181, ""},
       {F::Kolvex8, C::Cq160, [](QsoRecord& r) { setField(r.exchange1, "123"); }, 188, k188},
@@ -224,7 +223,7 @@ TEST(BandDerivation, NoticeOncePerRunAndErrorsPerRecord) {
   setField(record.freq, "14.0255");
   run.write(record);
   run.write(record);
-  setField(record.freq, "10.120");
+  setField(record.freq, "10.160");
   run.write(record);
   setField(record.freq, "14.351");
   run.write(record);
@@ -236,7 +235,7 @@ TEST(BandDerivation, NoticeOncePerRunAndErrorsPerRecord) {
   for (size_t i = 0; i < 5; ++i) EXPECT_EQ(columns(lines[2 * i], 27, 29), bands[i]) << i;
   EXPECT_EQ(run.warnings(), Lines{"BAND field is missing, determining band from frequency."});
   EXPECT_EQ(run.errors(),
-            (Lines{"Can't determine band from FREQ = 10.120", "Can't determine band from FREQ = 14.351"}));
+            (Lines{"Can't determine band from FREQ = 10.160", "Can't determine band from FREQ = 14.351"}));
   EXPECT_TRUE(run.state.bandNoticeGiven);
 }
 
@@ -272,7 +271,7 @@ TEST(BandDerivation, AGivenBandIsUsedAsItIs) {
 
 // --- mode and reports ----------------------------------------------------------------------
 
-TEST(ModeAndReports, DefaultReportsDependOnExactSsb) {
+TEST(ModeAndReports, DefaultReportsDependOnExactPhoneModes) {
   struct Case {
     const char* mode;
     int32_t sent;
@@ -280,7 +279,8 @@ TEST(ModeAndReports, DefaultReportsDependOnExactSsb) {
     const char* columns;  // 30-41 in KOLVEX8: mode and both reports
   };
   const Case cases[] = {
-      {"SSB", 0, 0, "SSB   59 59 "}, {"USB", 0, 0, "USB   599599"},  {"FM", 0, 0, "FM    599599"},
+      {"SSB", 0, 0, "SSB   59 59 "}, {"USB", 0, 0, "USB   59 59 "},  {"FM", 0, 0, "FM    59 59 "},
+      {"AM", 0, 0, "AM    59 59 "},  {"LSB", 0, 0, "LSB   59 59 "},  {"usb", 0, 0, "usb   599599"},
       {"CW", 0, 0, "CW    599599"},  {"SSB", 57, 0, "SSB   57 59 "}, {"CW", 0, 579, "CW    599579"},
       {"ssb", 0, 0, "ssb   599599"},
   };
@@ -612,7 +612,7 @@ TEST(FrequencyItems, Kolvex6NoteItem) {
       {1, "14.025", "14.0250", "14,025KHz"},
       {1, "14.025", "14.030", "14,030/14,025KHz"},
       {1, "14.025", "", "14,025KHz"},
-      {1, "14025", "14.030", ""},
+      {1, "14025", "14030", "14,030/14,025KHz"},  // kHz on a 20 m record
       {1, "", "14.030", ""},
       {0, "14.025", "14.030", ""},
       {1, "3.5", "", "3,500KHz"},
