@@ -286,42 +286,6 @@ TEST(DialogConvert, ReadsTheControlsIntoARequest) {
   EXPECT_EQ(request.options.upload, 1);
 }
 
-TEST(DialogConvert, TheStateIsWhatTheStateBoxShows) {
-  const struct {
-    const char* text;   // the State box's field, picked or typed
-    const char* state;  // code of the run's state; nullptr: none
-  } cases[] = {
-      {"  ohio ", "OH"},
-      {"VT", "VT"},
-      {"Ohio x", nullptr},
-      {"", nullptr},
-  };
-  FakeWindows windows;
-  MainDialogLogic dialog(windows, "");
-  dialog.initialise();
-  dialog.model().inputPath = "in.adi";
-  dialog.model().outputPath = "out.kvx";
-  windows.lists[ListId::Input] = {"in.adi"};
-  windows.lists[ListId::Output] = {"out.kvx"};
-  windows.edits[EditId::GroupNumber] = "0";
-  dialog.contestChanged(35);
-  windows.comboSetSelection(ComboId::State, 4);
-  dialog.stateChanged(4);  // Florida picked, then typed over
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    windows.comboTexts[ComboId::State] = c.text;
-    const StateNumber state = dialog.readRequest().options.stateNumber;
-    if (c.state != nullptr) {
-      EXPECT_STREQ(stateCodeOf(state), c.state);
-    } else {
-      EXPECT_EQ(state, -1);
-      windows.errors.clear();
-      EXPECT_EQ(dialog.convert(), ConversionStatus::CheckFailed);
-      EXPECT_EQ(windows.errors, (std::vector<std::string>{"ERROR: Didn't select a state."}));
-    }
-  }
-}
-
 TEST_F(DialogFiles, ConvertShowsAFailureInAnErrorBoxAndChangesNothing) {
   FakeWindows windows;
   MainDialogLogic dialog(windows, "");
