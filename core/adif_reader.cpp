@@ -90,13 +90,14 @@ constexpr TagRule kTagRules[] = {
     {"STATE", StoreKind::Text, FIELD(state)},
     {"STX", StoreKind::Text, FIELD(stx)},
     {"SUBMODE", StoreKind::Text, FIELD(submode)},
+    {"TIME_OFF", StoreKind::Text, FIELD(timeOff)},
     {"TIME_ON", StoreKind::Text, FIELD(timeOn)},
     {"VE_PROV", StoreKind::Text, FIELD(veProv)},
 };
 
 #undef FIELD
 
-static_assert(std::size(kTagRules) == 57, "the reader knows 57 tag names");
+static_assert(std::size(kTagRules) == 58, "the reader knows 58 tag names");
 
 // Bytes the value of a tag is handled up to; longer values are cut.
 constexpr size_t kValueLimit = 31;

@@ -45,6 +45,7 @@ struct QsoRecord {
   char submode[16];      // sub-mode of a mode, such as FT4 under MFSK: SUBMODE
   char exchTime[8];      // time item of an exchange: APP_WRITELOG_TIME
   char timeOn[8];        // start time as written: TIME_ON
+  char timeOff[8];       // end time as written: TIME_OFF
   char veProv[4];        // Canadian province: VE_PROV
   char year[8];          // year item of an exchange: APP_WRITELOG_YEAR
   char zone[8];          // zone item of an exchange: APP_WRITELOG_ZONE
