@@ -32,15 +32,10 @@ std::string codePageText(const std::wstring& text, UINT codePage, BOOL* substitu
 }  // namespace
 
 PickedPath pickedPath(const std::wstring& path) {
+  // The file operations take UTF-8 paths, which spell every name.
   PickedPath picked;
   picked.utf8 = codePageText(path, CP_UTF8, nullptr);
-  if (GetACP() == CP_UTF8) {
-    picked.ansi = picked.utf8;  // a UTF-8 code page spells every path
-    return picked;
-  }
-  BOOL substituted = FALSE;
-  std::string ansi = codePageText(path, CP_ACP, &substituted);
-  if (!substituted) picked.ansi = std::move(ansi);
+  picked.ansi = picked.utf8;
   return picked;
 }
 
