@@ -180,7 +180,8 @@ ConversionResult convertLog(const ConversionRequest& request) {
   ConversionResult result;
   result.status = ConversionStatus::Converted;
   result.lines = resultLines(count, request, namesPath, job, lists);
-  result.notice = formatText("%d QSOs written to %s", count, request.outputPath.c_str());
+  result.notice = count == 1 ? formatText("1 QSO written to %s", request.outputPath.c_str())
+                             : formatText("%d QSOs written to %s", count, request.outputPath.c_str());
   result.qsoCount = count;
   result.namesWritten = job.namesWritten;
   result.namesPath = namesPath;

@@ -36,7 +36,7 @@ struct ConversionResult {
   ConversionStatus status = ConversionStatus::CheckFailed;  // how it ended
   std::string error;                                        // the "ERROR: " text when not Converted
   std::vector<std::string> lines;                           // the results lines in order, when Converted
-  std::string notice;        // the end-of-run notice "%d QSOs written to %s", when Converted
+  std::string notice;        // the end-of-run notice "%d QSOs written to %s" ("1 QSO ..."), when Converted
   int32_t qsoCount = 0;      // QSOs written
   int32_t namesWritten = 0;  // names written to the names file
   std::string namesPath;     // the names file beside the output file, when Converted
