@@ -130,6 +130,11 @@ ConversionResult convertLog(const ConversionRequest& request) {
     return result;
   }
 
+  if (!request.checkOnly && request.mayReplace && pathKind(request.outputPath) == PathKind::File &&
+      !request.mayReplace(request.outputPath)) {
+    return failed(ConversionStatus::Declined, {});
+  }
+
   job.groupNumber = groupNumber;
   const size_t noteLength = std::min(request.noteText.size(), static_cast<size_t>(kNoteSize - 1));
   std::memcpy(job.note, request.noteText.data(), noteLength);

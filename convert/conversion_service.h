@@ -4,6 +4,7 @@
 // the result.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,9 @@ struct ConversionRequest {
   bool contestFromLog = false;         // with no contest chosen, convert as the log's CONTEST_ID names (command line)
   bool failSecondReplacement = false;  // test switch: the names file's replacement fails, see RunFiles
   bool checkOnly = false;              // read and check the log, but create or change no file (command line)
+  // Asked, once every choice has passed its check, whether an existing output file may be
+  // replaced; false ends the run with nothing written. Null: replaced without asking.
+  std::function<bool(const std::string& outputPath)> mayReplace;
 };
 
 // How a conversion ended.
@@ -29,6 +33,7 @@ enum class ConversionStatus {
   Converted,    // the run went to the end; the result holds its lines
   CheckFailed,  // a choice was missing, wrong or would overwrite a file; nothing was written
   FileError,    // a file could not be read or written, or the log has no header; no file was created or changed
+  Declined,     // the existing output file was not to be replaced; nothing was written
 };
 
 // What the operator is shown afterwards.

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "convert/file_system.h"
 #include "convert/log_contest.h"
 #include "core/contest_kind.h"
 #include "core/import_format.h"
@@ -253,14 +252,14 @@ ConversionRequest MainDialogLogic::readRequest() {
 }
 
 ConversionStatus MainDialogLogic::convert() {
-  const ConversionRequest request = readRequest();
+  ConversionRequest request = readRequest();
   const std::pair<std::string, std::string> pair(request.inputPath, request.outputPath);
-  if (!request.inputPath.empty() && pathKind(request.outputPath) == PathKind::File &&
-      model_.converted.count(pair) == 0 &&
-      !windows_.askYesNo(formatText("%s already exists.\nReplace it?", request.outputPath.c_str()))) {
-    return ConversionStatus::CheckFailed;
-  }
+  request.mayReplace = [&](const std::string& outputPath) {
+    return model_.converted.count(pair) > 0 ||
+           windows_.askYesNo(formatText("%s already exists.\nReplace it?", outputPath.c_str()));
+  };
   const ConversionResult result = convertLog(request);
+  if (result.status == ConversionStatus::Declined) return result.status;
   if (result.status != ConversionStatus::Converted) {
     std::string error = result.error;
     if (result.unnamedContestId && result.unnamedContestId->empty()) {

@@ -358,7 +358,7 @@ TEST_F(DialogFiles, AnExistingOutputIsReplacedOnlyWhenTheOperatorSaysYes) {
   dialog.contestChanged(11);
   windows.lists[ListId::Results] = {"earlier run"};
   windows.yesNo = {false, true};
-  EXPECT_EQ(dialog.convert(), ConversionStatus::CheckFailed);  // No
+  EXPECT_EQ(dialog.convert(), ConversionStatus::Declined);  // No
   EXPECT_EQ(readFile(path("out.kvx")), "evening");
   EXPECT_EQ(windows.lists[ListId::Results], (std::vector<std::string>{"earlier run"}));
   EXPECT_EQ(dialog.convert(), ConversionStatus::Converted);  // Yes
