@@ -43,10 +43,10 @@ shoot() {  # shoot PERCENT OUTPUT_PNG
   local percent=$1 png=$2
   # The display scale is the prefix's DPI, read when its wineserver starts.
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * percent / 100)) /f >/dev/null 2>&1
-  wineserver -k
+  wineserver -k || true
   wineserver -w
   rm -f "$ready" "$release" "$logs/neqp.kvx" "$logs/neqp.kvn"
-  wine reg delete 'HKCU\Software\adif2kvx' /f >/dev/null 2>&1
+  wine reg delete 'HKCU\Software\adif2kvx' /f >/dev/null 2>&1 || true
   wine "$driver" pose "$(printf 'Z:%s' "$program" | tr / '\\')" 'C:\Logs' \
     'C:\screenshot-ready.txt' 'C:\screenshot-release.txt' >"$work/driver.log" 2>&1 &
   driver_pid=$!

@@ -50,18 +50,18 @@ const ControlSpec kMainControls[] = {
     {1011, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 12, 132, 102, 12},
     {1014, kButtonClass, "&Label", kBox, 186, 133, 46, 10},
     {1017, kButtonClass, "&Frequency", kBox, 246, 133, 64, 10},
-    {1022, kButtonClass, "&Only this contest's QSOs", kBox, 12, 157, 98, 10},
-    {1023, kStaticClass, "Fro&m (UTC)", kLabel, 114, 158, 36, 8},
-    {1024, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 150, 156, 70, 12},
-    {1025, kStaticClass, "&To (UTC)", kLabel, 226, 158, 30, 8},
-    {1026, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 256, 156, 70, 12},
+    {1022, kButtonClass, "&Only this contest's QSOs", kBox, 12, 157, 100, 10},
+    {1023, kStaticClass, "Fro&m (UTC)", kLabel, 116, 158, 42, 8},
+    {1024, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 158, 156, 68, 12},
+    {1025, kStaticClass, "&To (UTC)", kLabel, 232, 158, 34, 8},
+    {1026, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 266, 156, 72, 12},
     {1012, kListBoxClass, "",
      kChild | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_GROUP | WS_TABSTOP | LBS_NOSEL | LBS_NOINTEGRALHEIGHT |
          LBS_NOTIFY,
-     12, 180, 314, 120},
-    {1, kButtonClass, "&Convert", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 276, 12, 50, 12},
-    {1016, kButtonClass, "&Help", kChild | BS_PUSHBUTTON | WS_TABSTOP, 276, 36, 50, 12},
-    {2, kButtonClass, "&Done", kChild | BS_PUSHBUTTON | WS_TABSTOP, 276, 60, 50, 12},
+     12, 180, 326, 120},
+    {1, kButtonClass, "&Convert", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 288, 12, 50, 12},
+    {1016, kButtonClass, "&Help", kChild | BS_PUSHBUTTON | WS_TABSTOP, 288, 36, 50, 12},
+    {2, kButtonClass, "&Done", kChild | BS_PUSHBUTTON | WS_TABSTOP, 288, 60, 50, 12},
 };
 
 // A reader over an extended dialog template.
@@ -333,7 +333,7 @@ void checkResources(Report& report, const std::string& program, const std::strin
   if (!report.expectTrue("program file loads as data", module != nullptr)) return;
 
   const DWORD dialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
-  checkDialog(report, module, 102, "ADIF to KOLVEX", dialogFrame | WS_VISIBLE | WS_MINIMIZEBOX, WS_EX_APPWINDOW, 338,
+  checkDialog(report, module, 102, "ADIF to KOLVEX", dialogFrame | WS_VISIBLE | WS_MINIMIZEBOX, WS_EX_APPWINDOW, 350,
               311, kMainControls, sizeof kMainControls / sizeof kMainControls[0]);
   checkMnemonics(report);
   // The about box's controls; the second line's wording is ours, so only its presence counts.
