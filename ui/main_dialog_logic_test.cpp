@@ -22,8 +22,7 @@ class FakeWindows : public WindowSystem {
   std::map<CheckId, bool> checks;
   std::map<EditId, std::string> edits;
   std::map<EditId, int> editLimits;
-  std::vector<std::string> errors, infos, warnings, questions;
-  std::vector<bool> yesNo;  // next answers to questions, front first
+  std::vector<std::string> errors, infos, warnings, questions;  // questions are answered No
   std::map<std::string, std::string> settings;
   std::vector<FileChooserRequest> requests;
   std::vector<std::optional<std::string>> answers;  // next chooser answers, front first
@@ -54,9 +53,7 @@ class FakeWindows : public WindowSystem {
   void showWarning(const std::string& text) override { warnings.push_back(text); }
   bool askYesNo(const std::string& text) override {
     questions.push_back(text);
-    const bool yes = !yesNo.empty() && yesNo.front();
-    if (!yesNo.empty()) yesNo.erase(yesNo.begin());
-    return yes;
+    return false;
   }
   std::optional<std::string> chooseFile(const FileChooserRequest& request) override {
     requests.push_back(request);
@@ -181,37 +178,6 @@ TEST(DialogBrowse, OutputFollowsTheLogUntilChosenWithKolvex) {
   dialog.filesDropped({"D:\\fifth.adi"});
   EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"D:\\fifth.adi"}));
   EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\out\\all.kvx"}));
-}
-
-TEST(DialogSettings, ChoicesAndFoldersAreRememberedForTheNextStart) {
-  FakeWindows windows;
-  {
-    MainDialogLogic first(windows, "");
-    first.initialise();
-    EXPECT_TRUE(windows.settings.empty());  // a first start shows the defaults
-    first.formatChanged(0);
-    first.checkClicked(CheckId::Upload, false);
-    first.checkClicked(CheckId::Label, true);
-    windows.answers = {std::string("C:\\logs\\wpx.adi"), std::string("D:\\out\\wpx.kvx")};
-    first.browseInput();
-    first.browseOutput();
-    windows.edits[EditId::GroupNumber] = "17";
-    first.closing();
-  }
-  windows.checks.clear();
-  MainDialogLogic second(windows, "");
-  second.initialise();
-  EXPECT_EQ(windows.selection[ComboId::Format], 0);
-  EXPECT_EQ(windows.edits[EditId::GroupNumber], "17");
-  EXPECT_FALSE(windows.checks[CheckId::Upload]);
-  EXPECT_TRUE(windows.checks[CheckId::Label]);
-  EXPECT_TRUE(windows.checks[CheckId::Frequency]);
-  EXPECT_EQ(second.model().job.upload, 0);
-  EXPECT_EQ(second.model().job.importFormat, ImportFormat::Kolvex6);
-  second.browseInput();
-  second.browseOutput();
-  EXPECT_EQ(windows.requests[2].initialFolder, "C:\\logs");
-  EXPECT_EQ(windows.requests[3].initialFolder, "D:\\out");
 }
 
 TEST(DialogBrowse, CancelledInputBrowseKeepsTheEarlierInput) {
@@ -345,25 +311,6 @@ TEST_F(DialogFiles, ConvertFillsTheResultsListAndKeepsTheJobAsItRan) {
   };
   EXPECT_EQ(windows.lists[ListId::Results], expected);
   EXPECT_EQ(windows.infos, (std::vector<std::string>{"2 QSOs written to " + path("out.kvx")}));
-  EXPECT_TRUE(windows.errors.empty());
-}
-
-TEST_F(DialogFiles, AnExistingOutputIsReplacedOnlyWhenTheOperatorSaysYes) {
-  writeFile(path("in.adi"), kWpxLog);
-  writeFile(path("out.kvx"), "evening");
-  FakeWindows windows;
-  MainDialogLogic dialog(windows, "");
-  dialog.initialise();
-  chooseFiles(dialog, windows, path("in.adi"), path("out.kvx"));
-  dialog.contestChanged(11);
-  windows.lists[ListId::Results] = {"earlier run"};
-  windows.yesNo = {false, true};
-  EXPECT_EQ(dialog.convert(), ConversionStatus::Declined);  // No
-  EXPECT_EQ(readFile(path("out.kvx")), "evening");
-  EXPECT_EQ(windows.lists[ListId::Results], (std::vector<std::string>{"earlier run"}));
-  EXPECT_EQ(dialog.convert(), ConversionStatus::Converted);  // Yes
-  EXPECT_EQ(dialog.convert(), ConversionStatus::Converted);  // written from this log: no question
-  EXPECT_EQ(windows.questions, (std::vector<std::string>(2, path("out.kvx") + " already exists.\nReplace it?")));
   EXPECT_TRUE(windows.errors.empty());
 }
 
