@@ -361,6 +361,7 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   ASSERT_EQ(dialog.convert(), ConversionStatus::Converted);
   EXPECT_EQ(dialog.model().job.stateNumber, findStateNumber("VT"));
   EXPECT_EQ(windows.lists[ListId::Results][4].rfind("Contest: State QSO Party", 0), 0u);
+  EXPECT_EQ(windows.infos.back(), "1 QSO written to " + path("vtqp.kvx"));
 
   dialog.takeInputFile(path("ntc.adi"));
   EXPECT_TRUE(windows.lists[ListId::Results].empty());  // a new log's results are still to come
@@ -368,6 +369,11 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   EXPECT_EQ(windows.errors.back(),
             "ERROR: Didn't select a contest.\nThe log's CONTEST_ID NTC-QP is not one of the 45 contests; choose one "
             "in the Contest list.");
+  writeFile(path("empty.adi"), "<EOH>\n");
+  dialog.takeInputFile(path("empty.adi"));
+  dialog.contestChanged(11);
+  ASSERT_EQ(dialog.convert(), ConversionStatus::Converted);
+  EXPECT_EQ(windows.warnings, (std::vector<std::string>{"0 QSOs written to " + path("empty.kvx")}));
 
   for (const char* log : {"ntc.adi", "none.adi", "missing.adi"}) {
     SCOPED_TRACE(log);
