@@ -35,6 +35,7 @@ void MainDialogLogic::initialise() {
   job.appendSerial = 0;
   job.stateNumber = -1;
   job.upload = 1;
+  job.onlyContest = 0;
 
   model_.groupNumberText = formatText("%d", job.groupNumber);
   windows_.comboSetSelection(ComboId::Format, static_cast<int>(job.importFormat));
@@ -47,6 +48,7 @@ void MainDialogLogic::initialise() {
   windows_.setCheck(CheckId::Frequency, job.includeFrequency != 0);
   windows_.setCheck(CheckId::Label, job.label != 0);
   windows_.setCheck(CheckId::Upload, job.upload != 0);
+  windows_.setCheck(CheckId::OnlyContest, job.onlyContest != 0);
 }
 
 void MainDialogLogic::contestChanged(int index) {
@@ -80,6 +82,9 @@ void MainDialogLogic::checkClicked(CheckId box, bool checked) {
       break;
     case CheckId::Frequency:
       job.includeFrequency = value;
+      break;
+    case CheckId::OnlyContest:
+      job.onlyContest = value;
       break;
   }
 }
@@ -196,6 +201,9 @@ ConversionRequest MainDialogLogic::readRequest() {
   request.options.stateNumber = parseStateArgument(windows_.comboText(ComboId::State));
   request.groupNumberText = model_.groupNumberText;
   request.noteText = model_.noteText;
+  // The window is read anew at each Convert and never kept: an empty field is no bound.
+  request.fromText = windows_.editText(EditId::FromUtc);
+  request.toText = windows_.editText(EditId::ToUtc);
   return request;
 }
 

@@ -26,12 +26,15 @@ enum class CheckId {
   Label,        // "Label" (control 1014)
   ExchgSerial,  // "Exchg/Serial" (control 1015)
   Frequency,    // "Frequency" (control 1017)
+  OnlyContest,  // "Only this contest's QSOs"
 };
 
 // The dialog's edit fields.
 enum class EditId {
   GroupNumber,  // "Group Number" (control 1010)
   QsoNote,      // "QSO Note" (control 1011)
+  FromUtc,      // "From (UTC)"
+  ToUtc,        // "To (UTC)"
 };
 
 // A path as the operator chose it in a file dialog or dropped it onto the dialog. The program
