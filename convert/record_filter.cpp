@@ -34,19 +34,18 @@ RecordSkip recordSkip(const ConversionJob& job, const QsoRecord& record, std::op
 std::vector<std::string> skipSummary(const ConversionJob& job, const SkipCounts& counts) {
   std::vector<std::string> lines;
   if (job.onlyContest != 0) {
-    lines.push_back(formatText("Skipped %d of %d QSOs that name another contest or none.", counts.otherContest,
-                               counts.read));
+    lines.push_back(
+        formatText("Skipped %d of %d QSOs that name another contest or none.", counts.otherContest, counts.read));
   }
   const std::string from = utcBoundText(job.fromUtc), to = utcBoundText(job.toUtc);
   if (job.fromUtc != 0 && job.toUtc != 0) {
     lines.push_back(formatText("Skipped %d of %d QSOs outside %s to %s (UTC).", counts.outsideWindow, counts.read,
                                from.c_str(), to.c_str()));
   } else if (job.fromUtc != 0) {
-    lines.push_back(formatText("Skipped %d of %d QSOs before %s (UTC).", counts.outsideWindow, counts.read,
-                               from.c_str()));
+    lines.push_back(
+        formatText("Skipped %d of %d QSOs before %s (UTC).", counts.outsideWindow, counts.read, from.c_str()));
   } else if (job.toUtc != 0) {
-    lines.push_back(formatText("Skipped %d of %d QSOs after %s (UTC).", counts.outsideWindow, counts.read,
-                               to.c_str()));
+    lines.push_back(formatText("Skipped %d of %d QSOs after %s (UTC).", counts.outsideWindow, counts.read, to.c_str()));
   }
   return lines;
 }
