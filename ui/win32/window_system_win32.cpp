@@ -54,6 +54,8 @@ int checkControlId(CheckId box) {
       return IDC_EXCHG_SERIAL;
     case CheckId::Frequency:
       return IDC_FREQUENCY;
+    case CheckId::OnlyContest:
+      break;  // no control yet: the dialog's row for the contest's QSOs comes with its template
   }
   return 0;
 }
@@ -64,6 +66,9 @@ int editControlId(EditId edit) {
       return IDC_GROUP_NUMBER;
     case EditId::QsoNote:
       return IDC_QSO_NOTE;
+    case EditId::FromUtc:
+    case EditId::ToUtc:
+      break;  // no controls yet: an empty window, no bound
   }
   return 0;
 }
