@@ -208,7 +208,7 @@ int main(int argc, char** argv) {
   } else {
     return usageError("unknown format \"" + format + "\"; the formats are:", "  KOLVEX6\n  KOLVEX8\n");
   }
-  // A bound is checked before any log is read: a window that takes nothing would still write files.
+  // The window is refused before any log is read, so a mistyped bound writes nothing.
   std::optional<int64_t> fromBound, toBound;
   if (fromOption->count() > 0 && !(fromBound = parseUtcBound(from, WindowEnd::From))) return badBound("--from", from);
   if (toOption->count() > 0 && !(toBound = parseUtcBound(to, WindowEnd::To))) return badBound("--to", to);

@@ -38,9 +38,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     ++skips.read;
     // A skipped record is decided on as read, before anything of it is worked out, and leaves
     // no trace in the files, the messages, the tally or the contest ids.
-    const std::optional<std::string_view> contestId =
-        adif.recordContestIds.empty() ? std::nullopt : std::optional<std::string_view>(adif.recordContestIds.back());
-    const RecordSkip skip = recordSkip(job, record, contestId);
+    const RecordSkip skip = recordSkip(job, record, adif.recordContestIds);
     if (skip == RecordSkip::None) {
       keepRecordContestIds(adif);
       const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);

@@ -1,5 +1,7 @@
 #include "convert/record_filter.h"
 
+#include <optional>
+
 #include "core/text_format.h"
 #include "core/utc_moment.h"
 #include "refdata/contest_choice.h"
@@ -9,9 +11,9 @@ namespace {
 
 bool hasWindow(const ConversionJob& job) { return job.fromUtc != 0 || job.toUtc != 0; }
 
-bool namesJobContest(const ConversionJob& job, std::optional<std::string_view> contestId) {
-  if (!contestId) return false;
-  const std::optional<ContestChoice> named = findContestId(*contestId);
+bool namesJobContest(const ConversionJob& job, const std::vector<std::string>& contestIds) {
+  if (contestIds.empty()) return false;
+  const std::optional<ContestChoice> named = findContestId(contestIds.back());
   return named && sameContest(*named, ContestChoice{job.contest, job.stateNumber});
 }
 
@@ -25,8 +27,8 @@ bool insideWindow(const ConversionJob& job, const QsoRecord& record) {
 
 bool filtersRecords(const ConversionJob& job) { return job.onlyContest != 0 || hasWindow(job); }
 
-RecordSkip recordSkip(const ConversionJob& job, const QsoRecord& record, std::optional<std::string_view> contestId) {
-  if (job.onlyContest != 0 && !namesJobContest(job, contestId)) return RecordSkip::OtherContest;
+RecordSkip recordSkip(const ConversionJob& job, const QsoRecord& record, const std::vector<std::string>& contestIds) {
+  if (job.onlyContest != 0 && !namesJobContest(job, contestIds)) return RecordSkip::OtherContest;
   if (hasWindow(job) && !insideWindow(job, record)) return RecordSkip::OutsideWindow;
   return RecordSkip::None;
 }

@@ -2,9 +2,7 @@
 // CONTEST_ID names the run's contest; with a time window, those whose moment lies inside it.
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/conversion_job.h"
@@ -27,11 +25,11 @@ struct SkipCounts {
 // Whether the job converts only some records: a filter is on.
 bool filtersRecords(const ConversionJob& job);
 
-// Whether the job converts a record, given the record's last CONTEST_ID value (nullopt for
-// none). The contest is the job's catalogue entry and, for the State QSO Party, its party, as
-// the log's CONTEST_ID names it. A record both filters skip is OtherContest.
-// Returns RecordSkip::None when the record is converted.
-RecordSkip recordSkip(const ConversionJob& job, const QsoRecord& record, std::optional<std::string_view> contestId);
+// Whether the job converts a record, given the record's CONTEST_ID values in order, of which the
+// last counts, as for every field. It has to name the job's catalogue entry and, for the State
+// QSO Party, its party, as the log's CONTEST_ID names the contest of a run. A record both
+// filters skip is OtherContest. Returns RecordSkip::None when the record is converted.
+RecordSkip recordSkip(const ConversionJob& job, const QsoRecord& record, const std::vector<std::string>& contestIds);
 
 // The summary lines of the skips, one per filter that is on, also when it skipped nothing:
 // the contest's line first, then the window's. Returns no lines when no filter is on.
