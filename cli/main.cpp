@@ -15,6 +15,7 @@
 #include "core/contest_kind.h"
 #include "core/import_format.h"
 #include "core/text_format.h"
+#include "core/utc_moment.h"
 #include "refdata/close_names.h"
 #include "refdata/contest_argument.h"
 #include "refdata/state_argument.h"
@@ -87,6 +88,14 @@ int unknownContest(const std::string& value) {
                                         static_cast<int>(kContestCount)));
 }
 
+// The answer to a --from or --to value that is not a UTC date and time.
+int badBound(const char* option, const std::string& value) {
+  return usageError(formatText("%s takes a UTC date and time such as 2026-01-24 or \"2026-01-24 12:00\"; \"%s\" is "
+                               "not one.",
+                               option, value.c_str()),
+                    "");
+}
+
 // Converts one log as a call with that log alone would, printing its results or its error.
 // Returns the log's exit code.
 int convertOneLog(ConversionRequest request, const std::string& log, const std::string& output) {
@@ -121,7 +130,8 @@ int main(int argc, char** argv) {
   std::vector<std::string> logs;
   std::string contest, state, format = "KOLVEX8", group = "0", note, output;
   bool noUpload = false, label = false, exchgSerial = false, noFrequency = false;
-  bool listContests = false, listStates = false, version = false, check = false;
+  bool listContests = false, listStates = false, version = false, check = false, onlyContest = false;
+  std::string from, to;
 
   app.add_option("LOG", logs, "the ADIF logs to convert, each as its own run");
   app.add_option("--contest", contest,
@@ -135,6 +145,13 @@ int main(int argc, char** argv) {
   app.add_option("--group", group, "group number, default 0 (0-253 for KOLVEX6, 0-65533 for KOLVEX8)");
   app.add_option("--note", note, "QSO note written into every note line, cut to 63 characters");
   app.add_option("--output", output, "the import file of a single log; default: the LOG with the extension .kvx");
+  app.add_flag("--only-contest", onlyContest,
+               "convert only the QSOs whose CONTEST_ID names the contest (--contest, or the one the log names)");
+  CLI::Option* fromOption = app.add_option(
+      "--from", from,
+      "convert only QSOs from this UTC date and time on: 2026-01-24, \"2026-01-24 12:00\" or 202601241200");
+  CLI::Option* toOption =
+      app.add_option("--to", to, "convert only QSOs up to this UTC date and time, its whole minute or day included");
   app.add_flag("--check", check, "read and check the logs and print the results, but write no file");
   app.add_flag("--no-upload", noUpload, "mark the QSOs as not to be uploaded");
   app.add_flag("--label", label, "mark the QSOs for a label");
@@ -191,6 +208,16 @@ int main(int argc, char** argv) {
   } else {
     return usageError("unknown format \"" + format + "\"; the formats are:", "  KOLVEX6\n  KOLVEX8\n");
   }
+  // The window is refused before any log is read, so a mistyped bound writes nothing.
+  std::optional<int64_t> fromBound, toBound;
+  if (fromOption->count() > 0 && !(fromBound = parseUtcBound(from, WindowEnd::From))) return badBound("--from", from);
+  if (toOption->count() > 0 && !(toBound = parseUtcBound(to, WindowEnd::To))) return badBound("--to", to);
+  if (fromBound && toBound && *fromBound > *toBound) {
+    return usageError("--from " + from + " lies after --to " + to + ".", "");
+  }
+  request.fromText = from;
+  request.toText = to;
+  options.onlyContest = onlyContest ? 1 : 0;
   options.upload = noUpload ? 0 : 1;
   options.label = label ? 1 : 0;
   options.appendExchange = options.appendSerial = exchgSerial ? 1 : 0;

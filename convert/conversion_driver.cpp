@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "convert/record_filter.h"
 #include "convert/run_files.h"
 #include "core/adif_reader.h"
 #include "core/qso_record.h"
@@ -34,13 +35,24 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     addMessage(kWarningsList, lists,
                formatText("%s has no ADIF header; its QSOs were read from the first line.", inputPath.c_str()));
   }
+  SkipCounts skips;
   while (more == 1) {
-    const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
-    if (countCalls) callTally.insert(record.call);
+    ++skips.read;
+    // A skipped record is decided on as read, before anything of it is worked out, and leaves
+    // no trace in the files, the messages, the tally or the contest ids.
+    const RecordSkip skip = recordSkip(job, record, adif.recordContestIds);
+    if (skip == RecordSkip::None) {
+      keepRecordContestIds(adif);
+      const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
+      if (countCalls) callTally.insert(record.call);
+      count += written;
+    } else {
+      ++(skip == RecordSkip::OtherContest ? skips.otherContest : skips.outsideWindow);
+    }
     record = QsoRecord{};
-    count += written;
     more = readQsoRecord(adif, record, job);
   }
+  keepRecordContestIds(adif);  // of a last record without an end-of-record tag
   if (contestIds != nullptr) *contestIds = std::move(adif.contestIds);
   job.readError = adif.lines.readError();
   // The caller reports a failed read or a missing header and keeps nothing.
@@ -53,6 +65,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
   if (countCalls) {
     addMessage(kSummaryList, lists, formatText("%d unique callsigns.\n", static_cast<int>(callTally.size())));
   }
+  for (const std::string& line : skipSummary(job, skips)) addMessage(kSummaryList, lists, line);
   return count;
 }
 

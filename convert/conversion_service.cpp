@@ -9,12 +9,14 @@
 #include "convert/conversion_driver.h"
 #include "convert/file_system.h"
 #include "convert/log_contest.h"
+#include "convert/record_filter.h"
 #include "convert/run_files.h"
 #include "core/ascii_text.h"
 #include "core/import_format.h"
 #include "core/message_lists.h"
 #include "core/text_format.h"
 #include "core/text_number.h"
+#include "core/utc_moment.h"
 
 std::string derivedName(const std::string& path, const std::string& extension) {
   if (path.empty()) return path;
@@ -35,9 +37,18 @@ std::string missingFile(const ConversionRequest& request) {
   return {};
 }
 
+// A window bound as typed into job's field; an empty text is no bound (0).
+// Returns false for a text that is not a bound.
+bool takeBound(const std::string& text, WindowEnd end, int64_t& bound) {
+  const std::optional<int64_t> parsed = parseUtcBound(text, end);
+  bound = parsed.value_or(0);
+  return parsed || trimAsciiSpace(text).empty();
+}
+
 // The first of the other choices that fails, as its "ERROR: " text; empty when every choice
-// passes. On success the group number is the typed text's value.
-std::string firstFailedChoice(const ConversionJob& options, const std::string& groupNumberText, int32_t& groupNumber) {
+// passes. On success the group number is the typed text's value and the job holds the window.
+std::string firstFailedChoice(ConversionJob& options, const ConversionRequest& request, int32_t& groupNumber) {
+  const std::string& groupNumberText = request.groupNumberText;
   if (static_cast<int32_t>(options.contest) < 0) return "ERROR: Didn't select a contest.";
   if (options.contest == ContestKind::StateQsoParty && options.stateNumber < 0) {
     return "ERROR: Didn't select a state.";
@@ -47,6 +58,12 @@ std::string firstFailedChoice(const ConversionJob& options, const std::string& g
   groupNumber = textToInt(groupNumberText.c_str());
   if (groupNumber < 0 || groupNumber > limit) {
     return formatText("ERROR: Group number must be between 0-%d inclusive.", limit);
+  }
+  if (!takeBound(request.fromText, WindowEnd::From, options.fromUtc)) {
+    return "ERROR: From (UTC) is not a date and time such as 2026-01-24 12:00.";
+  }
+  if (!takeBound(request.toText, WindowEnd::To, options.toUtc)) {
+    return "ERROR: To (UTC) is not a date and time such as 2026-01-24 12:00.";
   }
   return {};
 }
@@ -116,7 +133,7 @@ ConversionResult convertLog(const ConversionRequest& request) {
   }
 
   int32_t groupNumber = 0;
-  std::string failure = firstFailedChoice(job, request.groupNumberText, groupNumber);
+  std::string failure = firstFailedChoice(job, request, groupNumber);
   const std::string namesPath = derivedName(request.outputPath, ".kvn");
   // A check writes nothing, so it can overwrite nothing.
   if (failure.empty() && !request.checkOnly) {
@@ -173,7 +190,8 @@ ConversionResult convertLog(const ConversionRequest& request) {
   if (named) {
     logWarnings.push_back(contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest));
   }
-  logWarnings.push_back(severalContestsWarning(request.inputPath, contestIds.distinct, runContest));
+  logWarnings.push_back(
+      severalContestsWarning(request.inputPath, contestIds.distinct, runContest, filtersRecords(job)));
   logWarnings.erase(std::remove(logWarnings.begin(), logWarnings.end(), std::string()), logWarnings.end());
   std::vector<std::string>& warnings = lists.lines[kWarningsList];
   warnings.insert(warnings.begin(), logWarnings.begin(), logWarnings.end());

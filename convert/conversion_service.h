@@ -16,9 +16,11 @@
 struct ConversionRequest {
   std::string inputPath;        // the ADIF log; empty when none was chosen
   std::string outputPath;       // the import file; empty when none was chosen
-  ConversionJob options;        // contest, state, format and the four flags as set; run fields are ignored
+  ConversionJob options;        // contest, state, format and the flags as set; run fields and the window are ignored
   std::string groupNumberText;  // the group number as typed
   std::string noteText;         // the QSO note as typed; cut to the job's note width
+  std::string fromText;         // "From (UTC)" as typed (see parseUtcBound); empty = no lower bound
+  std::string toText;           // "To (UTC)" as typed; empty = no upper bound
   TemporaryFileListener* temporaryFiles = nullptr;  // told of the run's temporary files; may be null
   bool contestFromLog = false;         // with no contest chosen, convert as the log's CONTEST_ID names (command line)
   bool failSecondReplacement = false;  // test switch: the names file's replacement fails, see RunFiles

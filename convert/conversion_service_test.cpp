@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -84,6 +85,12 @@ TEST(ConversionChecks, StopAtTheFirstFailureInOrder) {
   EXPECT_EQ(checkError(), "ERROR: Group number must be between 0-253 inclusive.");
   request.groupNumberText = "99999999999";
   EXPECT_EQ(checkError(), "ERROR: Group number must be between 0-253 inclusive.");
+  request.groupNumberText = "0";
+  request.fromText = "2026-02-29";  // not a leap year
+  request.toText = "2026-01-24 24:00";
+  EXPECT_EQ(checkError(), "ERROR: From (UTC) is not a date and time such as 2026-01-24 12:00.");
+  request.fromText = "2024-02-29 23:59";
+  EXPECT_EQ(checkError(), "ERROR: To (UTC) is not a date and time such as 2026-01-24 12:00.");
 }
 
 TEST_F(ConversionService, GroupNumberLimitsAcceptTheLargestValue) {
@@ -236,6 +243,68 @@ TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
   EXPECT_EQ(result.lines[5], path("logbook.adi") +
                                  " names 4 contests (FL-QSO-PARTY, DX, CQ-WPX-CW and 1 more); all its QSOs were "
                                  "converted as CQ WPX.");
+}
+
+// A logbook of three contests and an untagged QSO, converted with each choice of records: the
+// records converted (the last letters of their calls), the summary and the several-contests warning.
+TEST_F(ConversionService, OnlyTheContestsQsosAndAWindow) {
+  writeFile(path("logbook.adi"),
+            "<EOH>\n<CALL:3>K1A<QSO_DATE:8>20260124<TIME_ON:6>115959<CONTEST_ID:9>CQ-WPX-CW<SRX:1>1<EOR>\n"
+            "<CALL:3>K1B<QSO_DATE:8>20260124<TIME_ON:4>1200<CONTEST_ID:10>cq-wpx-ssb<SRX:1>1<EOR>\n"
+            "<CALL:3>K1C<QSO_DATE:8>20260124<TIME_ON:6>120030<CONTEST_ID:8>CQ-WW-CW<SRX:1>1<EOR>\n"
+            "<CALL:3>K1D<QSO_DATE:8>20260124<TIME_OFF:6>120059<SRX:1>1<EOR>\n"
+            "<CALL:3>K1E<QSO_DATE:8>20260124<TIME_ON:4>1201<CONTEST_ID:9>CQ-WPX-CW<CONTEST_ID:8>CQ-WW-CW<SRX:1>1<EOR>\n"
+            "<CALL:3>K1F<TIME_ON:4>1200<CONTEST_ID:10>ARRL-DX-CW<SRX:1>1<EOR>\n"
+            "<CALL:3>K1G<QSO_DATE:8>20260123<TIME_ON:4>2359<CONTEST_ID:12>NY-QSO-PARTY<SRX:1>1<EOR>\n"
+            "<CALL:3>K1H<QSO_DATE:8>20260125<TIME_ON:4>0000<CONTEST_ID:12>FL-QSO-PARTY<SRX:1>1<EOR>\n");
+  const char* const several = " names 6 contests (CQ-WPX-CW, cq-wpx-ssb, CQ-WW-CW and 3 more); all its QSOs were";
+  const char* const two = " names 2 contests (CQ-WPX-CW, cq-wpx-ssb); all converted QSOs were";
+  const struct {
+    int32_t onlyContest;
+    const char* state;  // a State QSO Party's; CQ WPX without
+    const char* from;
+    const char* to;
+    const char* converted;
+    const char* summary;  // the skip lines of the summary, joined by "|"
+    const char* warning;  // the several-contests warning after the path, up to "converted as"
+  } cases[] = {
+      {0, "", "", "", "ABCDEFGH", "", several},
+      {1, "", "", "", "AB", "Skipped 6 of 8 QSOs that name another contest or none.", two},
+      {0, "", "2026-01-24 12:00", "202601241200", "BCD",
+       "Skipped 5 of 8 QSOs outside 2026-01-24 12:00 to 2026-01-24 12:00 (UTC).",
+       " names 2 contests (cq-wpx-ssb, CQ-WW-CW); all converted QSOs were"},
+      {1, "", " 20260124 ", "2026-01-24 12:00", "AB",
+       "Skipped 6 of 8 QSOs that name another contest or none.|Skipped 0 of 8 QSOs outside 2026-01-24 00:00 to "
+       "2026-01-24 12:00 (UTC).",
+       two},
+      {0, "", "2026-01-24 12:00", "", "BCDEH", "Skipped 3 of 8 QSOs before 2026-01-24 12:00 (UTC).",
+       " names 4 contests (cq-wpx-ssb, CQ-WW-CW, CQ-WPX-CW and 1 more); all converted QSOs were"},
+      {0, "", "", "20260124", "ABCDEG", "Skipped 2 of 8 QSOs after 2026-01-24 23:59 (UTC).",
+       " names 4 contests (CQ-WPX-CW, cq-wpx-ssb, CQ-WW-CW and 1 more); all converted QSOs were"},
+      {1, "FL", "", "", "H", "Skipped 7 of 8 QSOs that name another contest or none.", ""},
+  };
+  for (const auto& c : cases) {
+    ConversionRequest request = wpxRequest(path("logbook.adi"), path("out.kvx"));
+    request.options.onlyContest = c.onlyContest;
+    if (*c.state != '\0') request.options.contest = ContestKind::StateQsoParty;
+    request.options.stateNumber = findStateNumber(c.state);
+    request.fromText = c.from;
+    request.toText = c.to;
+    const ConversionResult result = convertLog(request);
+    ASSERT_EQ(result.status, ConversionStatus::Converted) << result.error;
+    std::string converted, summary, warning;
+    for (const char letter : std::string("ABCDEFGH")) {
+      if (readFile(path("out.kvx")).find(std::string("K1") + letter) != std::string::npos) converted += letter;
+    }
+    for (const std::string& line : result.lines) {
+      if (line.rfind("Skipped ", 0) == 0) summary += (summary.empty() ? "" : "|") + line;
+      if (line.find(" contests (") != std::string::npos) warning = line.substr(path("logbook.adi").size());
+    }
+    EXPECT_EQ(converted, c.converted) << c.from << c.to;
+    EXPECT_EQ(result.lines[0], "Wrote " + std::to_string(std::strlen(c.converted)) + " QSOs to " + path("out.kvx"));
+    EXPECT_EQ(summary, c.summary) << c.from << c.to;
+    EXPECT_EQ(warning.substr(0, warning.find(" converted as")), c.warning) << c.from << c.to;
+  }
 }
 
 TEST_F(ConversionService, MissingInputNamesTheFileAndTouchesNothing) {

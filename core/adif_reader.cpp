@@ -324,12 +324,13 @@ bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CO
 
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
   if (job.headerSeen == 0 && !skipHeader(input, job)) return 0;
+  input.recordContestIds.clear();
   const auto store = [&](std::string_view name, std::string_view value) {
     if (const TagRule* rule = findTagRule(name)) {
       storeValue(*rule, value, record);
       input.valueStored = true;
     } else if (isContestIdTag(name)) {
-      noteContestId(input.contestIds, value);  // noted for the caller, not stored into the record
+      input.recordContestIds.emplace_back(value);  // kept by the caller, not stored into the record
     }
     return true;
   };
@@ -343,6 +344,10 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
       return 1;
     }
   }
+}
+
+void keepRecordContestIds(AdifInput& input) {
+  for (const std::string& value : input.recordContestIds) noteContestId(input.contestIds, value);
 }
 
 bool scanRecordTags(std::FILE* file, const RecordTagHandler& onTag) {

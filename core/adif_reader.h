@@ -27,23 +27,29 @@ struct ContestIdsSeen {
 struct AdifInput {
   explicit AdifInput(std::FILE* file) : lines(file) {}
 
-  LineReader lines;               // the input's lines; lines.readError() tells of a failed read
-  std::string_view rest;          // the current line's text after the last tag scanned
-  bool valueStored = false;       // a tag of the tag table was met since the last end-of-record tag
-  bool headerless = false;        // no end-of-header and "<" comes first: records read from the first line
-  bool headerMissing = false;     // no end-of-header and not headerless: no records were read
-  bool recordUnfinished = false;  // the input ended after a stored value without an end-of-record tag
-  ContestIdsSeen contestIds;      // the CONTEST_ID values of record text
+  LineReader lines;                           // the input's lines; lines.readError() tells of a failed read
+  std::string_view rest;                      // the current line's text after the last tag scanned
+  bool valueStored = false;                   // a tag of the tag table was met since the last end-of-record tag
+  bool headerless = false;                    // no end-of-header and "<" comes first: records read from the first line
+  bool headerMissing = false;                 // no end-of-header and not headerless: no records were read
+  bool recordUnfinished = false;              // the input ended after a stored value without an end-of-record tag
+  ContestIdsSeen contestIds;                  // the CONTEST_ID values of the records the caller kept
+  std::vector<std::string> recordContestIds;  // CONTEST_ID values of the record just read, as written, in order
 };
 
 // Whether a tag name is CONTEST_ID, in any letter case.
 bool isContestIdTag(std::string_view name);
 
 // Reads until an end-of-record tag completes a record, storing the known tags into the record
-// (which the caller empties beforehand). Skips the header first while job.headerSeen is 0 and
-// then sets it; a log without an end-of-header is read from its start when "<" comes first.
+// (which the caller empties beforehand) and its CONTEST_ID values into input.recordContestIds.
+// Skips the header first while job.headerSeen is 0 and then sets it; a log without an
+// end-of-header is read from its start when "<" comes first.
 // Returns 1 when a record was completed, 0 at end of input or on a read error.
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job);
+
+// Adds the CONTEST_ID values of the record just read (or of the one the input cut off) to
+// input.contestIds: the caller keeps those of the records it converts.
+void keepRecordContestIds(AdifInput& input);
 
 // Told of one data tag of record text: its name as written and its value; of a value that runs
 // over lines, the text up to its first line end. Returns false to stop the scan.

@@ -40,7 +40,7 @@ std::string contestMismatchWarning(std::string_view inputPath, const ContestChoi
 }
 
 std::string severalContestsWarning(std::string_view inputPath, const std::vector<std::string>& contestIds,
-                                   const ContestChoice& runContest) {
+                                   const ContestChoice& runContest, bool someRecordsOnly) {
   constexpr size_t kIdsNamed = 3;
   if (contestIds.size() < 2) return std::string();
   std::string ids;
@@ -49,7 +49,7 @@ std::string severalContestsWarning(std::string_view inputPath, const std::vector
     ids += contestIds[i];
   }
   if (contestIds.size() > kIdsNamed) ids += formatText(" and %d more", static_cast<int>(contestIds.size() - kIdsNamed));
-  return std::string(inputPath) + formatText(" names %d contests (%s); all its QSOs were converted as %s.",
-                                             static_cast<int>(contestIds.size()), ids.c_str(),
-                                             contestChoiceName(runContest).c_str());
+  return std::string(inputPath) +
+         formatText(" names %d contests (%s); all %s QSOs were converted as %s.", static_cast<int>(contestIds.size()),
+                    ids.c_str(), someRecordsOnly ? "converted" : "its", contestChoiceName(runContest).c_str());
 }

@@ -32,7 +32,8 @@ std::string contestMismatchWarning(std::string_view inputPath, const ContestChoi
 
 // The warning for a log whose records name more than one contest: "%s names %d contests (%s);
 // all its QSOs were converted as %s." with the input path as given, the number of ids, the first
-// three ids joined by ", " (and " and %d more" for the others) and the run's contest.
+// three ids joined by ", " (and " and %d more" for the others) and the run's contest. A run that
+// converted only some records says "all converted QSOs" in place of "all its QSOs".
 // Returns the empty text for fewer than two ids.
 std::string severalContestsWarning(std::string_view inputPath, const std::vector<std::string>& contestIds,
-                                   const ContestChoice& runContest);
+                                   const ContestChoice& runContest, bool someRecordsOnly = false);

@@ -58,6 +58,7 @@ void MainDialogLogic::initialise() {
   job.appendSerial = 0;
   job.stateNumber = -1;
   job.upload = 1;
+  job.onlyContest = 0;
 
   model_.groupNumberText = formatText("%d", job.groupNumber);
   windows_.comboSetSelection(ComboId::Format, static_cast<int>(job.importFormat));
@@ -70,6 +71,7 @@ void MainDialogLogic::initialise() {
   windows_.setCheck(CheckId::Frequency, job.includeFrequency != 0);
   windows_.setCheck(CheckId::Label, job.label != 0);
   windows_.setCheck(CheckId::Upload, job.upload != 0);
+  windows_.setCheck(CheckId::OnlyContest, job.onlyContest != 0);
   restoreSettings();
 }
 
@@ -128,6 +130,7 @@ void MainDialogLogic::checkClicked(CheckId box, bool checked) {
       job.includeFrequency = value;
       break;
     case CheckId::OnlyContest:
+      job.onlyContest = value;
       break;
   }
   for (const auto& [remembered, name] : kCheckSettings) {
@@ -248,6 +251,9 @@ ConversionRequest MainDialogLogic::readRequest() {
   if (model_.contestFromLog && model_.stateFromLog) request.options.stateNumber = -1;
   request.groupNumberText = model_.groupNumberText;
   request.noteText = model_.noteText;
+  // The window is read anew at each Convert and never kept: an empty field is no bound.
+  request.fromText = windows_.editText(EditId::FromUtc);
+  request.toText = windows_.editText(EditId::ToUtc);
   return request;
 }
 

@@ -255,7 +255,12 @@ TEST(DialogConvert, ReadsTheControlsIntoARequest) {
   dialog.stateChanged(8);
   dialog.formatChanged(0);
   dialog.checkClicked(CheckId::Label, true);
+  dialog.checkClicked(CheckId::OnlyContest, true);
+  windows.edits[EditId::FromUtc] = "2026-01-24";
+  windows.edits[EditId::ToUtc] = "2026-01-25 12:00";
   request = dialog.readRequest();
+  EXPECT_EQ(request.options.onlyContest, 1);
+  EXPECT_EQ(request.fromText + "|" + request.toText, "2026-01-24|2026-01-25 12:00");
   EXPECT_EQ(request.inputPath, "in.adi");
   EXPECT_EQ(request.outputPath, "out.kvx");
   EXPECT_EQ(request.groupNumberText, "12");
