@@ -24,6 +24,7 @@
 // Paths are Windows paths. Prints one line per check; the exit code is the number of failures.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -530,6 +531,22 @@ int runMain(const std::string& program, const std::string& work, const std::stri
     sendKeys({VK_DOWN});
     sendKeys({VK_RETURN});
   });
+
+  // The contest's QSOs and a window reach the run: cwt.adi names no contest, so all are skipped.
+  s.clickBox("Only this contest's QSOs", kOnlyContestBox, BST_CHECKED);
+  setControlText(t.item(kFromEdit), "2024-01-03 19:02");
+  s.chooseOutput("cwt-gui.kvx", work + "\\cwt-window.kvx");
+  const std::vector<std::string> skipped =
+      s.convert("skipping run", 0, work + "\\cwt-window.kvx", work + "\\skip.results");
+  for (const char* line : {"Skipped 3 of 3 QSOs that name another contest or none.",
+                           "Skipped 0 of 3 QSOs before 2024-01-03 19:02 (UTC)."}) {
+    // The summary list's last line carries the blank line that follows it.
+    const bool shown = std::find(skipped.begin(), skipped.end(), line) != skipped.end() ||
+                       std::find(skipped.begin(), skipped.end(), line + std::string("\n")) != skipped.end();
+    r.expectTrue(std::string("skipping run: ") + line, shown);
+  }
+  s.clickBox("Only this contest's QSOs", kOnlyContestBox, BST_UNCHECKED);
+  setControlText(t.item(kFromEdit), "");
 
   // The about box, twice; the choices are unchanged afterwards.
   checkAboutBox(r, t, version, "first ");
