@@ -33,6 +33,12 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
                formatText("%s has no ADIF header; its QSOs were read from the first line.", inputPath.c_str()));
   }
   while (more == 1) {
+    if (!adif.lengthPastEnd.empty()) {
+      addMessage(kWarningsList, lists,
+                 contactPrefix(record) + formatText(": the length of %s runs past the end of the file; the value was "
+                                                    "read up to the next tag or the end of its line.",
+                                                    adif.lengthPastEnd.c_str()));
+    }
     const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
     if (countCalls) callTally.insert(record.call);
     record = QsoRecord{};

@@ -33,7 +33,10 @@ struct AdifInput {
   bool headerless = false;        // no end-of-header and "<" comes first: records read from the first line
   bool headerMissing = false;     // no end-of-header and not headerless: no records were read
   bool recordUnfinished = false;  // the input ended after a stored value without an end-of-record tag
-  ContestIdsSeen contestIds;      // the CONTEST_ID values of record text
+  // The name, as written, of the record's first tag whose length ran past the end of the input;
+  // empty when none did. Each call of readQsoRecord begins it afresh.
+  std::string lengthPastEnd;
+  ContestIdsSeen contestIds;  // the CONTEST_ID values of record text
 };
 
 // Whether a tag name is CONTEST_ID, in any letter case.
