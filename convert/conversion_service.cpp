@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <optional>
 
 #include "convert/conversion_driver.h"
@@ -88,9 +89,8 @@ ConversionResult failed(ConversionStatus status, std::string error) {
   return result;
 }
 
-}  // namespace
-
-ConversionResult convertLog(const ConversionRequest& request) {
+// convertLog without its guard against running out of memory.
+ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   if (std::string failure = missingFile(request); !failure.empty())
     return failed(ConversionStatus::CheckFailed, failure);
 
@@ -186,4 +186,16 @@ ConversionResult convertLog(const ConversionRequest& request) {
   result.namesPath = namesPath;
   result.job = job;
   return result;
+}
+
+}  // namespace
+
+ConversionResult convertLog(const ConversionRequest& request) {
+  try {
+    return convertLogUnguarded(request);
+  } catch (const std::bad_alloc&) {
+    // The run's new files went with the unwinding; the old ones are as they were.
+    return failed(ConversionStatus::FileError,
+                  formatText("ERROR: Out of memory while reading %s.", request.inputPath.c_str()));
+  }
 }
