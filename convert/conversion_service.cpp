@@ -10,6 +10,7 @@
 #include "convert/conversion_driver.h"
 #include "convert/file_system.h"
 #include "convert/log_contest.h"
+#include "convert/replacement_record.h"
 #include "convert/run_files.h"
 #include "core/ascii_text.h"
 #include "core/import_format.h"
@@ -78,9 +79,9 @@ std::vector<std::string> resultLines(int32_t count, const ConversionRequest& req
   return lines;
 }
 
-// Where a check-only run writes its import and names lines: the null device, which keeps nothing.
+// Where a check-only run writes its import and names lines: a stream that keeps nothing.
 using SinkFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-SinkFile openSink() { return SinkFile(openFile(nullDevicePath(), "wb"), &std::fclose); }
+SinkFile openSink() { return SinkFile(openDiscardingStream(), &std::fclose); }
 
 ConversionResult failed(ConversionStatus status, std::string error) {
   ConversionResult result;
@@ -94,8 +95,12 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   if (std::string failure = missingFile(request); !failure.empty())
     return failed(ConversionStatus::CheckFailed, failure);
 
+  // A pair that a killed run left split is put together before anything else, even by a run
+  // that then fails. A check changes no file.
+  if (!request.checkOnly) repairInterruptedReplacement(linkTarget(request.outputPath));
+
   ConversionJob job = request.options;
-  RunFiles files(request.temporaryFiles, request.failSecondReplacement);
+  RunFiles files(request.temporaryFiles, request.failSecondReplacement, request.stopBetweenReplacements);
   // Without a chosen contest the log has to be read to find its own, before the contest check.
   const bool contestFromLog = request.contestFromLog && static_cast<int32_t>(job.contest) < 0;
   std::optional<LogContest> named;
@@ -141,7 +146,7 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
     importSink = openSink();
     namesSink = openSink();
     if (!importSink || !namesSink)
-      error = formatText("ERROR: Can't open %s: %s", nullDevicePath(), std::strerror(errno));
+      error = formatText("ERROR: Out of memory while reading %s.", request.inputPath.c_str());
   } else if (error.empty()) {
     error = files.openOutputs(request.outputPath, namesPath);
   }

@@ -19,9 +19,10 @@ struct ConversionRequest {
   std::string groupNumberText;  // the group number as typed
   std::string noteText;         // the QSO note as typed; cut to the job's note width
   TemporaryFileListener* temporaryFiles = nullptr;  // told of the run's temporary files; may be null
-  bool contestFromLog = false;         // with no contest chosen, convert as the log's CONTEST_ID names (command line)
-  bool failSecondReplacement = false;  // test switch: the names file's replacement fails, see RunFiles
-  bool checkOnly = false;              // read and check the log, but create or change no file (command line)
+  bool contestFromLog = false;           // with no contest chosen, convert as the log's CONTEST_ID names (command line)
+  bool failSecondReplacement = false;    // test switch: the names file's replacement fails, see RunFiles
+  bool stopBetweenReplacements = false;  // test switch: the process ends right before it, see RunFiles
+  bool checkOnly = false;                // read and check the log, but create or change no file (command line)
 };
 
 // How a conversion ended.
