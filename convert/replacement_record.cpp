@@ -22,8 +22,10 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 // The fields of a record in their order; each is followed by a NUL byte, as a path may hold a
 // line end but never a NUL.
 std::vector<std::string> fieldsOf(const ReplacementRecord& record) {
-  return {kRecordMark,        std::to_string(record.processId), record.outputTarget, record.keptOutput,
-          record.newOutput,   record.namesTarget,               record.newNames};
+  return {kRecordMark,         std::to_string(record.processId),
+          record.outputTarget, record.keptOutput,
+          record.newOutput,    record.namesTarget,
+          record.newNames};
 }
 
 // Reads a record. Returns false when the file is missing or holds no whole record.
