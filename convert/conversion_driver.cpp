@@ -1,9 +1,11 @@
 #include "convert/conversion_driver.h"
 
+#include <cerrno>
 #include <cstring>
 #include <set>
 #include <utility>
 
+#include "convert/run_files.h"
 #include "core/adif_reader.h"
 #include "core/qso_record.h"
 #include "core/text_format.h"
@@ -61,6 +63,8 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
 }
 
 std::string logFileError(const ConversionJob& job, const std::string& inputPath) {
+  // A file that opened but refuses its bytes is locked by another program (Windows).
+  if (job.readError == EACCES || job.readError == EBUSY) return heldFileError(inputPath);
   if (job.readError != 0) {
     return formatText("ERROR: Can't read input file %s: %s", inputPath.c_str(), std::strerror(job.readError));
   }

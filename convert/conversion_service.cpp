@@ -135,6 +135,11 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
     return result;
   }
 
+  if (!request.checkOnly && request.mayReplace && pathKind(request.outputPath) == PathKind::File &&
+      !request.mayReplace(request.outputPath)) {
+    return failed(ConversionStatus::Declined, {});
+  }
+
   job.groupNumber = groupNumber;
   const size_t noteLength = std::min(request.noteText.size(), static_cast<size_t>(kNoteSize - 1));
   std::memcpy(job.note, request.noteText.data(), noteLength);
@@ -185,7 +190,8 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   ConversionResult result;
   result.status = ConversionStatus::Converted;
   result.lines = resultLines(count, request, namesPath, job, lists);
-  result.notice = formatText("%d QSOs written to %s", count, request.outputPath.c_str());
+  result.notice = count == 1 ? formatText("1 QSO written to %s", request.outputPath.c_str())
+                             : formatText("%d QSOs written to %s", count, request.outputPath.c_str());
   result.qsoCount = count;
   result.namesWritten = job.namesWritten;
   result.namesPath = namesPath;

@@ -4,6 +4,7 @@
 // the result.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ struct ConversionRequest {
   bool failSecondReplacement = false;    // test switch: the names file's replacement fails, see RunFiles
   bool stopBetweenReplacements = false;  // test switch: the process ends right before it, see RunFiles
   bool checkOnly = false;                // read and check the log, but create or change no file (command line)
+  // Asked, once every choice has passed its check, whether an existing output file may be
+  // replaced; false ends the run with nothing written. Null: replaced without asking.
+  std::function<bool(const std::string& outputPath)> mayReplace;
 };
 
 // How a conversion ended.
@@ -30,6 +34,7 @@ enum class ConversionStatus {
   Converted,    // the run went to the end; the result holds its lines
   CheckFailed,  // a choice was missing, wrong or would overwrite a file; nothing was written
   FileError,    // a file could not be read or written, or the log has no header; no file was created or changed
+  Declined,     // the existing output file was not to be replaced; nothing was written
 };
 
 // What the operator is shown afterwards.
@@ -37,7 +42,7 @@ struct ConversionResult {
   ConversionStatus status = ConversionStatus::CheckFailed;  // how it ended
   std::string error;                                        // the "ERROR: " text when not Converted
   std::vector<std::string> lines;                           // the results lines in order, when Converted
-  std::string notice;        // the end-of-run notice "%d QSOs written to %s", when Converted
+  std::string notice;        // the end-of-run notice "%d QSOs written to %s" ("1 QSO ..."), when Converted
   int32_t qsoCount = 0;      // QSOs written
   int32_t namesWritten = 0;  // names written to the names file
   std::string namesPath;     // the names file beside the output file, when Converted

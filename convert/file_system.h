@@ -1,7 +1,7 @@
-// The file operations of a conversion run, on paths as the platform's narrow (8-bit) API spells
-// them: bytes on POSIX, the ANSI code page on Windows. Each platform has its own implementation
+// The file operations of a conversion run, on paths as bytes on POSIX and as UTF-8 on Windows
+// (which reaches every name the system can hold). Each platform has its own implementation
 // (file_system_posix.cpp, file_system_win32.cpp). Reasons are the failure in words, as
-// std::strerror gives them ("Permission denied").
+// std::strerror gives them ("Permission denied"), or kHeldElsewhere.
 #pragma once
 #include <cstdio>
 #include <memory>
@@ -13,7 +13,12 @@
 // the output's name, so any name the system accepts can be an output.
 inline constexpr char kRunFilePrefix[] = ".adif2kvx-";
 
-// Opens a file as std::fopen does. Returns nullptr on failure, with errno set.
+// The reason of a failure because another program holds the file open without sharing it, or
+// locks it (Windows).
+inline constexpr const char kHeldElsewhere[] = "open in another program";
+
+// Opens a file as std::fopen does ("rb", "wb"). Returns nullptr on failure, with errno set:
+// EBUSY when another program holds the file (Windows).
 std::FILE* openFile(const std::string& path, const char* mode);
 
 // What a path names, links followed.

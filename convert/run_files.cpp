@@ -15,6 +15,12 @@ std::string reason(int error) { return std::strerror(error); }
 
 }  // namespace
 
+std::string heldFileError(const std::string& path) {
+  return formatText("ERROR: %s is open in another program; close it there and convert again.", path.c_str());
+}
+
+namespace {}  // namespace
+
 std::string overwriteRefusal(const std::string& inputPath, const std::string& outputPath,
                              const std::string& namesPath) {
   if (sameFile(inputPath, outputPath)) {
@@ -58,6 +64,7 @@ std::string RunFiles::openInput(const std::string& inputPath) {
   const int inputProblem = input_ == nullptr ? errno : pathKind(inputPath) == PathKind::Folder ? EISDIR : 0;
   if (inputProblem != 0) {
     discard();
+    if (inputProblem == EBUSY) return heldFileError(inputPath);
     return formatText("ERROR: Can't open input file %s: %s", inputPath.c_str(), reason(inputProblem).c_str());
   }
   return {};
@@ -92,6 +99,7 @@ std::string RunFiles::openOutputs(const std::string& outputPath, const std::stri
 }
 
 std::string RunFiles::writeError(const WrittenFile& written, const std::string& why) {
+  if (why == kHeldElsewhere) return heldFileError(written.path);
   return formatText("ERROR: Can't write %s file %s: %s", written.what, written.path.c_str(), why.c_str());
 }
 

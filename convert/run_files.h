@@ -13,6 +13,9 @@
 // FIFO or socket). Returns the "ERROR: " text, empty when the paths are safe.
 std::string overwriteRefusal(const std::string& inputPath, const std::string& outputPath, const std::string& namesPath);
 
+// The "ERROR: " text for a file that another program holds open or locks.
+std::string heldFileError(const std::string& path);
+
 // Told which temporary files of a run exist, for a front end that must remove them when the
 // process is ended from outside (the command line on SIGINT, SIGTERM or SIGHUP). Each call
 // comes while such signals wait.

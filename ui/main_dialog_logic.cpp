@@ -10,6 +10,29 @@
 #include "refdata/state_pick_list.h"
 #include "refdata/state_table.h"
 
+namespace {
+
+// The remembered check boxes and their settings' names.
+const std::pair<CheckId, const char*> kCheckSettings[] = {
+    {CheckId::Upload, "Upload"},           {CheckId::Label, "Label"},
+    {CheckId::ExchgSerial, "ExchgSerial"}, {CheckId::Frequency, "Frequency"},
+    {CheckId::OnlyContest, "OnlyContest"},
+};
+
+// Settings of the format, the group number and the folders the file choosers last opened.
+constexpr const char* kFormatSetting = "Format";
+constexpr const char* kGroupSetting = "GroupNumber";
+constexpr const char* kInputFolderSetting = "InputFolder";
+constexpr const char* kOutputFolderSetting = "OutputFolder";
+
+// The folder of a path, without its last separator; empty when it has none.
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace
+
 MainDialogLogic::MainDialogLogic(WindowSystem& windows, std::string helpAddress)
     : windows_(windows), helpAddress_(std::move(helpAddress)) {}
 
@@ -47,7 +70,28 @@ void MainDialogLogic::initialise() {
   windows_.setCheck(CheckId::Frequency, job.includeFrequency != 0);
   windows_.setCheck(CheckId::Label, job.label != 0);
   windows_.setCheck(CheckId::Upload, job.upload != 0);
+  restoreSettings();
 }
+
+void MainDialogLogic::restoreSettings() {
+  const std::optional<std::string> format = windows_.setting(kFormatSetting);
+  if (format && (*format == "0" || *format == "1")) {
+    model_.job.importFormat = static_cast<ImportFormat>(*format == "1" ? 1 : 0);
+    windows_.comboSetSelection(ComboId::Format, static_cast<int>(model_.job.importFormat));
+  }
+  if (const std::optional<std::string> group = windows_.setting(kGroupSetting)) {
+    model_.groupNumberText = *group;
+    windows_.setEditText(EditId::GroupNumber, *group);
+  }
+  for (const auto& [box, name] : kCheckSettings) {
+    const std::optional<std::string> value = windows_.setting(name);
+    if (!value || (*value != "0" && *value != "1")) continue;
+    windows_.setCheck(box, *value == "1");
+    checkClicked(box, *value == "1");
+  }
+}
+
+void MainDialogLogic::closing() { windows_.saveSetting(kGroupSetting, windows_.editText(EditId::GroupNumber)); }
 
 void MainDialogLogic::contestChanged(int index) {
   model_.job.contest = (index >= 0 && index < kContestCount) ? static_cast<ContestKind>(index) : ContestKind::None;
@@ -55,7 +99,9 @@ void MainDialogLogic::contestChanged(int index) {
 }
 
 void MainDialogLogic::formatChanged(int index) {
-  if (index >= 0 && index < kImportFormatCount) model_.job.importFormat = static_cast<ImportFormat>(index);
+  if (index < 0 || index >= kImportFormatCount) return;
+  model_.job.importFormat = static_cast<ImportFormat>(index);
+  windows_.saveSetting(kFormatSetting, formatText("%d", index));
 }
 
 void MainDialogLogic::stateChanged(int index) {
@@ -81,20 +127,17 @@ void MainDialogLogic::checkClicked(CheckId box, bool checked) {
     case CheckId::Frequency:
       job.includeFrequency = value;
       break;
+    case CheckId::OnlyContest:
+      break;
+  }
+  for (const auto& [remembered, name] : kCheckSettings) {
+    if (remembered == box) windows_.saveSetting(name, checked ? "1" : "0");
   }
 }
 
-std::optional<std::string> MainDialogLogic::usablePath(const PickedPath& picked) {
-  if (picked.ansi) return picked.ansi;
-  windows_.showErrorUtf8("ERROR: " + picked.utf8 +
-                         " holds characters that Windows cannot pass to this program; choose a file in a folder "
-                         "whose name uses only the characters of your Windows language.");
-  return std::nullopt;
-}
-
 void MainDialogLogic::browseInput() {
-  // The open dialog starts with an empty file name; a cancel or a refused path brings the
-  // previous input back, so the input list and the input path still agree.
+  // The open dialog starts with an empty file name, in the folder of the last log chosen; a
+  // cancel brings the previous input back, so the input list and the input path still agree.
   std::string previous = std::move(model_.inputPath);
   model_.inputPath.clear();
   FileChooserRequest request;
@@ -102,24 +145,27 @@ void MainDialogLogic::browseInput() {
   request.filters = {{"ADIF Files", "*.adi;"}, {"All Files", "*.*"}};
   request.defaultExtension = "adi";
   request.title = "Input Writelog File";
-  const std::optional<PickedPath> chosen = windows_.chooseFile(request);
-  const std::optional<std::string> path = chosen ? usablePath(*chosen) : std::nullopt;
-  if (!path) {
+  request.initialFolder = windows_.setting(kInputFolderSetting).value_or("");
+  const std::optional<std::string> chosen = windows_.chooseFile(request);
+  if (!chosen) {
     model_.inputPath = std::move(previous);
     return;
   }
-  takeInputFile(*path);
+  windows_.saveSetting(kInputFolderSetting, folderOf(*chosen));
+  takeInputFile(*chosen);
 }
 
-void MainDialogLogic::filesDropped(const std::vector<PickedPath>& paths) {
-  if (paths.empty()) return;
-  if (const std::optional<std::string> path = usablePath(paths.front())) takeInputFile(*path);
+void MainDialogLogic::filesDropped(const std::vector<std::string>& paths) {
+  if (!paths.empty()) takeInputFile(paths.front());
 }
 
 void MainDialogLogic::takeInputFile(const std::string& path) {
   model_.inputPath = path;
   windows_.listDeleteFirst(ListId::Input);
   windows_.listAddString(ListId::Input, model_.inputPath);
+  // The results of the previous log would read as this one's.
+  model_.resultsLines.clear();
+  windows_.listReset(ListId::Results);
   // An output file proposed for an earlier log would take this log's conversion under the
   // earlier log's name, and lose that log's result.
   if (!model_.outputChosen) {
@@ -172,11 +218,11 @@ void MainDialogLogic::browseOutput() {
   request.initialPath = model_.outputPath;
   request.defaultExtension = "kvx";
   request.title = "Output KOLVEX file";
-  const std::optional<PickedPath> chosen = windows_.chooseFile(request);
+  request.initialFolder = windows_.setting(kOutputFolderSetting).value_or("");
+  const std::optional<std::string> chosen = windows_.chooseFile(request);
   if (!chosen) return;
-  const std::optional<std::string> path = usablePath(*chosen);
-  if (!path) return;
-  model_.outputPath = *path;
+  windows_.saveSetting(kOutputFolderSetting, folderOf(*chosen));
+  model_.outputPath = *chosen;
   model_.outputChosen = true;
   windows_.listDeleteFirst(ListId::Output);
   windows_.listAddString(ListId::Output, model_.outputPath);
@@ -184,6 +230,7 @@ void MainDialogLogic::browseOutput() {
 
 ConversionRequest MainDialogLogic::readRequest() {
   model_.groupNumberText = windows_.editText(EditId::GroupNumber);
+  windows_.saveSetting(kGroupSetting, model_.groupNumberText);
   model_.noteText = windows_.editText(EditId::QsoNote);
   ConversionRequest request;
   // A path counts as chosen while its list shows it: a cancelled output browse leaves a
@@ -191,25 +238,49 @@ ConversionRequest MainDialogLogic::readRequest() {
   if (windows_.listCount(ListId::Input) > 0) request.inputPath = model_.inputPath;
   if (windows_.listCount(ListId::Output) > 0) request.outputPath = model_.outputPath;
   request.options = model_.job;
+  // A contest that the log named is found again in the log at Convert, so the results say where
+  // it came from; so is one of a log that names none or one outside the catalogue.
+  request.contestFromLog = true;
+  if (model_.contestFromLog) request.options.contest = ContestKind::None;
   // The run's state is what the State box shows, picked or typed; text that names no state is
   // no state.
   request.options.stateNumber = parseStateArgument(windows_.comboText(ComboId::State));
+  if (model_.contestFromLog && model_.stateFromLog) request.options.stateNumber = -1;
   request.groupNumberText = model_.groupNumberText;
   request.noteText = model_.noteText;
   return request;
 }
 
 ConversionStatus MainDialogLogic::convert() {
-  const ConversionResult result = convertLog(readRequest());
+  ConversionRequest request = readRequest();
+  const std::pair<std::string, std::string> pair(request.inputPath, request.outputPath);
+  request.mayReplace = [&](const std::string& outputPath) {
+    return model_.converted.count(pair) > 0 ||
+           windows_.askYesNo(formatText("%s already exists.\nReplace it?", outputPath.c_str()));
+  };
+  const ConversionResult result = convertLog(request);
+  if (result.status == ConversionStatus::Declined) return result.status;
   if (result.status != ConversionStatus::Converted) {
-    windows_.showError(result.error);
+    std::string error = result.error;
+    if (result.unnamedContestId && result.unnamedContestId->empty()) {
+      error += "\nThe log names no contest; choose one in the Contest list.";
+    } else if (result.unnamedContestId) {
+      error += formatText("\nThe log's CONTEST_ID %s is not one of the %d contests; choose one in the Contest list.",
+                          result.unnamedContestId->c_str(), static_cast<int>(kContestCount));
+    }
+    windows_.showError(error);
     return result.status;
   }
+  model_.converted.insert(pair);
   model_.job = result.job;
   model_.namesPath = result.namesPath;
   model_.resultsLines = result.lines;
   windows_.listFill(ListId::Results, model_.resultsLines);
-  windows_.showInformation(result.notice);
+  if (result.qsoCount == 0) {
+    windows_.showWarning(result.notice);
+  } else {
+    windows_.showInformation(result.notice);
+  }
   return result.status;
 }
 

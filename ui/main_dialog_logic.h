@@ -3,7 +3,9 @@
 // the conversion service's result.
 #pragma once
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "convert/conversion_service.h"
@@ -23,17 +25,23 @@ struct DialogModel {
   bool contestFromLog = false;            // the contest shown was set by the log's CONTEST_ID
   bool stateFromLog = false;              // the state shown was set by the log's CONTEST_ID
   std::vector<std::string> resultsLines;  // what the results list shows
+  // (input, output) pairs converted in this run of the program: their output may be replaced
+  // without asking.
+  std::set<std::pair<std::string, std::string>> converted;
 };
 
 class MainDialogLogic {
  public:
   MainDialogLogic(WindowSystem& windows, std::string helpAddress);
 
-  // Fills the combos, sets the job defaults and shows them in the controls.
+  // Fills the combos, sets the job defaults, puts the remembered settings over them and shows
+  // them in the controls.
   void initialise();
+  // The dialog is closing: the group number as typed is remembered.
+  void closing();
 
   // Control notifications: the selected index of a combo, the check state of a box. A contest
-  // or state picked here is the operator's own.
+  // or state picked here is the operator's own. Format and check boxes are remembered.
   void contestChanged(int index);
   void formatChanged(int index);
   void stateChanged(int index);
@@ -49,12 +57,14 @@ class MainDialogLogic {
   void browseOutput();
   // Files dropped onto the dialog, in the order the window system lists them. The first is
   // taken as if chosen with the ADIF button; the others are ignored, and so is an empty list.
-  void filesDropped(const std::vector<PickedPath>& paths);
+  void filesDropped(const std::vector<std::string>& paths);
   // The request Convert runs: the edits' texts (copied into the model), the paths whose lists
   // show them and the job's options.
   ConversionRequest readRequest();
-  // Runs a conversion with what the controls show. A failure is shown in an error box and
-  // changes nothing; a finished run fills the results list and ends with an information box.
+  // Runs a conversion with what the controls show. An existing output file that this dialog
+  // did not write from the same log is replaced only when the operator says Yes. A failure is
+  // shown in an error box and changes nothing; a finished run fills the results list and ends
+  // with an information box (a warning when it wrote no QSO).
   ConversionStatus convert();
   // Ctrl+C or "Copy" in the results list: all its lines on the clipboard, each ended by CR LF.
   // An empty list leaves the clipboard as it was.
@@ -71,9 +81,8 @@ class MainDialogLogic {
   void followLogContest();
   void showContest(ContestKind contest);
   void showState(StateNumber state);
-  // Refuses a path the ANSI code page cannot spell, in an error box. Returns the ANSI path, or
-  // nullopt when refused.
-  std::optional<std::string> usablePath(const PickedPath& picked);
+  // Shows the remembered format, group number and check boxes instead of the defaults.
+  void restoreSettings();
 
   WindowSystem& windows_;
   std::string helpAddress_;

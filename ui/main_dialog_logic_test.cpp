@@ -12,13 +12,6 @@
 
 namespace {
 
-// A path as a window system whose code page is ASCII gives it: one with other bytes (UTF-8)
-// has no ANSI spelling.
-PickedPath picked(const std::string& path) {
-  const bool ascii = std::all_of(path.begin(), path.end(), [](char c) { return (c & 0x80) == 0; });
-  return {ascii ? std::optional<std::string>(path) : std::nullopt, path};
-}
-
 // A window system that records what the dialog shows and answers file choosers from a queue.
 class FakeWindows : public WindowSystem {
  public:
@@ -29,7 +22,9 @@ class FakeWindows : public WindowSystem {
   std::map<CheckId, bool> checks;
   std::map<EditId, std::string> edits;
   std::map<EditId, int> editLimits;
-  std::vector<std::string> errors, infos;
+  std::vector<std::string> errors, infos, warnings, questions;
+  std::vector<bool> yesNo;  // next answers to questions, front first
+  std::map<std::string, std::string> settings;
   std::vector<FileChooserRequest> requests;
   std::vector<std::optional<std::string>> answers;  // next chooser answers, front first
   bool browserWorks = true;
@@ -56,15 +51,25 @@ class FakeWindows : public WindowSystem {
   void setEditLimit(EditId edit, int characters) override { editLimits[edit] = characters; }
   void showError(const std::string& text) override { errors.push_back(text); }
   void showInformation(const std::string& text) override { infos.push_back(text); }
-  void showErrorUtf8(const std::string& text) override { errors.push_back(text); }
-  std::optional<PickedPath> chooseFile(const FileChooserRequest& request) override {
+  void showWarning(const std::string& text) override { warnings.push_back(text); }
+  bool askYesNo(const std::string& text) override {
+    questions.push_back(text);
+    const bool yes = !yesNo.empty() && yesNo.front();
+    if (!yesNo.empty()) yesNo.erase(yesNo.begin());
+    return yes;
+  }
+  std::optional<std::string> chooseFile(const FileChooserRequest& request) override {
     requests.push_back(request);
     if (answers.empty()) return std::nullopt;
     std::optional<std::string> answer = answers.front();
     answers.erase(answers.begin());
-    if (!answer) return std::nullopt;
-    return picked(*answer);
+    return answer;
   }
+  std::optional<std::string> setting(const std::string& name) override {
+    const auto found = settings.find(name);
+    return found == settings.end() ? std::nullopt : std::optional<std::string>(found->second);
+  }
+  void saveSetting(const std::string& name, const std::string& value) override { settings[name] = value; }
   bool copyToClipboard(const std::string& text) override {
     clipboard = text;
     return true;
@@ -173,29 +178,40 @@ TEST(DialogBrowse, OutputFollowsTheLogUntilChosenWithKolvex) {
   windows.answers = {std::string("C:\\out\\all.kvx"), std::string("C:\\logs\\fourth.adi")};
   dialog.browseOutput();
   dialog.browseInput();
-  dialog.filesDropped({picked("D:\\fifth.adi")});
+  dialog.filesDropped({"D:\\fifth.adi"});
   EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"D:\\fifth.adi"}));
   EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\out\\all.kvx"}));
 }
 
-TEST(DialogBrowse, APathTheCodePageCannotSpellIsRefused) {
+TEST(DialogSettings, ChoicesAndFoldersAreRememberedForTheNextStart) {
   FakeWindows windows;
-  MainDialogLogic dialog(windows, "");
-  dialog.initialise();
-  windows.answers = {std::string("C:\\logs\\wpx.adi")};
-  dialog.browseInput();
-  const std::string refused = "C:\\\xE3\x83\xAD\xE3\x82\xB0\\wpx.adi";  // C:\ログ\wpx.adi
-  windows.answers = {refused, refused};
-  dialog.browseInput();
-  dialog.browseOutput();
-  dialog.filesDropped({picked(refused), picked("C:\\logs\\other.adi")});
-  const std::string message = "ERROR: " + refused +
-                              " holds characters that Windows cannot pass to this program; choose a file in a "
-                              "folder whose name uses only the characters of your Windows language.";
-  EXPECT_EQ(windows.errors, (std::vector<std::string>{message, message, message}));
-  EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"C:\\logs\\wpx.adi"}));
-  EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\wpx.kvx"}));
-  EXPECT_FALSE(dialog.model().outputChosen);
+  {
+    MainDialogLogic first(windows, "");
+    first.initialise();
+    EXPECT_TRUE(windows.settings.empty());  // a first start shows the defaults
+    first.formatChanged(0);
+    first.checkClicked(CheckId::Upload, false);
+    first.checkClicked(CheckId::Label, true);
+    windows.answers = {std::string("C:\\logs\\wpx.adi"), std::string("D:\\out\\wpx.kvx")};
+    first.browseInput();
+    first.browseOutput();
+    windows.edits[EditId::GroupNumber] = "17";
+    first.closing();
+  }
+  windows.checks.clear();
+  MainDialogLogic second(windows, "");
+  second.initialise();
+  EXPECT_EQ(windows.selection[ComboId::Format], 0);
+  EXPECT_EQ(windows.edits[EditId::GroupNumber], "17");
+  EXPECT_FALSE(windows.checks[CheckId::Upload]);
+  EXPECT_TRUE(windows.checks[CheckId::Label]);
+  EXPECT_TRUE(windows.checks[CheckId::Frequency]);
+  EXPECT_EQ(second.model().job.upload, 0);
+  EXPECT_EQ(second.model().job.importFormat, ImportFormat::Kolvex6);
+  second.browseInput();
+  second.browseOutput();
+  EXPECT_EQ(windows.requests[2].initialFolder, "C:\\logs");
+  EXPECT_EQ(windows.requests[3].initialFolder, "D:\\out");
 }
 
 TEST(DialogBrowse, CancelledInputBrowseKeepsTheEarlierInput) {
@@ -243,12 +259,12 @@ TEST(DialogDrop, TheFirstDroppedFileIsTakenAsIfChosenWithTheAdifButton) {
   EXPECT_TRUE(windows.lists[ListId::Input].empty());
   EXPECT_TRUE(windows.lists[ListId::Output].empty());
 
-  dialog.filesDropped({picked("C:\\logs\\cq.wpx.adi"), picked("C:\\logs\\other.adi")});
+  dialog.filesDropped({"C:\\logs\\cq.wpx.adi", "C:\\logs\\other.adi"});
   EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"C:\\logs\\cq.wpx.adi"}));
   EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\cq.wpx.kvx"}));
   EXPECT_TRUE(windows.requests.empty());  // no file dialog
 
-  dialog.filesDropped({picked("D:\\second.adi")});
+  dialog.filesDropped({"D:\\second.adi"});
   windows.edits[EditId::GroupNumber] = "0";
   const ConversionRequest request = dialog.readRequest();
   EXPECT_EQ(request.inputPath, "D:\\second.adi");
@@ -290,11 +306,11 @@ TEST_F(DialogFiles, ConvertShowsAFailureInAnErrorBoxAndChangesNothing) {
   FakeWindows windows;
   MainDialogLogic dialog(windows, "");
   dialog.initialise();
-  windows.lists[ListId::Results] = {"earlier run"};
   EXPECT_EQ(dialog.convert(), ConversionStatus::CheckFailed);
   EXPECT_EQ(windows.errors, (std::vector<std::string>{"ERROR: Didn't specify input file."}));
 
   chooseFiles(dialog, windows, path("missing.adi"), path("out.kvx"));
+  windows.lists[ListId::Results] = {"earlier run"};
   dialog.contestChanged(11);
   windows.edits[EditId::GroupNumber] = "7";
   EXPECT_EQ(dialog.convert(), ConversionStatus::FileError);
@@ -329,6 +345,25 @@ TEST_F(DialogFiles, ConvertFillsTheResultsListAndKeepsTheJobAsItRan) {
   };
   EXPECT_EQ(windows.lists[ListId::Results], expected);
   EXPECT_EQ(windows.infos, (std::vector<std::string>{"2 QSOs written to " + path("out.kvx")}));
+  EXPECT_TRUE(windows.errors.empty());
+}
+
+TEST_F(DialogFiles, AnExistingOutputIsReplacedOnlyWhenTheOperatorSaysYes) {
+  writeFile(path("in.adi"), kWpxLog);
+  writeFile(path("out.kvx"), "evening");
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  chooseFiles(dialog, windows, path("in.adi"), path("out.kvx"));
+  dialog.contestChanged(11);
+  windows.lists[ListId::Results] = {"earlier run"};
+  windows.yesNo = {false, true};
+  EXPECT_EQ(dialog.convert(), ConversionStatus::Declined);  // No
+  EXPECT_EQ(readFile(path("out.kvx")), "evening");
+  EXPECT_EQ(windows.lists[ListId::Results], (std::vector<std::string>{"earlier run"}));
+  EXPECT_EQ(dialog.convert(), ConversionStatus::Converted);  // Yes
+  EXPECT_EQ(dialog.convert(), ConversionStatus::Converted);  // written from this log: no question
+  EXPECT_EQ(windows.questions, (std::vector<std::string>(2, path("out.kvx") + " already exists.\nReplace it?")));
   EXPECT_TRUE(windows.errors.empty());
 }
 
@@ -376,7 +411,16 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   EXPECT_EQ(windows.selection[ComboId::Contest], 35);
   EXPECT_EQ(windows.selection[ComboId::State], -1);
   EXPECT_EQ(windows.comboTexts[ComboId::State], "VT");
-  EXPECT_EQ(dialog.readRequest().options.stateNumber, findStateNumber("VT"));
+  ASSERT_EQ(dialog.convert(), ConversionStatus::Converted);
+  EXPECT_EQ(dialog.model().job.stateNumber, findStateNumber("VT"));
+  EXPECT_EQ(windows.lists[ListId::Results][4].rfind("Contest: State QSO Party", 0), 0u);
+
+  dialog.takeInputFile(path("ntc.adi"));
+  EXPECT_TRUE(windows.lists[ListId::Results].empty());  // a new log's results are still to come
+  EXPECT_EQ(dialog.convert(), ConversionStatus::CheckFailed);
+  EXPECT_EQ(windows.errors.back(),
+            "ERROR: Didn't select a contest.\nThe log's CONTEST_ID NTC-QP is not one of the 45 contests; choose one "
+            "in the Contest list.");
 
   for (const char* log : {"ntc.adi", "none.adi", "missing.adi"}) {
     SCOPED_TRACE(log);

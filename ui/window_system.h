@@ -1,5 +1,5 @@
 // What the main dialog needs from a window system. The Windows program implements it with
-// real controls; the unit tests implement it without windows.
+// real controls; the unit tests implement it without windows. Every text and path is UTF-8.
 #pragma once
 #include <optional>
 #include <string>
@@ -26,19 +26,15 @@ enum class CheckId {
   Label,        // "Label" (control 1014)
   ExchgSerial,  // "Exchg/Serial" (control 1015)
   Frequency,    // "Frequency" (control 1017)
+  OnlyContest,  // "Only this contest's QSOs"
 };
 
 // The dialog's edit fields.
 enum class EditId {
   GroupNumber,  // "Group Number" (control 1010)
   QsoNote,      // "QSO Note" (control 1011)
-};
-
-// A path as the operator chose it in a file dialog or dropped it onto the dialog. The program
-// opens files by paths in the ANSI code page, which cannot spell every path the system shows.
-struct PickedPath {
-  std::optional<std::string> ansi;  // the path in the ANSI code page; nullopt when it cannot spell it
-  std::string utf8;                 // the path as the window system gave it, in UTF-8, for messages
+  FromUtc,      // "From (UTC)"
+  ToUtc,        // "To (UTC)"
 };
 
 // How a file chooser is shown.
@@ -46,6 +42,7 @@ struct FileChooserRequest {
   bool save = false;                                         // save dialog (else open dialog)
   std::vector<std::pair<std::string, std::string>> filters;  // (description, pattern) pairs
   std::string initialPath;                                   // initial file name, may be empty
+  std::string initialFolder;                                 // folder shown when it has none; may be empty
   std::string defaultExtension;                              // appended when the user types none
   std::string title;                                         // window title
 };
@@ -80,15 +77,20 @@ class WindowSystem {
   // The most characters the operator can type into an edit field.
   virtual void setEditLimit(EditId edit, int characters) = 0;
 
-  // Modal message boxes: error icon, information icon; OK button only.
+  // Modal message boxes: error, information and warning icon; OK button only.
   virtual void showError(const std::string& text) = 0;
   virtual void showInformation(const std::string& text) = 0;
-  // An error box whose text is UTF-8 rather than ANSI, for texts that name a PickedPath.
-  virtual void showErrorUtf8(const std::string& text) = 0;
+  virtual void showWarning(const std::string& text) = 0;
+  // A modal question with the buttons Yes and No, No the default. Returns true for Yes.
+  virtual bool askYesNo(const std::string& text) = 0;
 
   // Shows an open or save dialog owned by the main dialog. Returns the chosen full path, or
   // nullopt when cancelled.
-  virtual std::optional<PickedPath> chooseFile(const FileChooserRequest& request) = 0;
+  virtual std::optional<std::string> chooseFile(const FileChooserRequest& request) = 0;
+
+  // The operator's remembered settings, by name. A setting never saved reads as nullopt.
+  virtual std::optional<std::string> setting(const std::string& name) = 0;
+  virtual void saveSetting(const std::string& name, const std::string& value) = 0;
 
   // Puts a text on the clipboard, replacing what it held. Returns false when it cannot.
   virtual bool copyToClipboard(const std::string& text) = 0;

@@ -9,7 +9,11 @@
 //                                          one NAQP conversion of FOLDER\naqp.adi into that
 //                                          folder, the ANSI code page being CODE_PAGE; the log
 //                                          is chosen with the ADIF button or dropped onto the
-//                                          dialog together with FOLDER\cwt.adi
+//                                          dialog together with FOLDER\cwt.adi; a drop then
+//                                          converts cwt.adi over an existing cwt.kvx (the
+//                                          question) and with its files held open elsewhere
+//   wine_driver remember PROGRAM           two starts: the second shows the choices and the
+//                                          place the first was left with
 //   wine_driver fill PROGRAM WORK          times a conversion that fills the results list with
 //                                          15,000 lines against one that adds a few
 //   wine_driver pose PROGRAM WORK READY RELEASE
@@ -21,6 +25,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -48,6 +53,9 @@ constexpr int kHelpButton = 1016;
 constexpr int kFrequencyBox = 1017;
 constexpr int kStateCombo = 1018;
 constexpr int kFormatCombo = 1019;
+constexpr int kOnlyContestBox = 1022;
+constexpr int kFromEdit = 1024;
+constexpr int kToEdit = 1026;
 constexpr WPARAM kAboutCommand = 16;
 
 const char* const kMainCaption = "ADIF to KOLVEX";
@@ -141,6 +149,15 @@ constexpr int kNaqp = 26;
 constexpr int kCwOpsMiniCwt = 14;
 constexpr int kNewEnglandQsoParty = 27;
 constexpr int kFlorida = 4;
+
+const char* const kNoContest =
+    "ERROR: Didn't select a contest.\nThe log names no contest; choose one in the Contest list.";
+
+// The tab order: the rows as they read, then the command buttons; Tab from Done starts again.
+const std::vector<int> kTabOrder = {kAdifButton,   kKolvexButton,   kFormatCombo,    kContestCombo, kStateCombo,
+                                    kGroupEdit,    kUploadBox,      kExchgSerialBox, kNoteEdit,     kLabelBox,
+                                    kFrequencyBox, kOnlyContestBox, kFromEdit,       kToEdit,       kResultsList,
+                                    IDOK,          kHelpButton,     IDCANCEL,        kAdifButton};
 
 std::string folderOf(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
@@ -271,6 +288,19 @@ void checkDefaults(Report& r, const Target& t, const std::string& when) {
   r.expectLines(when + "results list empty", {}, listBoxItems(t.item(kResultsList)));
 }
 
+// Whether a window's centre is within 2 pixels of a rectangle's.
+bool centredIn(HWND window, const RECT& outer) {
+  RECT inner;
+  GetWindowRect(window, &inner);
+  return std::abs((inner.left + inner.right) - (outer.left + outer.right)) <= 4 &&
+         std::abs((inner.top + inner.bottom) - (outer.top + outer.bottom)) <= 4;
+}
+bool centred(HWND window, HWND over) {
+  RECT outer;
+  GetWindowRect(over, &outer);
+  return centredIn(window, outer);
+}
+
 // Opens the about box from the system menu, checks it and closes it.
 void checkAboutBox(Report& r, const Target& t, const std::string& version, const std::string& when) {
   if (!t.running()) {
@@ -290,6 +320,7 @@ void checkAboutBox(Report& r, const Target& t, const std::string& version, const
                !texts.empty() && texts[0] == "ADIF to KOLVEX Version " + shortVersion(version),
                texts.empty() ? "no text" : texts[0]);
   r.expectEqual(when + "about box OK button", "OK", windowTextOf(GetDlgItem(about, IDOK)));
+  r.expectTrue(when + "about box centred on the main dialog", centred(about, t.mainWindow()));
   PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
   r.expectTrue(when + "about box closes on OK", waitGone(about, 10000));
   r.expectTrue(when + "main dialog still open after the about box", IsWindowVisible(t.mainWindow()) != 0);
@@ -325,6 +356,30 @@ void pressKeys(HWND dialog, HWND control, std::initializer_list<WORD> keys) {
   sendKeys(keys);
 }
 void pressF1(HWND dialog, HWND control) { pressKeys(dialog, control, {VK_F1}); }
+
+// The id of the dialog's control that has the focus (an editable combo's field counts as the
+// combo); 0 when none.
+int focusedControl(HWND dialog) {
+  GUITHREADINFO thread = {};
+  thread.cbSize = sizeof thread;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) || thread.hwndFocus == nullptr) return 0;
+  HWND focus = thread.hwndFocus;
+  if (GetParent(focus) != dialog) focus = GetParent(focus);
+  return GetDlgCtrlID(focus);
+}
+
+// Presses Tab from the ADIF button on and expects the focus to visit kTabOrder.
+void checkTabOrder(Report& r, HWND dialog) {
+  pressKeys(dialog, GetDlgItem(dialog, kAdifButton), {});
+  std::vector<std::string> want, got;
+  for (size_t i = 1; i < kTabOrder.size(); ++i) {
+    sendKeys({VK_TAB});
+    waitUntil([&] { return focusedControl(dialog) == kTabOrder[i]; }, 2000);
+    want.push_back(std::to_string(kTabOrder[i]));
+    got.push_back(std::to_string(focusedControl(dialog)));
+  }
+  r.expectLines("Tab reaches every control in reading order, the results list too", want, got);
+}
 
 // Copies the results list with `copy` and expects its lines on the clipboard, each once with CR LF.
 void expectResultsCopied(Report& r, const std::string& how, const std::vector<std::string>& results,
@@ -375,6 +430,7 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   }
   r.pass("program starts and shows \"ADIF to KOLVEX\"");
   checkDefaults(r, t, "at start: ");
+  checkTabOrder(r, t.mainWindow());
   Session s(r, t);
 
   // The group number field takes digits only when typed.
@@ -401,13 +457,13 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   r.expectLines("a second log proposes its own output", {work + "\\neqp.kvx"}, listBoxItems(t.item(kOutputList)));
   r.expectEqual("a log without CONTEST_ID clears the contest", -1, comboSelection(t.item(kContestCombo)));
   r.expectEqual("a log without CONTEST_ID clears the state", "", windowTextOf(t.item(kStateCombo)));
-  s.expectConvertError("no contest", "ERROR: Didn't select a contest.");
+  s.expectConvertError("no contest", kNoContest);
 
   // A cancelled browse leaves the input as it was.
   const FileDialogSeen cancelled = clickForFileDialog(t, t.item(kAdifButton), "Input Writelog File", "");
   r.expectTrue("cancelled open dialog comes and goes", cancelled.appeared && cancelled.closed);
   r.expectLines("a cancelled browse keeps the input", {neqp}, listBoxItems(t.item(kInputList)));
-  s.expectConvertError("no contest after a cancelled browse", "ERROR: Didn't select a contest.");
+  s.expectConvertError("no contest after a cancelled browse", kNoContest);
 
   s.selectCombo(kContestCombo, kStateQsoParty);
   r.expectEqual("contest list shows State QSO Party", kStateQsoParty, comboSelection(t.item(kContestCombo)));
@@ -552,8 +608,92 @@ int runCloseBox(const std::string& program) {
   return r.failures();
 }
 
-// One whole conversion through the dialog in a folder whose name needs the ANSI code page
-// (cp1252 "Logs – 2024 € Ünïcødé", cp1251 "Журналы"): the log is chosen there, the output is
+// Converts FOLDER\cwt.adi, the input now, over FOLDER\cwt.kvx, which run.sh made before and no
+// run of this program wrote: only a Yes replaces it. Then the input and the import file are
+// held open by another program in turn: Convert says so and leaves no file behind.
+void checkReplacement(Report& r, Target& t, const std::string& folder) {
+  const std::string output = folder + "\\cwt.kvx";
+  const std::string before = readFile(output);
+  const std::string question = output + " already exists.\nReplace it?";
+  MessageBoxSeen asked = clickForMessageBox(t, t.item(IDOK), 20000, IDNO);
+  r.expectEqual("an existing output file: the question", question, asked.text);
+  r.expectEqual("the question's default button is No", IDNO, asked.defaultButton);
+  Sleep(500);
+  r.expectEqual("No: no other box", 1, static_cast<long long>(processDialogs(t.processId()).size()));
+  r.expectTrue("No: the file is as it was", !before.empty() && readFile(output) == before);
+  r.expectLines("No: no results", {}, listBoxItems(t.item(kResultsList)));
+  asked = clickForMessageBox(t, t.item(IDOK), 20000, IDYES);
+  r.expectEqual("asked again", question, asked.text);
+  const MessageBoxSeen done = answerMessageBox(t, 60000);
+  r.expectEqual("Yes: the file is replaced", "3 QSOs written to " + output, done.text);
+  for (const std::string& held : {folder + "\\cwt.adi", output}) {
+    HANDLE file = CreateFileW(widen(held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    r.expectTrue("another program holds " + held, file != INVALID_HANDLE_VALUE);
+    const MessageBoxSeen box = clickForMessageBox(t, t.item(IDOK));
+    r.expectEqual("held " + held, "ERROR: " + held + " is open in another program; close it there and convert again.",
+                  box.text);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  }
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(widen(folder + "\\cwt.kv?.*-*").c_str(), &found);
+  r.expectTrue("no kept or temporary file left after the held files", search == INVALID_HANDLE_VALUE);
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+// Two starts: the first shows the defaults, centred on its monitor; the choices and the place it
+// is left with come back at the second.
+int runRemember(const std::string& program) {
+  Report r;
+  {
+    Target t;
+    std::string error;
+    if (!t.start(program, "", folderOf(program), kMainCaption, error)) {
+      r.fail("program starts the first time", error);
+      return r.failures();
+    }
+    checkDefaults(r, t, "first start: ");
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(t.mainWindow(), MONITOR_DEFAULTTONEAREST), &monitor);
+    r.expectTrue("first start: centred on its monitor", centredIn(t.mainWindow(), monitor.rcWork));
+    Session s(r, t);
+    s.selectCombo(kFormatCombo, 0);
+    s.setGroup("12");
+    s.clickBox("Upload", kUploadBox, BST_UNCHECKED);
+    s.clickBox("Label", kLabelBox, BST_CHECKED);
+    s.clickBox("Exchg/Serial", kExchgSerialBox, BST_CHECKED);
+    s.clickBox("Frequency", kFrequencyBox, BST_UNCHECKED);
+    s.clickBox("Only this contest's QSOs", kOnlyContestBox, BST_CHECKED);
+    SetWindowPos(t.mainWindow(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
+    expectExit(r, t, "Done after the first start");
+  }
+  Target t;
+  std::string error;
+  if (!t.start(program, "", folderOf(program), kMainCaption, error)) {
+    r.fail("program starts the second time", error);
+    return r.failures();
+  }
+  r.expectEqual("second start: format KOLVEX6", 0, comboSelection(t.item(kFormatCombo)));
+  r.expectEqual("second start: group number", "12", windowTextOf(t.item(kGroupEdit)));
+  const int boxes[] = {kUploadBox, kLabelBox, kExchgSerialBox, kFrequencyBox, kOnlyContestBox};
+  std::vector<std::string> states;
+  for (int box : boxes) states.push_back(std::to_string(checkState(t.item(box))));
+  r.expectLines("second start: Upload, Label, Exchg/Serial, Frequency, Only this contest's QSOs",
+                {"0", "1", "1", "0", "1"}, states);
+  r.expectEqual("second start: no contest", -1, comboSelection(t.item(kContestCombo)));
+  RECT frame;
+  GetWindowRect(t.mainWindow(), &frame);
+  r.expectEqual("second start: where the first was left", "40,30",
+                std::to_string(frame.left) + "," + std::to_string(frame.top));
+  PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
+  expectExit(r, t, "Done after the second start");
+  return r.failures();
+}
+
+// One whole conversion through the dialog in a folder whose name is not ASCII (cp1252
+// "Logs – 2024 € Ünïcødé", cp1251 "Журналы", and "Michał_ログ", which no one ANSI code page
+// spells): the log is chosen there, the output is
 // proposed beside it, and both files are written there. FOLDER holds naqp.adi and cwt.adi; the
 // results list is saved as naqp.results. With `drop` the log comes by drag-and-drop: two files
 // dropped onto the dialog, of which the first is taken.
@@ -605,16 +745,8 @@ int runInFolder(const std::string& program, const std::string& folder, UINT code
     }
     r.expectLines("the second drop replaces the input", {other}, listBoxItems(t.item(kInputList)));
     r.expectLines("the second drop proposes its own output", {folder + "\\cwt.kvx"}, listBoxItems(t.item(kOutputList)));
-    // A path the code page cannot spell (Japanese under 1251) is refused, and nothing changes.
-    const std::string foreign = folder + "\\\xE3\x83\xAD\xE3\x82\xB0\\wpx.adi";  // ...\ログ\wpx.adi
-    MessageBoxSeen refused;
-    if (dropFilesOnto(t.process(), t.mainWindow(), {foreign}, error)) refused = answerMessageBox(t);
-    r.expectEqual("a dropped path the code page cannot spell is refused",
-                  "ERROR: " + foreign +
-                      " holds characters that Windows cannot pass to this program; choose a file in a folder whose "
-                      "name uses only the characters of your Windows language.",
-                  refused.text);
-    r.expectLines("the refused drop keeps the input", {other}, listBoxItems(t.item(kInputList)));
+    s.selectCombo(kContestCombo, kCwOpsMiniCwt);
+    checkReplacement(r, t, folder);
   }
   PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
   expectExit(r, t, "Done");
@@ -710,6 +842,7 @@ int recordOpen(const std::string& file, const std::string& argument) {
 int usage() {
   std::fprintf(stderr,
                "usage: wine_driver main PROGRAM WORK VERSION | renamed PROGRAM | closebox PROGRAM |\n"
+               "       remember PROGRAM |\n"
                "       folder PROGRAM FOLDER CODE_PAGE browse|drop | fill PROGRAM WORK |\n"
                "       pose PROGRAM WORK READY RELEASE |\n"
                "       record-open FILE ARG\n");
@@ -729,6 +862,8 @@ int main() {
     failures = runMain(args[1], args[2], args[3]);
   } else if (mode == "renamed" && args.size() == 2) {
     failures = runRenamed(args[1]);
+  } else if (mode == "remember" && args.size() == 2) {
+    failures = runRemember(args[1]);
   } else if (mode == "closebox" && args.size() == 2) {
     failures = runCloseBox(args[1]);
   } else if (mode == "folder" && args.size() == 5 && (args[4] == "browse" || args[4] == "drop")) {

@@ -296,7 +296,7 @@ bool Target::waitExit(DWORD timeoutMs, DWORD& exitCode) {
 
 // ---------------------------------------------------------------- modal windows
 
-MessageBoxSeen answerMessageBox(const Target& target, DWORD timeoutMs) {
+MessageBoxSeen answerMessageBox(const Target& target, DWORD timeoutMs, int answer) {
   MessageBoxSeen seen;
   HWND box = waitForDialog(
       target.processId(), target.mainWindow(), [](HWND w) { return GetDlgItem(w, kMessageBoxTextId) != nullptr; },
@@ -306,14 +306,20 @@ MessageBoxSeen answerMessageBox(const Target& target, DWORD timeoutMs) {
   seen.caption = windowTextOf(box);
   seen.text = windowTextOf(GetDlgItem(box, kMessageBoxTextId));
   seen.hasIcon = GetDlgItem(box, kMessageBoxIconId) != nullptr;
-  PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  for (int id : {IDOK, IDYES, IDNO}) {
+    HWND button = GetDlgItem(box, id);
+    if (button != nullptr && (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+      seen.defaultButton = id;
+    }
+  }
+  PostMessageW(GetDlgItem(box, answer), BM_CLICK, 0, 0);
   seen.closed = waitGone(box, 10000);
   return seen;
 }
 
-MessageBoxSeen clickForMessageBox(const Target& target, HWND button, DWORD timeoutMs) {
+MessageBoxSeen clickForMessageBox(const Target& target, HWND button, DWORD timeoutMs, int answer) {
   PostMessageW(button, BM_CLICK, 0, 0);
-  return answerMessageBox(target, timeoutMs);
+  return answerMessageBox(target, timeoutMs, answer);
 }
 
 FileDialogSeen clickForFileDialog(const Target& target, HWND button, const std::string& title, const std::string& path,

@@ -92,14 +92,15 @@ struct MessageBoxSeen {
   std::string caption;    // its title
   std::string text;       // its text (static 0xFFFF)
   bool hasIcon = false;   // it shows an icon (static 0x440)
-  bool closed = false;    // it went away after OK
+  int defaultButton = 0;  // the id of its default button
+  bool closed = false;    // it went away after the answer
 };
 
 // Clicks the button as the operator would (posted, because the click opens a modal window),
-// waits for a message box, reads it and answers OK.
-MessageBoxSeen clickForMessageBox(const Target& target, HWND button, DWORD timeoutMs = 20000);
+// waits for a message box, reads it and answers with the button `answer` (OK, Yes, No).
+MessageBoxSeen clickForMessageBox(const Target& target, HWND button, DWORD timeoutMs = 20000, int answer = IDOK);
 // Reads and answers the message box that is up or comes up next.
-MessageBoxSeen answerMessageBox(const Target& target, DWORD timeoutMs = 20000);
+MessageBoxSeen answerMessageBox(const Target& target, DWORD timeoutMs = 20000, int answer = IDOK);
 
 // What an open or save dialog showed.
 struct FileDialogSeen {

@@ -26,34 +26,42 @@ struct ControlSpec {
   short x, y, cx, cy;  // position and size in dialog units
 };
 
-// The main dialog's controls in template (= tab) order.
+// The main dialog's controls in template (= tab) order; each label just before its field.
+const DWORD kPathList =
+    kChild | WS_BORDER | LBS_NOSEL | LBS_NOINTEGRALHEIGHT | LBS_SORT | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+const DWORD kBox = kChild | BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP;
+const DWORD kLabel = kChild | SS_LEFT | WS_GROUP;
 const ControlSpec kMainControls[] = {
-    {1005, kButtonClass, "ADIF", kChild | BS_PUSHBUTTON | WS_TABSTOP, 174, 12, 50, 12},
-    {1006, kButtonClass, "KOLVEX", kChild | BS_PUSHBUTTON | WS_TABSTOP, 174, 36, 50, 12},
-    {1002, kComboBoxClass, "", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 12, 84, 102, 80},
-    {1010, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, 12, 108, 102, 12},
-    {1011, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 12, 132, 102, 12},
-    {1013, kButtonClass, "Upload", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 186, 108, 38, 10},
-    {1014, kButtonClass, "Label", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 186, 132, 33, 10},
-    {1015, kButtonClass, "Exchg/Serial", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 246, 108, 55, 10},
-    {1017, kButtonClass, "Frequency", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 246, 132, 50, 10},
-    {1, kButtonClass, "Convert", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 258, 12, 48, 12},
-    {1016, kButtonClass, "Help", kChild | BS_PUSHBUTTON | WS_TABSTOP, 258, 36, 50, 12},
-    {2, kButtonClass, "Done", kChild | BS_PUSHBUTTON | WS_TABSTOP, 258, 60, 50, 12},
-    {1000, kListBoxClass, "",
-     kChild | WS_BORDER | WS_VSCROLL | LBS_NOSEL | LBS_NOINTEGRALHEIGHT | LBS_SORT | LBS_NOTIFY, 12, 12, 150, 12},
-    {1001, kListBoxClass, "",
-     kChild | WS_BORDER | WS_VSCROLL | LBS_NOSEL | LBS_NOINTEGRALHEIGHT | LBS_SORT | LBS_NOTIFY, 12, 36, 150, 12},
-    {1007, kStaticClass, "Contest", kChild | SS_LEFT | WS_GROUP, 120, 84, 26, 8},
-    {1008, kStaticClass, "Group Number", kChild | SS_LEFT | WS_GROUP, 120, 108, 47, 8},
-    {1009, kStaticClass, "QSO Note", kChild | SS_LEFT | WS_GROUP, 120, 132, 36, 8},
-    {1012, kListBoxClass, "",
-     kChild | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_GROUP | LBS_NOSEL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 12, 156,
-     294, 120},
-    {1018, kComboBoxClass, "", kChild | CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 174, 84, 66, 80},
-    {-1, kStaticClass, "State", kChild | SS_LEFT | WS_GROUP, 246, 84, 18, 8},
-    {-1, kStaticClass, "Format", kChild | SS_LEFT | WS_GROUP, 174, 60, 24, 8},
+    {1000, kListBoxClass, "", kPathList, 12, 12, 150, 12},
+    {1005, kButtonClass, "&ADIF", kChild | BS_PUSHBUTTON | WS_TABSTOP, 174, 12, 50, 12},
+    {1001, kListBoxClass, "", kPathList, 12, 36, 150, 12},
+    {1006, kButtonClass, "&KOLVEX", kChild | BS_PUSHBUTTON | WS_TABSTOP, 174, 36, 50, 12},
+    {1021, kStaticClass, "Fo&rmat", kLabel, 174, 62, 30, 8},
     {1019, kComboBoxClass, "", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 12, 60, 150, 50},
+    {1007, kStaticClass, "Co&ntest", kLabel, 120, 86, 30, 8},
+    {1002, kComboBoxClass, "", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 12, 84, 102, 80},
+    {1020, kStaticClass, "&State", kLabel, 246, 86, 24, 8},
+    {1018, kComboBoxClass, "", kChild | CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 174, 84, 66, 80},
+    {1008, kStaticClass, "&Group Number", kLabel, 120, 110, 50, 8},
+    {1010, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, 12, 108, 102, 12},
+    {1013, kButtonClass, "&Upload", kBox, 186, 109, 46, 10},
+    {1015, kButtonClass, "&Exchg/Serial", kBox, 246, 109, 64, 10},
+    {1009, kStaticClass, "&QSO Note", kLabel, 120, 134, 40, 8},
+    {1011, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 12, 132, 102, 12},
+    {1014, kButtonClass, "&Label", kBox, 186, 133, 46, 10},
+    {1017, kButtonClass, "&Frequency", kBox, 246, 133, 64, 10},
+    {1022, kButtonClass, "&Only this contest's QSOs", kBox, 12, 157, 98, 10},
+    {1023, kStaticClass, "Fro&m (UTC)", kLabel, 114, 158, 36, 8},
+    {1024, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 150, 156, 70, 12},
+    {1025, kStaticClass, "&To (UTC)", kLabel, 226, 158, 30, 8},
+    {1026, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 256, 156, 70, 12},
+    {1012, kListBoxClass, "",
+     kChild | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_GROUP | WS_TABSTOP | LBS_NOSEL | LBS_NOINTEGRALHEIGHT |
+         LBS_NOTIFY,
+     12, 180, 314, 120},
+    {1, kButtonClass, "&Convert", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 276, 12, 50, 12},
+    {1016, kButtonClass, "&Help", kChild | BS_PUSHBUTTON | WS_TABSTOP, 276, 36, 50, 12},
+    {2, kButtonClass, "&Done", kChild | BS_PUSHBUTTON | WS_TABSTOP, 276, 60, 50, 12},
 };
 
 // A reader over an extended dialog template.
@@ -182,6 +190,20 @@ void checkDialog(Report& report, HMODULE module, int id, const std::string& capt
   report.expectTrue(name + " template is complete", in.ok(), "the template ends early");
 }
 
+// Every mnemonic of the main dialog's controls, each letter once.
+void checkMnemonics(Report& report) {
+  std::string letters;
+  for (const ControlSpec& control : kMainControls) {
+    const char* amp = control.text != nullptr ? std::strchr(control.text, '&') : nullptr;
+    if (amp == nullptr) continue;
+    const char letter = static_cast<char>(amp[1] | 0x20);
+    report.expectTrue(std::string("mnemonic ") + letter + " used once", letters.find(letter) == std::string::npos,
+                      control.text);
+    letters += letter;
+  }
+  report.expectEqual("mnemonics of the main dialog", 17, static_cast<long long>(letters.size()));
+}
+
 void checkIcon(Report& report, HMODULE module) {
   DWORD size = 0;
   const BYTE* bytes = resourceBytes(module, MAKEINTRESOURCEW(14), MAKEINTRESOURCEW(128), size);
@@ -201,7 +223,11 @@ void checkIcon(Report& report, HMODULE module) {
     images.push_back(std::to_string(width) + "x" + std::to_string(height) + " " + std::to_string(colours) +
                      " colours " + std::to_string(bits) + " bits");
   }
-  report.expectLines("icon 128 images", {"32x32 16 colours 4 bits", "16x16 16 colours 4 bits"}, images);
+  // The 256-pixel image stores its size as 0.
+  report.expectLines("icon 128 images",
+                     {"16x16 0 colours 32 bits", "24x24 0 colours 32 bits", "32x32 0 colours 32 bits",
+                      "48x48 0 colours 32 bits", "0x0 0 colours 32 bits"},
+                     images);
 }
 
 void checkManifests(Report& report, HMODULE module) {
@@ -209,21 +235,19 @@ void checkManifests(Report& report, HMODULE module) {
   const BYTE* bytes = resourceBytes(module, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), size);
   if (report.expectTrue("manifest 1 exists in US English", bytes != nullptr)) {
     const std::string text(reinterpret_cast<const char*>(bytes), size);
-    report.expectTrue("manifest 1 is an empty assembly",
-                      text.find("<assembly") != std::string::npos && text.find("<dependency") == std::string::npos &&
-                          text.find("<assemblyIdentity") == std::string::npos,
-                      text);
-  }
-  bytes = resourceBytes(module, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1024), size);
-  if (report.expectTrue("manifest 1024 exists in US English", bytes != nullptr)) {
-    const std::string text(reinterpret_cast<const char*>(bytes), size);
-    for (const char* part :
-         {"name=\"Microsoft.Windows.wl2kvx\"", "version=\"1.0.0.0\"", "processorArchitecture=\"X86\"", "type=\"win32\"",
-          "<description>ADIF to KOLVEX Conversion</description>", "name=\"Microsoft.Windows.Common-Controls\"",
-          "version=\"6.0.0.0\""}) {
-      report.expectTrue(std::string("manifest 1024 holds ") + part, text.find(part) != std::string::npos, text);
+    for (const char* part : {
+             "name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"",
+             ">PerMonitorV2, System</dpiAwareness>", ">true</dpiAware>", "level=\"asInvoker\"",
+             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  // Windows 7
+             "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // Windows 8
+             "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // Windows 8.1
+             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // Windows 10 and 11
+         }) {
+      report.expectTrue(std::string("manifest 1 holds ") + part, text.find(part) != std::string::npos, text);
     }
   }
+  report.expectTrue("no manifest 1024",
+                    resourceBytes(module, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1024), size) == nullptr);
 }
 
 // The four numbers of a version text in the layout of the version record's fixed part.
@@ -309,8 +333,9 @@ void checkResources(Report& report, const std::string& program, const std::strin
   if (!report.expectTrue("program file loads as data", module != nullptr)) return;
 
   const DWORD dialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
-  checkDialog(report, module, 102, "ADIF to KOLVEX", dialogFrame | WS_VISIBLE, WS_EX_APPWINDOW, 322, 287, kMainControls,
-              sizeof kMainControls / sizeof kMainControls[0]);
+  checkDialog(report, module, 102, "ADIF to KOLVEX", dialogFrame | WS_VISIBLE | WS_MINIMIZEBOX, WS_EX_APPWINDOW, 338,
+              311, kMainControls, sizeof kMainControls / sizeof kMainControls[0]);
+  checkMnemonics(report);
   // The about box's controls; the second line's wording is ours, so only its presence counts.
   const std::string aboutText = "ADIF to KOLVEX Version " + shortVersion(version);
   const ControlSpec aboutControls[] = {

@@ -3,7 +3,8 @@
 # its adif2kvx.exe under Wine on a private virtual X display, operates it with the driver
 # program (wine_driver.exe, the project in this folder) and compares what its conversions
 # produced with adif2kvx-cli from the release tarball on the same logs. Conversions run in an
-# ASCII folder, in a cp1252 folder and, under a Russian locale (code page 1251), in a Cyrillic one.
+# ASCII folder, in a cp1252 folder, under a Russian locale (code page 1251) in a Cyrillic one, and
+# in a folder whose name mixes Latin and Japanese, which no ANSI code page spells.
 # Installs nothing (scripts/install-deps.sh windows does); starts its own Xvfb and a fresh
 # Wine prefix in a temporary folder and ends both when it finishes.
 # Usage: tests/wine/run.sh [DIST_DIR] [DRIVER_BUILD_DIR]   (default: dist build-wine)
@@ -85,6 +86,8 @@ run_driver() {  # run_driver LABEL ARGS...
   local label=$1
   shift
   echo "--- driver: $label"
+  # Each run starts as a first start: none of the settings an earlier run left.
+  wine reg delete 'HKCU\Software\adif2kvx' /f >/dev/null 2>&1
   # Wine notes on stderr that the file dialogs cannot read drive Z:'s volume label: harmless.
   if timeout 300 wine "$driver" "$@" 2> >(grep -v 'FS volume label and serial are not available' >&2); then
     ok "driver: $label"
@@ -100,6 +103,9 @@ mkdir -p "$solo"
 cp "$program" "$solo/renamed-kvx.exe"
 run_driver "renamed copy without help page" renamed "$(winpath "$solo/renamed-kvx.exe")"
 run_driver "close box" closebox "$(winpath "$program")"
+run_driver "settings remembered across two starts" remember "$(winpath "$program")"
+check "the settings are kept in HKCU\\Software\\adif2kvx" \
+  bash -c "wine reg query 'HKCU\\Software\\adif2kvx' /v GroupNumber 2>/dev/null | grep -q 'REG_SZ *12'"
 mkdir -p "$work/fill"
 run_driver "15,000 results lines" fill "$(winpath "$program")" "$(winpath "$work/fill")"
 
@@ -107,22 +113,30 @@ run_driver "15,000 results lines" fill "$(winpath "$program")" "$(winpath "$work
 # Russian one. Wine takes the code page from the locale each process starts in.
 latin_folder="Logs – 2024 € Ünïcødé"
 cyrillic_folder="Журналы"
-mkdir -p "$work/latin/$latin_folder" "$work/cyrillic/$cyrillic_folder"
-cp "$here/data/naqp.adi" "$here/data/cwt.adi" "$work/latin/$latin_folder/"
-cp "$here/data/naqp.adi" "$here/data/cwt.adi" "$work/cyrillic/$cyrillic_folder/"
+mixed_folder="Michał_ログ"
+mkdir -p "$work/latin/$latin_folder" "$work/cyrillic/$cyrillic_folder" "$work/mixed/$mixed_folder"
+for folder in "latin/$latin_folder" "cyrillic/$cyrillic_folder" "mixed/$mixed_folder"; do
+  cp "$here/data/naqp.adi" "$here/data/cwt.adi" "$work/$folder/"
+  # An earlier evening's import file, which a drop run must not replace unasked.
+  printf 'evening\r\n' >"$work/$folder/cwt.kvx"
+done
 LC_ALL=C.UTF-8 run_driver "conversion in a cp1252 folder, log chosen with ADIF" \
   folder "$(winpath "$program")" "$(winpath "$work/latin/$latin_folder")" 1252 browse
 wineserver -w
 # Here the log comes by drag-and-drop: the target posts itself the DROPFILES block.
 LC_ALL=$russian run_driver "conversion in a Cyrillic folder under code page 1251, log dropped" \
   folder "$(winpath "$program")" "$(winpath "$work/cyrillic/$cyrillic_folder")" 1251 drop
+wineserver -w
+LC_ALL=C.UTF-8 run_driver "conversion in a Latin and Japanese folder under code page 1252, log dropped" \
+  folder "$(winpath "$program")" "$(winpath "$work/mixed/$mixed_folder")" 1252 drop
 
 # The same conversions with the command-line tool.
 cli_dir=$work/cli
-mkdir -p "$cli_dir" "$cli_dir/latin/$latin_folder" "$cli_dir/cyrillic/$cyrillic_folder"
+mkdir -p "$cli_dir" "$cli_dir/latin/$latin_folder" "$cli_dir/cyrillic/$cyrillic_folder" "$cli_dir/mixed/$mixed_folder"
 cp "$here"/data/*.adi "$cli_dir/"
 cp "$here/data/naqp.adi" "$cli_dir/latin/$latin_folder/"
 cp "$here/data/naqp.adi" "$cli_dir/cyrillic/$cyrillic_folder/"
+cp "$here/data/naqp.adi" "$cli_dir/mixed/$mixed_folder/"
 note70=$(printf 'N%.0s' {1..35}; printf 'Q%.0s' {1..35})
 (
   cd "$cli_dir" &&
@@ -132,7 +146,7 @@ note70=$(printf 'N%.0s' {1..35}; printf 'Q%.0s' {1..35})
       --exchg-serial --output "$cli_dir/naqp-gui.kvx" "$cli_dir/naqp.adi" >naqp.results &&
     "$cli" --contest "CW Ops Mini-CWT" --format KOLVEX8 --group 7 --no-upload --no-frequency \
       --exchg-serial --output "$cli_dir/cwt-gui.kvx" "$cli_dir/cwt.adi" >cwt.results &&
-    for folder in "latin/$latin_folder" "cyrillic/$cyrillic_folder"; do
+    for folder in "latin/$latin_folder" "cyrillic/$cyrillic_folder" "mixed/$mixed_folder"; do
       "$cli" --contest NAQP "$cli_dir/$folder/naqp.adi" >"$cli_dir/$folder/naqp.results" || exit 1
     done
 ) || fail "adif2kvx-cli runs"
@@ -167,6 +181,7 @@ for run in neqp naqp cwt; do
 done
 compare_run "cp1252 folder" "$work/latin/$latin_folder" "$cli_dir/latin/$latin_folder" naqp naqp
 compare_run "Cyrillic folder" "$work/cyrillic/$cyrillic_folder" "$cli_dir/cyrillic/$cyrillic_folder" naqp naqp
+compare_run "Latin and Japanese folder" "$work/mixed/$mixed_folder" "$cli_dir/mixed/$mixed_folder" naqp naqp
 
 if [ $failed -eq 0 ]; then
   echo "wine end-to-end test passed"

@@ -2,7 +2,8 @@
 #pragma once
 #include "ui/win32/dialog_base.h"
 
-// No data and no handlers of its own: OK, Escape and the close box end it.
+// No data and no handlers of its own: OK, Escape and the close box end it. It opens centred
+// on the main dialog.
 class CAboutDlg : public Dialog {
  public:
   CAboutDlg();
@@ -10,4 +11,5 @@ class CAboutDlg : public Dialog {
 
  protected:
   bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool onInitDialog() override;
 };

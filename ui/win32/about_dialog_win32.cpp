@@ -8,3 +8,9 @@ CAboutDlg::~CAboutDlg() = default;
 
 // The about box's message map is empty.
 bool CAboutDlg::handleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+bool CAboutDlg::onInitDialog() {
+  Dialog::onInitDialog();
+  if (HWND owner = GetWindow(hwnd(), GW_OWNER)) centreOver(hwnd(), owner);
+  return true;
+}

@@ -27,7 +27,7 @@ bool Cwl2kvxApp::initInstance() {
 // handle it, such as the about box) goes to the main dialog, which opens the help page.
 bool Cwl2kvxApp::handleCommand(int id) {
   if (id == kIdHelp && mainWindow() != nullptr && mainWindow()->hwnd() != nullptr) {
-    SendMessageA(mainWindow()->hwnd(), WM_COMMAND, MAKEWPARAM(kIdHelp, 0), 0);
+    SendMessageW(mainWindow()->hwnd(), WM_COMMAND, MAKEWPARAM(kIdHelp, 0), 0);
     return true;
   }
   return WinApp::handleCommand(id);

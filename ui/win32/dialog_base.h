@@ -28,9 +28,9 @@ class WinApp {
   static WinApp* current();
 
   HINSTANCE instance() const { return instance_; }
-  // The program file's name without folder and extension ("adif2kvx" for adif2kvx.exe).
+  // The program file's name without folder and extension ("adif2kvx" for adif2kvx.exe), UTF-8.
   const std::string& title() const { return title_; }
-  // The folder of the program file, without a trailing backslash; empty when unknown.
+  // The folder of the program file, without a trailing backslash, UTF-8; empty when unknown.
   const std::string& folder() const { return folder_; }
 
   Dialog* mainWindow() const { return mainWindow_; }
@@ -51,11 +51,18 @@ class WinApp {
 // The standard help command id, raised by the F1 key in any dialog.
 constexpr int kIdHelp = 57670;
 
+// A UTF-8 text as the wide (UTF-16) API takes it. A text that is no UTF-8 (a log's own bytes
+// quoted in a message) is read in the ANSI code page, as the program showed it before.
+std::wstring wideText(const std::string& text);
+// A UTF-16 text from the wide API as UTF-8.
+std::string utf8Text(const std::wstring& text);
+
 // A modal message box owned by the main window, with the application title as caption.
 // Returns the id of the button that closed it.
 int appMessageBox(const std::string& text, UINT type);
-// The same for a UTF-16 text.
-int appMessageBox(const std::wstring& text, UINT type);
+
+// Moves a window so that it is centred over another, kept inside the other's monitor.
+void centreOver(HWND window, HWND over);
 
 // Wrapper of a combo box control bound to a dialog item.
 class ComboBox {
@@ -90,7 +97,7 @@ class ListBox {
   HWND hwnd_ = nullptr;
 };
 
-// The text of a window (an edit control's contents). Returns "" when the window has none.
+// The text of a window (an edit control's contents), UTF-8. Returns "" when the window has none.
 std::string windowText(HWND window);
 
 // Copies between a dialog's member variables and its controls, in one direction per run.

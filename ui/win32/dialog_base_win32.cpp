@@ -1,19 +1,22 @@
 #include "ui/win32/dialog_base.h"
 
+#include <algorithm>
 #include <vector>
+
+#include "convert/utf16_text.h"
 
 namespace {
 
 // The application object; set by its constructor, cleared by its destructor.
 WinApp* theApplication = nullptr;
 
-// Full path of the program file; empty when it cannot be read. Long paths are read whole.
+// Full path of the program file, UTF-8; empty when it cannot be read. Long paths are read whole.
 std::string moduleFileName() {
-  std::vector<char> buffer(MAX_PATH);
+  std::vector<wchar_t> buffer(MAX_PATH);
   while (buffer.size() <= 32768) {
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return std::string();
-    if (length < buffer.size()) return std::string(buffer.data(), length);
+    if (length < buffer.size()) return utf8Text(std::wstring(buffer.data(), length));
     buffer.resize(buffer.size() * 2);  // truncated: try again with more room
   }
   return std::string();
@@ -69,12 +72,26 @@ void WinApp::startUp(HINSTANCE instance) {
 
 int WinApp::run() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }
+
+std::wstring wideText(const std::string& text) {
+  if (isUtf8(text)) {
+    const std::u16string wide = utf16FromUtf8(text);
+    return std::wstring(wide.begin(), wide.end());
+  }
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string utf8Text(const std::wstring& text) { return utf8FromUtf16(std::u16string(text.begin(), text.end())); }
 
 int appMessageBox(const std::string& text, UINT type) {
   WinApp* app = WinApp::current();
@@ -84,21 +101,22 @@ int appMessageBox(const std::string& text, UINT type) {
     if (app->mainWindow() != nullptr) owner = app->mainWindow()->hwnd();
     caption = app->title();
   }
-  return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+  return MessageBoxW(owner, wideText(text).c_str(), wideText(caption).c_str(), type);
 }
 
-int appMessageBox(const std::wstring& text, UINT type) {
-  WinApp* app = WinApp::current();
-  HWND owner = nullptr;
-  std::wstring caption;
-  if (app != nullptr) {
-    if (app->mainWindow() != nullptr) owner = app->mainWindow()->hwnd();
-    const std::string& title = app->title();
-    const int length = MultiByteToWideChar(CP_ACP, 0, title.data(), static_cast<int>(title.size()), nullptr, 0);
-    caption.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-    MultiByteToWideChar(CP_ACP, 0, title.data(), static_cast<int>(title.size()), caption.data(), length);
-  }
-  return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
+void centreOver(HWND window, HWND over) {
+  RECT outer, inner;
+  if (!GetWindowRect(over, &outer) || !GetWindowRect(window, &inner)) return;
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(over, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const LONG width = inner.right - inner.left, height = inner.bottom - inner.top;
+  LONG x = outer.left + (outer.right - outer.left - width) / 2;
+  LONG y = outer.top + (outer.bottom - outer.top - height) / 2;
+  x = std::max(work.left, std::min(x, work.right - width));
+  y = std::max(work.top, std::min(y, work.bottom - height));
+  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The program's entry point: start the application object, run its instance start-up and,
@@ -114,36 +132,36 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 // ---------------------------------------------------------------- controls
 
 int ComboBox::addString(const std::string& text) {
-  return static_cast<int>(SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+  return static_cast<int>(SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideText(text).c_str())));
 }
 
-int ComboBox::getCurSel() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
+int ComboBox::getCurSel() const { return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)); }
 
 int ComboBox::setCurSel(int index) {
-  return static_cast<int>(SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0));
+  return static_cast<int>(SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0));
 }
 
-int ComboBox::getCount() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
+int ComboBox::getCount() const { return static_cast<int>(SendMessageW(hwnd_, CB_GETCOUNT, 0, 0)); }
 
 int ListBox::addString(const std::string& text) {
-  return static_cast<int>(SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+  return static_cast<int>(SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideText(text).c_str())));
 }
 
 int ListBox::deleteString(int index) {
-  return static_cast<int>(SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(index), 0));
+  return static_cast<int>(SendMessageW(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(index), 0));
 }
 
-void ListBox::resetContent() { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+void ListBox::resetContent() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
 
-int ListBox::getCount() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+int ListBox::getCount() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
 
 std::string windowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
+  const int length = GetWindowTextLengthW(window);
   if (length <= 0) return std::string();
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), length + 1);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, text.data(), length + 1);
   text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-  return text;
+  return utf8Text(text);
 }
 
 // ---------------------------------------------------------------- data exchange
@@ -156,7 +174,7 @@ void DataExchange::text(int id, std::string& value) {
   if (save_) {
     value = windowText(GetDlgItem(dialog_, id));
   } else {
-    SetDlgItemTextA(dialog_, id, value.c_str());
+    SetDlgItemTextW(dialog_, id, wideText(value).c_str());
   }
 }
 
@@ -172,8 +190,8 @@ INT_PTR Dialog::doModal() {
   if (owner == nullptr && app != nullptr && app->mainWindow() != nullptr && app->mainWindow() != this) {
     owner = app->mainWindow()->hwnd();
   }
-  HINSTANCE instance = app != nullptr ? app->instance() : GetModuleHandleA(nullptr);
-  return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId_), owner, &Dialog::dialogProc,
+  HINSTANCE instance = app != nullptr ? app->instance() : GetModuleHandleW(nullptr);
+  return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId_), owner, &Dialog::dialogProc,
                          reinterpret_cast<LPARAM>(this));
 }
 
@@ -205,10 +223,10 @@ INT_PTR CALLBACK Dialog::dialogProc(HWND window, UINT message, WPARAM wParam, LP
   Dialog* self = nullptr;
   if (message == WM_INITDIALOG) {
     self = reinterpret_cast<Dialog*>(lParam);
-    SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
     self->hwnd_ = window;
   } else {
-    self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
   }
   // Messages that arrive before WM_INITDIALOG (WM_SETFONT) get the default handling.
   if (self == nullptr) return FALSE;
@@ -223,7 +241,7 @@ INT_PTR Dialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (handleMessage(message, wParam, lParam, result)) {
     if (returnsResultDirectly(message)) return static_cast<INT_PTR>(result);
-    SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, static_cast<LONG_PTR>(result));
+    SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, static_cast<LONG_PTR>(result));
     return TRUE;
   }
 
@@ -248,7 +266,7 @@ INT_PTR Dialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_HELP:
       // F1 raises the standard help command.
-      SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(kIdHelp, 0), 0);
+      SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(kIdHelp, 0), 0);
       return TRUE;
     default:
       return FALSE;

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "ui/main_dialog_logic.h"
 #include "ui/win32/dialog_base.h"
 #include "ui/win32/win32_window_system.h"
@@ -24,6 +26,9 @@ class Cwl2kvxDlg : public Dialog {
   bool onPaint(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool onQueryDragIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool onDropFiles(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onDrawItem(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onNotify(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
   void onBrowseInput();
   void onBrowseOutput();
   void onContestChange();
@@ -36,6 +41,12 @@ class Cwl2kvxDlg : public Dialog {
   void onFormatChange();
   void onStateChange();
   void onStateTyped();
+  void onOnlyContest();
+  // Puts the dialog where the operator left it, when that is on a monitor now; otherwise
+  // centred on the monitor under the mouse.
+  void placeWindow();
+  // Tooltips showing the path lists' full paths.
+  void addPathTips();
   // The results list's own keys and menu: Ctrl+C and the context menu's "Copy". The list keeps
   // the dialog in its user data and hands every other message to its own procedure.
   static LRESULT CALLBACK resultsListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,7 +57,10 @@ class Cwl2kvxDlg : public Dialog {
 
   static const MessageMapEntry<Cwl2kvxDlg> kMessageMap[];
 
-  HICON icon_;
+  HICON icon_;               // the icon at the system's large size (taskbar, Alt+Tab, minimised)
+  HICON smallIcon_;          // the icon at the caption's size
+  HWND pathTips_ = nullptr;  // tooltip control of the path lists
+  std::wstring tipText_;     // the text a tooltip shows; lives while it is up
   ComboBox contestCombo_;
   ComboBox formatCombo_;
   ListBox outputList_;

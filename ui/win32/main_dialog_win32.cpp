@@ -1,9 +1,11 @@
 #include "ui/win32/main_dialog.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,27 @@ constexpr UINT kCopyCommand = 1;
 
 HINSTANCE appInstance() {
   WinApp* app = WinApp::current();
-  return app != nullptr ? app->instance() : GetModuleHandleA(nullptr);
+  return app != nullptr ? app->instance() : GetModuleHandleW(nullptr);
+}
+
+// The application icon at a size the system asks for (it scales with the display).
+HICON appIcon(int widthMetric, int heightMetric) {
+  return static_cast<HICON>(LoadImageW(appInstance(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                       GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR));
+}
+
+// Settings of the dialog's last position on the screen.
+constexpr const char* kLeftSetting = "WindowLeft";
+constexpr const char* kTopSetting = "WindowTop";
+
+// A remembered number; nullopt when none or no number was remembered.
+std::optional<long> numberSetting(WindowSystem& windows, const char* name) {
+  const std::optional<std::string> text = windows.setting(name);
+  if (!text || text->empty()) return std::nullopt;
+  char* end = nullptr;
+  const long value = std::strtol(text->c_str(), &end, 10);
+  if (*end != '\0') return std::nullopt;
+  return value;
 }
 
 }  // namespace
@@ -35,6 +57,9 @@ const MessageMapEntry<Cwl2kvxDlg> Cwl2kvxDlg::kMessageMap[] = {
     messageEntry(WM_PAINT, &Cwl2kvxDlg::onPaint),
     messageEntry(WM_QUERYDRAGICON, &Cwl2kvxDlg::onQueryDragIcon),
     messageEntry(WM_DROPFILES, &Cwl2kvxDlg::onDropFiles),
+    messageEntry(WM_DRAWITEM, &Cwl2kvxDlg::onDrawItem),
+    messageEntry(WM_NOTIFY, &Cwl2kvxDlg::onNotify),
+    messageEntry(WM_DESTROY, &Cwl2kvxDlg::onDestroy),
     commandEntry(IDC_ADIF, BN_CLICKED, &Cwl2kvxDlg::onBrowseInput),
     commandEntry(IDC_KOLVEX, BN_CLICKED, &Cwl2kvxDlg::onBrowseOutput),
     commandEntry(IDC_CONTEST, CBN_SELCHANGE, &Cwl2kvxDlg::onContestChange),
@@ -51,16 +76,21 @@ const MessageMapEntry<Cwl2kvxDlg> Cwl2kvxDlg::kMessageMap[] = {
     commandEntry(IDC_FORMAT, CBN_SELCHANGE, &Cwl2kvxDlg::onFormatChange),
     commandEntry(IDC_STATE, CBN_SELCHANGE, &Cwl2kvxDlg::onStateChange),
     commandEntry(IDC_STATE, CBN_EDITCHANGE, &Cwl2kvxDlg::onStateTyped),
+    commandEntry(IDC_ONLY_CONTEST, BN_CLICKED, &Cwl2kvxDlg::onOnlyContest),
 };
 
 Cwl2kvxDlg::Cwl2kvxDlg(HWND parent)
     : Dialog(IDD_ADIF2KVX_DIALOG, parent),
-      icon_(LoadIconA(appInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      icon_(appIcon(SM_CXICON, SM_CYICON)),
+      smallIcon_(appIcon(SM_CXSMICON, SM_CYSMICON)),
       windows_(
           DialogControls{this, &inputList_, &outputList_, &resultsList_, &contestCombo_, &stateCombo_, &formatCombo_}),
       logic_(windows_, helpPageAddress()) {}
 
-Cwl2kvxDlg::~Cwl2kvxDlg() = default;
+Cwl2kvxDlg::~Cwl2kvxDlg() {
+  DestroyIcon(icon_);
+  DestroyIcon(smallIcon_);
+}
 
 bool Cwl2kvxDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   return dispatchMessageMap(*this, kMessageMap, message, wParam, lParam, result);
@@ -85,30 +115,127 @@ bool Cwl2kvxDlg::onInitDialog() {
   // The About entry at the end of the system menu.
   HMENU systemMenu = GetSystemMenu(hwnd(), FALSE);
   if (systemMenu != nullptr) {
-    char aboutText[256] = {};
-    if (LoadStringA(appInstance(), IDS_ABOUTBOX, aboutText, sizeof aboutText) > 0) {
-      AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-      AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
+    wchar_t aboutText[256] = {};
+    if (LoadStringW(appInstance(), IDS_ABOUTBOX, aboutText, sizeof aboutText / sizeof aboutText[0]) > 0) {
+      AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+      AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
     }
   }
 
-  SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 
   logic_.initialise();
   // A window procedure of our own in front of the list's. (The common controls' subclassing
   // would cost a property lookup per message, which under Wine makes filling the list slow.)
-  SetWindowLongPtrA(resultsList_.hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(resultsList_.hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   resultsListOwnProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(resultsList_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Cwl2kvxDlg::resultsListProc)));
+      SetWindowLongPtrW(resultsList_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Cwl2kvxDlg::resultsListProc)));
   // Files dragged from Explorer may be dropped anywhere on the dialog (WS_EX_ACCEPTFILES).
   DragAcceptFiles(hwnd(), TRUE);
+  // A path list's one entry fills it at any scale: it is drawn over the whole list.
+  for (const ListBox* list : {&inputList_, &outputList_}) SendMessageW(list->hwnd(), LB_SETITEMHEIGHT, 0, 255);
+  addPathTips();
+  placeWindow();
   return true;
+}
+
+void Cwl2kvxDlg::placeWindow() {
+  RECT frame;
+  GetWindowRect(hwnd(), &frame);
+  const LONG width = frame.right - frame.left, height = frame.bottom - frame.top;
+  const std::optional<long> left = numberSetting(windows_, kLeftSetting);
+  const std::optional<long> top = numberSetting(windows_, kTopSetting);
+  if (left && top) {
+    const RECT there = {*left, *top, *left + width, *top + height};
+    // A monitor that has gone since would leave the dialog out of sight.
+    if (MonitorFromRect(&there, MONITOR_DEFAULTTONULL) != nullptr) {
+      SetWindowPos(hwnd(), nullptr, *left, *top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return;
+    }
+  }
+  POINT mouse = {};
+  GetCursorPos(&mouse);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromPoint(mouse, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
+  SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Cwl2kvxDlg::addPathTips() {
+  pathTips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, appInstance(), nullptr);
+  if (pathTips_ == nullptr) return;
+  for (const ListBox* list : {&inputList_, &outputList_}) {
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(list->hwnd());
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(pathTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  // A long path on one line, as wide as the screen allows.
+  SendMessageW(pathTips_, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
+}
+
+bool Cwl2kvxDlg::onDrawItem(WPARAM, LPARAM lParam, LRESULT& result) {
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  if (item->CtlID != IDC_INPUT_LIST && item->CtlID != IDC_OUTPUT_LIST) return false;
+  RECT area;
+  GetClientRect(item->hwndItem, &area);
+  FillRect(item->hDC, &area, GetSysColorBrush(COLOR_WINDOW));
+  if (item->itemID != static_cast<UINT>(-1)) {
+    const LRESULT length = SendMessageW(item->hwndItem, LB_GETTEXTLEN, item->itemID, 0);
+    std::wstring path(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    path.resize(static_cast<size_t>(std::max<LRESULT>(
+        SendMessageW(item->hwndItem, LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(path.data())), 0)));
+    // The end of a long path is its file name: the folders in the middle give way.
+    const int margin = GetSystemMetrics(SM_CXEDGE);
+    area.left += margin;
+    area.right -= margin;
+    SetBkMode(item->hDC, TRANSPARENT);
+    SetTextColor(item->hDC, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextW(item->hDC, path.c_str(), static_cast<int>(path.size()), &area,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+  }
+  result = TRUE;
+  return true;
+}
+
+bool Cwl2kvxDlg::onNotify(WPARAM, LPARAM lParam, LRESULT& result) {
+  auto* header = reinterpret_cast<NMHDR*>(lParam);
+  if (header->hwndFrom != pathTips_ || header->code != TTN_GETDISPINFOW) return false;
+  auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+  HWND list = reinterpret_cast<HWND>(tip->hdr.idFrom);
+  tipText_.clear();
+  if (SendMessageW(list, LB_GETCOUNT, 0, 0) > 0) {
+    tipText_.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, 0, 0)) + 1);
+    tipText_.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(tipText_.data()))));
+  }
+  tip->lpszText = tipText_.data();  // an empty text shows no tip
+  result = 0;
+  return true;
+}
+
+bool Cwl2kvxDlg::onDestroy(WPARAM, LPARAM, LRESULT&) {
+  logic_.closing();
+  // Where it was left, also when it was closed while minimised.
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  RECT frame;
+  GetWindowRect(hwnd(), &frame);
+  if (IsIconic(hwnd()) && GetWindowPlacement(hwnd(), &placement)) frame = placement.rcNormalPosition;
+  windows_.saveSetting(kLeftSetting, std::to_string(frame.left));
+  windows_.saveSetting(kTopSetting, std::to_string(frame.top));
+  return false;  // the default handling goes on
 }
 
 bool Cwl2kvxDlg::onSysCommand(WPARAM wParam, LPARAM, LRESULT& result) {
   if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return false;
-  CAboutDlg about;
+  CAboutDlg about;  // centred on this dialog
   about.doModal();
   result = 0;
   return true;
@@ -118,7 +245,7 @@ bool Cwl2kvxDlg::onPaint(WPARAM, LPARAM, LRESULT& result) {
   if (!IsIconic(hwnd())) return false;
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd(), &paint);
-  SendMessageA(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
   const int iconWidth = GetSystemMetrics(SM_CXICON);
   const int iconHeight = GetSystemMetrics(SM_CYICON);
   RECT client;
@@ -138,13 +265,12 @@ bool Cwl2kvxDlg::onQueryDragIcon(WPARAM, LPARAM, LRESULT& result) {
 
 bool Cwl2kvxDlg::onDropFiles(WPARAM wParam, LPARAM, LRESULT& result) {
   HDROP drop = reinterpret_cast<HDROP>(wParam);
-  std::vector<PickedPath> paths;
+  std::vector<std::string> paths;
   const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    // The names are taken in UTF-16, as the file dialogs give them.
     std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
     path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
-    paths.push_back(pickedPath(path));
+    paths.push_back(utf8Text(path));
   }
   DragFinish(drop);
   logic_.filesDropped(paths);
@@ -176,9 +302,11 @@ void Cwl2kvxDlg::onStateChange() { logic_.stateChanged(stateCombo_.getCurSel());
 
 void Cwl2kvxDlg::onStateTyped() { logic_.stateTyped(); }
 
+void Cwl2kvxDlg::onOnlyContest() { logic_.checkClicked(CheckId::OnlyContest, isChecked(IDC_ONLY_CONTEST)); }
+
 LRESULT CALLBACK Cwl2kvxDlg::resultsListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
-  Cwl2kvxDlg* self = reinterpret_cast<Cwl2kvxDlg*>(GetWindowLongPtrA(list, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcA(list, message, wParam, lParam);
+  Cwl2kvxDlg* self = reinterpret_cast<Cwl2kvxDlg*>(GetWindowLongPtrW(list, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(list, message, wParam, lParam);
   const WNDPROC ownProc = self->resultsListOwnProc_;
   switch (message) {
     case WM_KEYDOWN:
@@ -194,13 +322,13 @@ LRESULT CALLBACK Cwl2kvxDlg::resultsListProc(HWND list, UINT message, WPARAM wPa
       self->showResultsMenu(lParam);
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownProc));
-      SetWindowLongPtrA(list, GWLP_USERDATA, 0);
+      SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownProc));
+      SetWindowLongPtrW(list, GWLP_USERDATA, 0);
       break;
     default:
       break;
   }
-  return CallWindowProcA(ownProc, list, message, wParam, lParam);
+  return CallWindowProcW(ownProc, list, message, wParam, lParam);
 }
 
 void Cwl2kvxDlg::showResultsMenu(LPARAM screenPoint) {
@@ -212,7 +340,7 @@ void Cwl2kvxDlg::showResultsMenu(LPARAM screenPoint) {
   }
   HMENU menu = CreatePopupMenu();
   if (menu == nullptr) return;
-  AppendMenuA(menu, MF_STRING, kCopyCommand, "Copy");
+  AppendMenuW(menu, MF_STRING, kCopyCommand, L"Copy");
   const UINT chosen = static_cast<UINT>(
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr));
   DestroyMenu(menu);
@@ -220,5 +348,5 @@ void Cwl2kvxDlg::showResultsMenu(LPARAM screenPoint) {
 }
 
 bool Cwl2kvxDlg::isChecked(int controlId) const {
-  return SendDlgItemMessageA(hwnd(), controlId, BM_GETCHECK, 0, 0) != 0;
+  return SendDlgItemMessageW(hwnd(), controlId, BM_GETCHECK, 0, 0) != 0;
 }

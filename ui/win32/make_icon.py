@@ -1,136 +1,131 @@
 #!/usr/bin/env python3
 """Draws the application icon (a log sheet, an arrow and a station log book) and writes it
-as a Windows .ico with a 32x32 and a 16x16 image, 16 colours each.
+as a Windows .ico with 32-bit images (alpha) of 16, 24, 32, 48 and 256 pixels; the 256-pixel
+image is stored as PNG, as Windows expects.
 
 Usage: make_icon.py OUTPUT.ico
 The committed adif2kvx.ico was made with this script; the build does not run it."""
 import struct
 import sys
+import zlib
 
-# The standard 16-colour palette, index: (red, green, blue).
-PALETTE = [
-    (0x00, 0x00, 0x00), (0x80, 0x00, 0x00), (0x00, 0x80, 0x00), (0x80, 0x80, 0x00),
-    (0x00, 0x00, 0x80), (0x80, 0x00, 0x80), (0x00, 0x80, 0x80), (0xC0, 0xC0, 0xC0),
-    (0x80, 0x80, 0x80), (0xFF, 0x00, 0x00), (0x00, 0xFF, 0x00), (0xFF, 0xFF, 0x00),
-    (0x00, 0x00, 0xFF), (0xFF, 0x00, 0xFF), (0x00, 0xFF, 0xFF), (0xFF, 0xFF, 0xFF),
-]
-BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER = range(8)
-GRAY, RED, LIME, YELLOW, BLUE, FUCHSIA, AQUA, WHITE = range(8, 16)
-CLEAR = None  # transparent pixel
-
-
-class Canvas:
-    def __init__(self, size):
-        self.size = size
-        self.px = [[CLEAR] * size for _ in range(size)]
-
-    def put(self, x, y, c):
-        if 0 <= x < self.size and 0 <= y < self.size:
-            self.px[y][x] = c
-
-    def fill(self, x0, y0, x1, y1, c):
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.put(x, y, c)
-
-    def box(self, x0, y0, x1, y1, edge, inside):
-        self.fill(x0, y0, x1, y1, edge)
-        self.fill(x0 + 1, y0 + 1, x1 - 1, y1 - 1, inside)
-
-    def hline(self, x0, x1, y, c):
-        self.fill(x0, y, x1, y, c)
+WHITE = (255, 255, 255)
+INK = (32, 32, 40)
+NAVY = (24, 52, 120)
+BLUE = (44, 100, 200)
+SHADE = (200, 204, 214)
+RED = (214, 40, 32)
+DARK_RED = (120, 16, 12)
+GREY = (150, 150, 160)
 
 
-def page(cv, x0, y0, x1, y1, fold, lines):
-    """A white sheet with a folded top-right corner and text lines on it."""
-    cv.box(x0, y0, x1, y1, BLACK, WHITE)
-    for i in range(fold + 1):
-        # cut the corner away, then draw the fold's edge and its shadow
-        for x in range(x1 - fold + i + 1, x1 + 1):
-            cv.put(x, y0 + i, CLEAR)
-        cv.put(x1 - fold + i, y0 + i, BLACK)
-        if i > 0:
-            cv.hline(x1 - fold, x1 - fold + i - 1, y0 + i, SILVER)
-    cv.hline(x1 - fold, x1, y0 + fold, BLACK)
-    for y, xa, xb in lines:
-        cv.hline(xa, xb, y, NAVY)
+def rect(x0, y0, x1, y1):
+    return lambda x, y: x0 <= x <= x1 and y0 <= y <= y1
 
 
-def arrow(cv, x0, x1, y, shaft, head):
-    """A red arrow pointing right, its tip at x1, centred on row y."""
-    hx = x1 - head + 1
-    cv.fill(x0, y - shaft, hx, y + shaft, RED)
-    for i in range(head):
-        half = head - 1 - i
-        cv.fill(hx + i, y - half, hx + i, y + half, RED)
-    # dark outline along the top and bottom edges for contrast on white
-    cv.hline(x0, hx, y - shaft - 1, MAROON)
-    cv.hline(x0, hx, y + shaft + 1, MAROON)
-    for i in range(head):
-        half = head - 1 - i
-        cv.put(hx + i, y - half - 1, MAROON)
-        cv.put(hx + i, y + half + 1, MAROON)
-    cv.fill(x0 - 1, y - shaft - 1, x0 - 1, y + shaft + 1, MAROON)
+def polygon(points):
+    """Even-odd rule."""
+    def inside(x, y):
+        hit = False
+        j = len(points) - 1
+        for i in range(len(points)):
+            xi, yi = points[i]
+            xj, yj = points[j]
+            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
+                hit = not hit
+            j = i
+        return hit
+    return inside
 
 
-def book(cv, x0, y0, x1, y1, spine, label):
-    """A blue log book with a lighter spine and a white label."""
-    cv.box(x0, y0, x1, y1, BLACK, BLUE)
-    cv.fill(x0 + 1, y0 + 1, x0 + spine, y1 - 1, NAVY)
-    lx0, ly0, lx1, ly1 = label
-    cv.box(lx0, ly0, lx1, ly1, BLACK, WHITE)
-    for y in range(ly0 + 2, ly1 - 1, 2):
-        cv.hline(lx0 + 2, lx1 - 2, y, GRAY)
+def shapes():
+    """The drawing on a 32 x 32 grid, painted in order: (test, colour)."""
+    out = []
+    # the log sheet, its folded corner cut away
+    sheet = [(1, 1), (14, 1), (19, 6), (19, 31), (1, 31)]
+    out.append((polygon(sheet), INK))
+    out.append((polygon([(2.2, 2.2), (13.5, 2.2), (17.8, 6.5), (17.8, 29.8), (2.2, 29.8)]), WHITE))
+    out.append((polygon([(13.5, 2.2), (13.5, 6.5), (17.8, 6.5)]), SHADE))
+    for y, x1 in [(10, 14), (13, 16), (16, 12), (19, 15), (22, 13), (25, 16), (28, 11)]:
+        out.append((rect(4, y - 0.6, x1, y + 0.6), NAVY))
+    # the station log book
+    out.append((rect(16, 15, 31, 31), INK))
+    out.append((rect(17.2, 16.2, 29.8, 29.8), BLUE))
+    out.append((rect(17.2, 16.2, 19.6, 29.8), NAVY))
+    out.append((rect(21.5, 18.5, 28.5, 26.5), INK))
+    out.append((rect(22.5, 19.5, 27.5, 25.5), WHITE))
+    for y in (21.5, 23.5):
+        out.append((rect(23.5, y - 0.4, 26.5, y + 0.4), GREY))
+    # the arrow from the sheet to the book
+    arrow = [(7, 5.6), (23.5, 5.6), (23.5, 2), (31, 7.5), (23.5, 13), (23.5, 9.4), (7, 9.4)]
+    out.append((polygon([(6, 4.6), (22.5, 4.6), (22.5, -0.4), (32.4, 7.5), (22.5, 15.4), (22.5, 10.4), (6, 10.4)]),
+                DARK_RED))
+    out.append((polygon(arrow), RED))
+    return out
 
 
-def icon32():
-    cv = Canvas(32)
-    page(cv, 1, 1, 18, 30, 5,
-         [(9, 4, 13), (12, 4, 15), (15, 4, 11), (18, 4, 14), (21, 4, 12), (24, 4, 15), (27, 4, 10)])
-    book(cv, 16, 15, 30, 30, 2, (21, 18, 28, 26))
-    arrow(cv, 8, 30, 7, 1, 6)
-    return cv
+def render(size):
+    """Rows of (r, g, b, a), top row first, each pixel the mean of samples x samples points."""
+    samples = 3 if size >= 128 else 4
+    drawing = shapes()
+    scale = 32.0 / size
+    rows = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            r = g = b = a = 0
+            for sy in range(samples):
+                for sx in range(samples):
+                    x = (px + (sx + 0.5) / samples) * scale
+                    y = (py + (sy + 0.5) / samples) * scale
+                    colour = None
+                    for test, c in drawing:
+                        if test(x, y):
+                            colour = c
+                    if colour:
+                        r, g, b, a = r + colour[0], g + colour[1], b + colour[2], a + 1
+            n = samples * samples
+            row.append((r // a, g // a, b // a, 255 * a // n) if a else (0, 0, 0, 0))
+        rows.append(row)
+    return rows
 
 
-def icon16():
-    cv = Canvas(16)
-    page(cv, 0, 0, 9, 15, 3, [(5, 2, 6), (7, 2, 7), (9, 2, 5), (11, 2, 7), (13, 2, 4)])
-    book(cv, 7, 8, 15, 15, 1, (10, 10, 14, 14))
-    arrow(cv, 5, 15, 4, 0, 4)
-    return cv
-
-
-def dib(cv):
-    """The icon image: header, palette, 4-bit colour rows and 1-bit mask rows, bottom-up."""
-    n = cv.size
-    color_stride = ((n * 4 + 31) // 32) * 4
+def dib(rows):
+    """A 32-bit BGRA image with its AND mask, bottom-up."""
+    n = len(rows)
     mask_stride = ((n + 31) // 32) * 4
-    colors = b""
+    colours = b""
     masks = b""
-    for y in reversed(range(n)):
-        row = bytearray(color_stride)
-        mrow = bytearray(mask_stride)
-        for x in range(n):
-            c = cv.px[y][x]
-            if c is None:
-                mrow[x // 8] |= 0x80 >> (x % 8)
-                c = BLACK
-            row[x // 2] |= c << (4 if x % 2 == 0 else 0)
-        colors += bytes(row)
-        masks += bytes(mrow)
-    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, 4, 0, len(colors) + len(masks), 0, 0, 16, 0)
-    palette = b"".join(struct.pack("BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    return header + palette + colors + masks
+    for row in reversed(rows):
+        colours += b"".join(struct.pack("BBBB", b, g, r, a) for r, g, b, a in row)
+        mask = bytearray(mask_stride)
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                mask[x // 8] |= 0x80 >> (x % 8)
+        masks += bytes(mask)
+    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, 32, 0, len(colours) + len(masks), 0, 0, 0, 0)
+    return header + colours + masks
+
+
+def png(rows):
+    n = len(rows)
+    raw = b"".join(b"\0" + b"".join(struct.pack("BBBB", *p) for p in row) for row in rows)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", n, n, 8, 6, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make_icon.py OUTPUT.ico")
-    images = [(32, dib(icon32())), (16, dib(icon16()))]
+    images = [(size, png(render(size)) if size == 256 else dib(render(size))) for size in (16, 24, 32, 48, 256)]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for size, data in images:
-        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(data), offset)
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     for _, data in images:
         out += data

@@ -6,7 +6,7 @@
 #define IDD_ADIF2KVX_DIALOG 102  // main dialog
 
 // Icon, string and system-menu command.
-#define IDR_MAINFRAME 128    // application icon: 32x32 and 16x16, 16 colours
+#define IDR_MAINFRAME 128    // application icon: 16 to 256 pixels, 32-bit colour
 #define IDS_ABOUTBOX 101     // text of the About entry in the system menu
 #define IDM_ABOUTBOX 0x0010  // system-menu command of the About entry
 
@@ -29,6 +29,13 @@
 #define IDC_FREQUENCY 1017      // "Frequency"
 #define IDC_STATE 1018          // state combo
 #define IDC_FORMAT 1019         // format combo
+#define IDC_STATE_LABEL 1020    // "State"
+#define IDC_FORMAT_LABEL 1021   // "Format"
+#define IDC_ONLY_CONTEST 1022   // "Only this contest's QSOs"
+#define IDC_FROM_LABEL 1023     // "From (UTC)"
+#define IDC_FROM_UTC 1024       // from-time edit
+#define IDC_TO_LABEL 1025       // "To (UTC)"
+#define IDC_TO_UTC 1026         // to-time edit
 
 // Controls without an id of their own.
 #ifndef IDC_STATIC

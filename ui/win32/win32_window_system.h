@@ -44,9 +44,14 @@ class Win32WindowSystem : public WindowSystem {
 
   void showError(const std::string& text) override;
   void showInformation(const std::string& text) override;
-  void showErrorUtf8(const std::string& text) override;
+  void showWarning(const std::string& text) override;
+  bool askYesNo(const std::string& text) override;
 
-  std::optional<PickedPath> chooseFile(const FileChooserRequest& request) override;
+  std::optional<std::string> chooseFile(const FileChooserRequest& request) override;
+
+  // Settings are values of the key HKCU\Software\adif2kvx, as texts (REG_SZ).
+  std::optional<std::string> setting(const std::string& name) override;
+  void saveSetting(const std::string& name, const std::string& value) override;
 
   bool copyToClipboard(const std::string& text) override;
 
@@ -59,10 +64,6 @@ class Win32WindowSystem : public WindowSystem {
 
   DialogControls controls_;
 };
-
-// A path as the system gives it in UTF-16, spelt in the ANSI code page when that can without
-// substitutes (no best-fit characters, no '?').
-PickedPath pickedPath(const std::wstring& path);
 
 // The control id of a check box or an edit field of the main dialog.
 int checkControlId(CheckId box);

@@ -10,39 +10,10 @@
 
 namespace {
 
-// A text in a code page (CP_ACP, CP_UTF8) as UTF-16.
-std::wstring wideText(const std::string& text, UINT codePage) {
-  const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(std::max(length, 0)), L'\0');
-  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
-
-// A UTF-16 text in a code page. `substituted` becomes TRUE when the code page has no character
-// for some of it; it must be null for CP_UTF8, which spells everything.
-std::string codePageText(const std::wstring& text, UINT codePage, BOOL* substituted) {
-  const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-  const int size = static_cast<int>(text.size());
-  const int length = WideCharToMultiByte(codePage, flags, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<size_t>(std::max(length, 0)), '\0');
-  WideCharToMultiByte(codePage, flags, text.data(), size, bytes.data(), length, nullptr, substituted);
-  return bytes;
-}
+// The registry key of the operator's settings, under HKEY_CURRENT_USER.
+constexpr const wchar_t* kSettingsKey = L"Software\\adif2kvx";
 
 }  // namespace
-
-PickedPath pickedPath(const std::wstring& path) {
-  PickedPath picked;
-  picked.utf8 = codePageText(path, CP_UTF8, nullptr);
-  if (GetACP() == CP_UTF8) {
-    picked.ansi = picked.utf8;  // a UTF-8 code page spells every path
-    return picked;
-  }
-  BOOL substituted = FALSE;
-  std::string ansi = codePageText(path, CP_ACP, &substituted);
-  if (!substituted) picked.ansi = std::move(ansi);
-  return picked;
-}
 
 int checkControlId(CheckId box) {
   switch (box) {
@@ -54,6 +25,8 @@ int checkControlId(CheckId box) {
       return IDC_EXCHG_SERIAL;
     case CheckId::Frequency:
       return IDC_FREQUENCY;
+    case CheckId::OnlyContest:
+      return IDC_ONLY_CONTEST;
   }
   return 0;
 }
@@ -64,6 +37,10 @@ int editControlId(EditId edit) {
       return IDC_GROUP_NUMBER;
     case EditId::QsoNote:
       return IDC_QSO_NOTE;
+    case EditId::FromUtc:
+      return IDC_FROM_UTC;
+    case EditId::ToUtc:
+      return IDC_TO_UTC;
   }
   return 0;
 }
@@ -109,18 +86,18 @@ void Win32WindowSystem::listFill(ListId id, const std::vector<std::string>& line
   HWND window = box.hwnd();
   // Without redrawing, and with its storage reserved, a list takes thousands of lines at once
   // instead of repainting and growing after each.
-  SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(window, WM_SETREDRAW, FALSE, 0);
   box.resetContent();
   size_t bytes = 0;
   for (const std::string& line : lines) bytes += line.size() + 1;
-  SendMessageA(window, LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(bytes));
+  SendMessageW(window, LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(bytes));
   for (const std::string& line : lines) box.addString(line);
 
   // The widest line in the list's font. An ASCII line's width is the sum of its characters'
   // widths, taken from a table, which is much faster than measuring thousands of lines; other
-  // lines may hold characters of several bytes and are measured whole.
+  // lines are measured whole, as the list shows them.
   HDC dc = GetDC(window);
-  HGDIOBJ previousFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+  HGDIOBJ previousFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
   INT asciiWidths[128] = {};
   GetCharWidth32A(dc, 0, 127, asciiWidths);
   LONG widest = 0;
@@ -130,7 +107,8 @@ void Win32WindowSystem::listFill(ListId id, const std::vector<std::string>& line
       for (char c : line) width += asciiWidths[static_cast<unsigned char>(c)];
     } else {
       SIZE size = {};
-      if (GetTextExtentPoint32A(dc, line.data(), static_cast<int>(line.size()), &size)) width = size.cx;
+      const std::wstring wide = wideText(line);
+      if (GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size)) width = size.cx;
     }
     widest = std::max(widest, width);
   }
@@ -139,8 +117,8 @@ void Win32WindowSystem::listFill(ListId id, const std::vector<std::string>& line
   SelectObject(dc, previousFont);
   ReleaseDC(window, dc);
   // One character's room beyond the widest line, for the margins the list draws.
-  SendMessageA(window, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + metrics.tmAveCharWidth), 0);
-  SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(window, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + metrics.tmAveCharWidth), 0);
+  SendMessageW(window, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -151,50 +129,52 @@ void Win32WindowSystem::comboSetSelection(ComboId id, int index) { combo(id).set
 std::string Win32WindowSystem::comboText(ComboId id) { return windowText(combo(id).hwnd()); }
 
 void Win32WindowSystem::comboSetText(ComboId id, const std::string& text) {
-  SetWindowTextA(combo(id).hwnd(), text.c_str());
+  SetWindowTextW(combo(id).hwnd(), wideText(text).c_str());
 }
 
 void Win32WindowSystem::setCheck(CheckId box, bool checked) {
-  SendMessageA(dialogItem(checkControlId(box)), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(dialogItem(checkControlId(box)), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 std::string Win32WindowSystem::editText(EditId edit) { return windowText(dialogItem(editControlId(edit))); }
 
 void Win32WindowSystem::setEditText(EditId edit, const std::string& text) {
-  SetWindowTextA(dialogItem(editControlId(edit)), text.c_str());
+  SetWindowTextW(dialogItem(editControlId(edit)), wideText(text).c_str());
 }
 
 void Win32WindowSystem::setEditLimit(EditId edit, int characters) {
-  SendMessageA(dialogItem(editControlId(edit)), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+  SendMessageW(dialogItem(editControlId(edit)), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
 void Win32WindowSystem::showError(const std::string& text) { appMessageBox(text, MB_OK | MB_ICONERROR); }
 
-void Win32WindowSystem::showErrorUtf8(const std::string& text) {
-  appMessageBox(wideText(text, CP_UTF8), MB_OK | MB_ICONERROR);
-}
-
 void Win32WindowSystem::showInformation(const std::string& text) { appMessageBox(text, MB_OK | MB_ICONINFORMATION); }
 
-std::optional<PickedPath> Win32WindowSystem::chooseFile(const FileChooserRequest& request) {
+void Win32WindowSystem::showWarning(const std::string& text) { appMessageBox(text, MB_OK | MB_ICONWARNING); }
+
+bool Win32WindowSystem::askYesNo(const std::string& text) {
+  return appMessageBox(text, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+std::optional<std::string> Win32WindowSystem::chooseFile(const FileChooserRequest& request) {
   // Filter pairs, each text NUL-terminated, the whole list closed by one more NUL.
   std::wstring filter;
   for (const auto& [description, pattern] : request.filters) {
-    filter += wideText(description, CP_ACP);
+    filter += wideText(description);
     filter.push_back(L'\0');
-    filter += wideText(pattern, CP_ACP);
+    filter += wideText(pattern);
     filter.push_back(L'\0');
   }
   filter.push_back(L'\0');
 
   // The chooser writes the chosen path into this buffer; an initial name that would not fit
-  // is not offered at all rather than cut. The path comes back in UTF-16, so that a name the
-  // ANSI code page cannot spell is known as such rather than arriving with '?' in it.
+  // is not offered at all rather than cut.
   wchar_t path[kPathBufferSize] = {};
-  const std::wstring initialPath = wideText(request.initialPath, CP_ACP);
+  const std::wstring initialPath = wideText(request.initialPath);
   if (initialPath.size() < kPathBufferSize) std::copy(initialPath.begin(), initialPath.end(), path);
-  const std::wstring defaultExtension = wideText(request.defaultExtension, CP_ACP);
-  const std::wstring title = wideText(request.title, CP_ACP);
+  const std::wstring initialFolder = wideText(request.initialFolder);
+  const std::wstring defaultExtension = wideText(request.defaultExtension);
+  const std::wstring title = wideText(request.title);
 
   OPENFILENAMEW chooser;
   std::memset(&chooser, 0, sizeof chooser);
@@ -205,6 +185,7 @@ std::optional<PickedPath> Win32WindowSystem::chooseFile(const FileChooserRequest
   chooser.nFilterIndex = 1;
   chooser.lpstrFile = path;
   chooser.nMaxFile = kPathBufferSize;
+  chooser.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
   chooser.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
   chooser.lpstrTitle = title.empty() ? nullptr : title.c_str();
   chooser.Flags = request.save ? (OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_EXPLORER)
@@ -213,13 +194,12 @@ std::optional<PickedPath> Win32WindowSystem::chooseFile(const FileChooserRequest
   const BOOL chosen = request.save ? GetSaveFileNameW(&chooser) : GetOpenFileNameW(&chooser);
   if (!chosen) return std::nullopt;  // cancelled, or the path did not fit the buffer
   path[kPathBufferSize - 1] = L'\0';
-  return pickedPath(path);
+  return utf8Text(path);
 }
 
 bool Win32WindowSystem::copyToClipboard(const std::string& text) {
-  // In UTF-16 converted here, as the ANSI code page spells it; the system would otherwise
-  // convert by the keyboard's language, which may have another code page.
-  const std::wstring wide = wideText(text, CP_ACP);
+  // In UTF-16, so that every path reads as the list shows it.
+  const std::wstring wide = wideText(text);
   // Another program may hold the clipboard for a moment.
   for (int attempt = 0; !OpenClipboard(controls_.dialog->hwnd()); ++attempt) {
     if (attempt == 10) return false;
@@ -242,6 +222,28 @@ bool Win32WindowSystem::copyToClipboard(const std::string& text) {
 }
 
 bool Win32WindowSystem::openWebPage(const std::string& address) {
-  HINSTANCE result = ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  HINSTANCE result = ShellExecuteW(nullptr, L"open", wideText(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+std::optional<std::string> Win32WindowSystem::setting(const std::string& name) {
+  wchar_t value[1024] = {};
+  DWORD size = sizeof value - sizeof value[0];  // room for a terminating NUL the value may lack
+  if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, wideText(name).c_str(), RRF_RT_REG_SZ, nullptr, value, &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return utf8Text(value);
+}
+
+void Win32WindowSystem::saveSetting(const std::string& name, const std::string& value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return;  // a setting that cannot be kept is not worth an error box
+  }
+  const std::wstring text = wideText(value);
+  RegSetValueExW(key, wideText(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
 }
