@@ -95,9 +95,13 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   if (std::string failure = missingFile(request); !failure.empty())
     return failed(ConversionStatus::CheckFailed, failure);
 
-  // A pair that a killed run left split is put together before anything else, even by a run
-  // that then fails. A check changes no file.
-  if (!request.checkOnly) repairInterruptedReplacement(linkTarget(request.outputPath));
+  // A pair that a killed run left split is put together before anything else, and what ended
+  // runs left beside it goes, even when this run then fails. A check changes no file.
+  if (!request.checkOnly) {
+    const std::string outputTarget = linkTarget(request.outputPath);
+    repairInterruptedReplacement(outputTarget);
+    removeLeftoverFiles(outputTarget);
+  }
 
   ConversionJob job = request.options;
   RunFiles files(request.temporaryFiles, request.failSecondReplacement, request.stopBetweenReplacements);

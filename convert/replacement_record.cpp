@@ -28,10 +28,17 @@ std::vector<std::string> fieldsOf(const ReplacementRecord& record) {
           record.newNames};
 }
 
-// Reads a record. Returns false when the file is missing or holds no whole record.
-bool readRecord(const std::string& path, ReplacementRecord& record) {
+// What reading a record found.
+enum class RecordRead {
+  Whole,     // a whole record
+  Unopened,  // no file that could be opened
+  Broken,    // a file without a whole record: its run was killed while writing it, before any rename
+};
+
+// Reads a record.
+RecordRead readRecord(const std::string& path, ReplacementRecord& record) {
   File file(openFile(path, "rb"), &std::fclose);
-  if (!file) return false;
+  if (!file) return RecordRead::Unopened;
   std::vector<std::string> fields(1);
   for (int c; (c = std::fgetc(file.get())) != EOF;) {
     if (c == '\0') {
@@ -43,10 +50,10 @@ bool readRecord(const std::string& path, ReplacementRecord& record) {
   const std::string& id = fields.size() > 1 ? fields[1] : std::string();
   if (fields.size() != 8 || fields[0] != kRecordMark || !fields[7].empty() || id.empty() || id.size() > 19 ||
       std::strspn(id.c_str(), "0123456789") != id.size()) {
-    return false;
+    return RecordRead::Broken;
   }
   record = {std::stoul(id), fields[2], fields[3], fields[4], fields[5], fields[6]};
-  return true;
+  return RecordRead::Whole;
 }
 
 // Puts the recorded pair back together. Returns false when a step failed.
@@ -107,18 +114,20 @@ void repairInterruptedReplacement(const std::string& outputTarget) {
   // A running run leaves its record only while it holds the folder's lock.
   PlacingStep step(outputTarget);
   ReplacementRecord record;
-  if (!readRecord(path, record)) return;
+  const RecordRead read = readRecord(path, record);
+  if (read == RecordRead::Broken) removeFile(path);  // nothing was renamed: there is nothing to repair
+  if (read != RecordRead::Whole) return;
   // This process has written no record yet: one with its id is an earlier process's.
   if (record.processId != thisProcessId() && !runHasEnded(outputTarget, record.processId)) return;
   if (repair(record)) removeFile(path);
   flushFolderOf(path);
-  removeLeftoverFiles(outputTarget);
 }
 
 void removeLeftoverFiles(const std::string& beside) {
   // A record that is still there needs its run's files for its repair.
   ReplacementRecord record;
-  const unsigned long recorded = readRecord(replacementRecordPath(beside), record) ? record.processId : 0;
+  const bool whole = readRecord(replacementRecordPath(beside), record) == RecordRead::Whole;
+  const unsigned long recorded = whole ? record.processId : 0;
   const unsigned long self = thisProcessId();
   for (const std::string& name : namesBeside(beside, kRunFilePrefix)) {
     const unsigned long process = processOfRunFile(name);

@@ -22,9 +22,8 @@ std::string writeReplacementRecord(const ReplacementRecord& record);
 
 // When the folder of an output holds the record of a run that no longer runs, puts that run's
 // pair back together: the old output goes back when the names file was not yet replaced, and
-// the run's clean-up is completed when it was. Then removes the files of runs that no longer
-// run. Costs one lookup when no record is there. A record that cannot be read, or whose repair
-// fails, stays for a later run.
+// the run's clean-up is completed when it was. Costs one lookup when no record is there. A
+// record that cannot be read, or whose repair fails, stays for a later run.
 void repairInterruptedReplacement(const std::string& outputTarget);
 
 // Removes the temporary files, kept names and unheld lock file that runs which no longer run

@@ -164,7 +164,6 @@ std::string RunFiles::place() {
     removeFile(recordPath);
     flushFolderOf(first.target);
     flushFolderOf(second.target);
-    removeLeftoverFiles(first.target);
     return {};
   }
   // The names file stays as it was, so the output file goes back to what it was too.

@@ -62,8 +62,8 @@ class RunFiles {
   // Closes the input, sends the new files to the disk and puts both in place together:
   // other runs' placements into the folder wait, and so do outside signals. A failed second
   // replacement undoes the first; a run killed between the two leaves a record for the next
-  // run to repair. Afterwards the files that ended runs left in the folder are removed. Returns an "ERROR: " text when
-  // a file could not be written or put in place, and then no target was changed; empty on success.
+  // run to repair. Returns an "ERROR: " text when a file could not be written or put in place,
+  // and then no target was changed; empty on success.
   std::string finish();
 
  private:
