@@ -389,10 +389,15 @@ TEST(ReaderMalformed, NulBytesAreOrdinaryBytes) {
   EXPECT_STREQ(record.mode, "CW");
 }
 
-TEST(ReaderMalformed, OneMegabyteLineIsReadWhole) {
-  std::string line = "<COMMENT:1000000>" + std::string(1000000, 'x') + "<CALL:5>K1ABC<EOR>\n";
-  QsoRecord record = readOne(line);
+// Lines and values longer than what the reader holds come in pieces; a piece starts with a tag.
+TEST(ReaderMalformed, LongLinesAndValuesAreReadInPieces) {
+  EXPECT_STREQ(readOne("<COMMENT:1000000>" + std::string(1000000, 'x') + "<CALL:5>K1ABC<EOR>\n").call, "K1ABC");
+  EXPECT_STREQ(readOne("<COMMENT:3000000>" + std::string(3000000, '<') + "<CALL:5>K1ABC<EOR>\n").call, "K1ABC");
+  std::string tags;
+  for (int i = 0; i < 100000; ++i) tags += "<APP_X:2>\r<";
+  QsoRecord record = readOne(tags + "<CALL:5>K1ABC<MODE:2>CW<EOR>\n");
   EXPECT_STREQ(record.call, "K1ABC");
+  EXPECT_STREQ(record.mode, "CW");
   std::string tagAcrossPieces = std::string(1020, ' ') + "<CALL:5>K1ABC" + std::string(2000, ' ') + "<EOR>\n";
   EXPECT_STREQ(readOne(tagAcrossPieces).call, "K1ABC");
 }
