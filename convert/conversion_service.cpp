@@ -154,6 +154,7 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   if (error.empty() && request.checkOnly) {
     importSink = openSink();
     namesSink = openSink();
+    // A stream that opens no file can only fail for want of memory.
     if (!importSink || !namesSink)
       error = formatText("ERROR: Out of memory while reading %s.", request.inputPath.c_str());
   } else if (error.empty()) {
