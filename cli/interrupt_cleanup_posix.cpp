@@ -12,10 +12,14 @@ constexpr int kMaxTemporaryFiles = 2;
 constexpr size_t kMaxPathBytes = 4096;
 char temporaryPaths[kMaxTemporaryFiles][kMaxPathBytes];
 volatile sig_atomic_t temporaryCount = 0;
-volatile sig_atomic_t placed = 0;  // the new files are in place: "nothing changed" no longer holds
+volatile sig_atomic_t placed = 0;         // the new files are in place: "nothing changed" no longer holds
+volatile sig_atomic_t waitingSignal = 0;  // a signal that came once the files were in place
 
 extern "C" void removeTemporaryFilesAndExit(int signalNumber) {
-  if (placed != 0) return;
+  if (placed != 0) {
+    waitingSignal = signalNumber;
+    return;
+  }
   for (sig_atomic_t i = 0; i < temporaryCount; ++i) unlink(temporaryPaths[i]);
   _exit(128 + signalNumber);
 }
@@ -33,6 +37,12 @@ InterruptCleanup::InterruptCleanup() {
     if (sigaction(signalNumber, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) continue;
     sigaction(signalNumber, &action, nullptr);
   }
+}
+
+int InterruptCleanup::beginLog() {
+  // Cleared before it is read: a signal in between ends the process in the handler instead.
+  placed = 0;
+  return waitingSignal;
 }
 
 void InterruptCleanup::temporaryFileCreated(const std::string& path) {

@@ -229,6 +229,8 @@ int main(int argc, char** argv) {
   // Test switch for the tool's own tests: the names file's replacement fails, and the output
   // file's, done just before, has to be undone.
   request.failSecondReplacement = std::getenv("ADIF2KVX_TEST_FAIL_SECOND_RENAME") != nullptr;
+  // Test switch: the run ends as by SIGKILL between the two renames, for the next run to repair.
+  request.stopBetweenReplacements = std::getenv("ADIF2KVX_TEST_KILL_BETWEEN_RENAMES") != nullptr;
   InterruptCleanup interruptCleanup;
   request.temporaryFiles = &interruptCleanup;
 
@@ -236,6 +238,8 @@ int main(int argc, char** argv) {
   if (logs.empty()) logs.emplace_back();
   int exitCode = kExitConverted;
   for (size_t i = 0; i < logs.size(); ++i) {
+    // A signal during an earlier log, once its files were in place, leaves the rest unbegun.
+    if (const int signalNumber = interruptCleanup.beginLog(); signalNumber != 0) return 128 + signalNumber;
     if (logs.size() > 1) {
       std::printf("%s==> %s <==\n", i == 0 ? "" : "\n", logs[i].c_str());
       std::fflush(stdout);

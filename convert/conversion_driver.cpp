@@ -43,6 +43,12 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     const RecordSkip skip = recordSkip(job, record, adif.recordContestIds);
     if (skip == RecordSkip::None) {
       keepRecordContestIds(adif);
+      if (!adif.lengthPastEnd.empty()) {
+        addMessage(kWarningsList, lists,
+                   contactPrefix(record) + formatText(": the length of %s runs past the end of the file; the value was "
+                                                      "read up to the next tag or the end of its line.",
+                                                      adif.lengthPastEnd.c_str()));
+      }
       const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
       if (countCalls) callTally.insert(record.call);
       count += written;

@@ -53,6 +53,9 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
   const std::string khz = "my log.adi gives FREQ in kHz, not MHz; those values were converted to MHz.";
   const std::string cm =
       "K1ABC on 20240330 at 1200: band 70cm is not a whole number of metres; the band column shows 0.";
+  const std::string pastEnd =
+      "K1ABC on 20240330 at 1200: the length of Comment runs past the end of the file; the "
+      "value was read up to the next tag or the end of its line.";
   const Case cases[] = {
       {C::CqWpx, k8, "<BAND:3>20M<FREQ:8>14074000<FREQ_RX:8>14075000", 2, 128, " 14074.00", "Rx=14,075KHz", {hz}},
       {C::CqWpx, k6, "<BAND:3>40M<FREQ:4>7074", 1, 27, " 40", "7,074KHz", {khz}},
@@ -67,6 +70,7 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
       {C::CqWpx, k8, "<BAND:3>20M<NOTES:21>QSL via\r\n<CALL:4>FAKE", 1, 15, "K1ABC        20", "", {}},
       {C::HaDx, k8, "<BAND:3>20M<RCVD:3>Győ", 1, 42, "Győ     ", "", {}},
       {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<SRX_STRING:5>1f CT", 1, 42, "1f       ", "", {}},
+      {C::CqWpx, k8, "<BAND:3>20M<Comment:99999>QSL? <MODE:3>SSB", 1, 30, "SSB", "", {pastEnd}},
   };
   for (const Case& c : cases) {
     std::string log = "<EOH>\n";

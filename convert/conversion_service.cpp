@@ -4,12 +4,14 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <optional>
 
 #include "convert/conversion_driver.h"
 #include "convert/file_system.h"
 #include "convert/log_contest.h"
 #include "convert/record_filter.h"
+#include "convert/replacement_record.h"
 #include "convert/run_files.h"
 #include "core/ascii_text.h"
 #include "core/import_format.h"
@@ -94,9 +96,9 @@ std::vector<std::string> resultLines(int32_t count, const ConversionRequest& req
   return lines;
 }
 
-// Where a check-only run writes its import and names lines: the null device, which keeps nothing.
+// Where a check-only run writes its import and names lines: a stream that keeps nothing.
 using SinkFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-SinkFile openSink() { return SinkFile(openFile(nullDevicePath(), "wb"), &std::fclose); }
+SinkFile openSink() { return SinkFile(openDiscardingStream(), &std::fclose); }
 
 ConversionResult failed(ConversionStatus status, std::string error) {
   ConversionResult result;
@@ -105,14 +107,21 @@ ConversionResult failed(ConversionStatus status, std::string error) {
   return result;
 }
 
-}  // namespace
-
-ConversionResult convertLog(const ConversionRequest& request) {
+// convertLog without its guard against running out of memory.
+ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   if (std::string failure = missingFile(request); !failure.empty())
     return failed(ConversionStatus::CheckFailed, failure);
 
+  // A pair that a killed run left split is put together before anything else, and what ended
+  // runs left beside it goes, even when this run then fails. A check changes no file.
+  if (!request.checkOnly) {
+    const std::string outputTarget = linkTarget(request.outputPath);
+    repairInterruptedReplacement(outputTarget);
+    removeLeftoverFiles(outputTarget);
+  }
+
   ConversionJob job = request.options;
-  RunFiles files(request.temporaryFiles, request.failSecondReplacement);
+  RunFiles files(request.temporaryFiles, request.failSecondReplacement, request.stopBetweenReplacements);
   // Without a chosen contest the log has to be read to find its own, before the contest check.
   const bool contestFromLog = request.contestFromLog && static_cast<int32_t>(job.contest) < 0;
   std::optional<LogContest> named;
@@ -162,8 +171,9 @@ ConversionResult convertLog(const ConversionRequest& request) {
   if (error.empty() && request.checkOnly) {
     importSink = openSink();
     namesSink = openSink();
+    // A stream that opens no file can only fail for want of memory.
     if (!importSink || !namesSink)
-      error = formatText("ERROR: Can't open %s: %s", nullDevicePath(), std::strerror(errno));
+      error = formatText("ERROR: Out of memory while reading %s.", request.inputPath.c_str());
   } else if (error.empty()) {
     error = files.openOutputs(request.outputPath, namesPath);
   }
@@ -210,4 +220,16 @@ ConversionResult convertLog(const ConversionRequest& request) {
   result.namesPath = namesPath;
   result.job = job;
   return result;
+}
+
+}  // namespace
+
+ConversionResult convertLog(const ConversionRequest& request) {
+  try {
+    return convertLogUnguarded(request);
+  } catch (const std::bad_alloc&) {
+    // The run's new files went with the unwinding; the old ones are as they were.
+    return failed(ConversionStatus::FileError,
+                  formatText("ERROR: Out of memory while reading %s.", request.inputPath.c_str()));
+  }
 }

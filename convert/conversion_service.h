@@ -22,9 +22,10 @@ struct ConversionRequest {
   std::string fromText;         // "From (UTC)" as typed (see parseUtcBound); empty = no lower bound
   std::string toText;           // "To (UTC)" as typed; empty = no upper bound
   TemporaryFileListener* temporaryFiles = nullptr;  // told of the run's temporary files; may be null
-  bool contestFromLog = false;         // with no contest chosen, convert as the log's CONTEST_ID names (command line)
-  bool failSecondReplacement = false;  // test switch: the names file's replacement fails, see RunFiles
-  bool checkOnly = false;              // read and check the log, but create or change no file (command line)
+  bool contestFromLog = false;           // with no contest chosen, convert as the log's CONTEST_ID names (command line)
+  bool failSecondReplacement = false;    // test switch: the names file's replacement fails, see RunFiles
+  bool stopBetweenReplacements = false;  // test switch: the process ends right before it, see RunFiles
+  bool checkOnly = false;                // read and check the log, but create or change no file (command line)
   // Asked, once every choice has passed its check, whether an existing output file may be
   // replaced; false ends the run with nothing written. Null: replaced without asking.
   std::function<bool(const std::string& outputPath)> mayReplace;

@@ -6,6 +6,12 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
+
+// The names of a run's own files beside its output begin with this: ".adif2kvx-PID-N.tmp" for a
+// new file, ".adif2kvx-PID-N.old" for the old output's second name. They are short whatever
+// the output's name, so any name the system accepts can be an output.
+inline constexpr char kRunFilePrefix[] = ".adif2kvx-";
 
 // The reason of a failure because another program holds the file open without sharing it, or
 // locks it (Windows).
@@ -20,7 +26,7 @@ enum class PathKind {
   Missing,  // nothing, or nothing that can be examined
   File,     // a regular file
   Folder,   // a folder
-  Other,    // a device, FIFO, socket or anything else that is no plain file
+  Other,    // a device, FIFO, socket, a loop of links or anything else that is no plain file
 };
 
 // What the path names. Returns Missing when that cannot be told.
@@ -75,10 +81,49 @@ void flushFolderOf(const std::string& path);
 // Deletes a file. Returns false when it could not be deleted.
 bool removeFile(const std::string& path);
 
+// The id of this process, which the names of its files carry.
+unsigned long thisProcessId();
+
+// The path of a file of the given name in the folder of `beside`, a file's path.
+std::string pathBeside(const std::string& beside, const std::string& name);
+
+// The names of the entries in the folder of `beside` that begin with prefix. Returns none when
+// the folder cannot be listed (a folder without read permission).
+std::vector<std::string> namesBeside(const std::string& beside, const std::string& prefix);
+
+// Whether the run of a process whose files lie beside `beside` no longer runs. POSIX: no
+// process has its id any more (kill with signal 0). Windows: its RunMark in that folder is gone
+// or could be deleted, which it cannot while the run holds it open. Returns false when it runs
+// or that cannot be told.
+bool runHasEnded(const std::string& beside, unsigned long processId);
+
+// While it lives, other runs can tell that this process works beside a target (Windows: a file
+// ".adif2kvx-PID.run" held open, that nobody can delete meanwhile and that goes with the process;
+// POSIX: nothing, the process id tells).
+class RunMark {
+ public:
+  explicit RunMark(const std::string& target);
+  ~RunMark();
+  RunMark(const RunMark&) = delete;
+  RunMark& operator=(const RunMark&) = delete;
+
+ private:
+  struct Held;  // the platform's open mark
+  std::unique_ptr<Held> held_;
+};
+
+// Removes the lock file a folder fell back to (see PlacingStep) when no run holds it.
+void removeUnheldLockFile(const std::string& beside);
+
+// Ends this process at once, as SIGKILL does: nothing is cleaned up. For a test switch.
+[[noreturn]] void endProcessAbruptly();
+
 // While it lives, a step of a run goes to its end: the signals that would end the process
 // from outside wait (POSIX; a Windows program gets none), and, given a target, no other run
-// with a PlacingStep for the same folder is inside its step (POSIX: flock on the folder;
-// Windows: a mutex named after the folder). A folder that cannot be locked is not locked.
+// with a PlacingStep for the same folder is inside its step (POSIX: flock on the folder, or,
+// when the folder cannot be opened, on a lock file ".adif2kvx.lock" in it that the step
+// removes; Windows: a mutex named after the folder). A folder that cannot be locked at all
+// is not locked.
 class PlacingStep {
  public:
   explicit PlacingStep(const std::string& lockTarget = {});
@@ -91,5 +136,6 @@ class PlacingStep {
   std::unique_ptr<Held> held_;
 };
 
-// The platform's null device, which takes any writes and keeps nothing ("/dev/null", "NUL").
-const char* nullDevicePath();
+// A stream that takes any writes and keeps nothing; POSIX opens no file for it, Windows the
+// NUL device. Returns nullptr on failure, with errno set.
+std::FILE* openDiscardingStream();

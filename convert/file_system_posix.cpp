@@ -2,6 +2,7 @@
 // name's bytes, which the system calls and std::filesystem pass through unchanged.
 #include "convert/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -30,7 +31,34 @@ std::string folderOf(const std::string& path) {
 // A name beside target for a file of this process: the process id keeps other runs' names
 // apart, the number this run's; an exclusive creation catches a name left by a killed run.
 std::string runFileName(const std::string& target, int number, const char* suffix) {
-  return target + "." + std::to_string(getpid()) + "-" + std::to_string(number) + suffix;
+  return pathBeside(target, kRunFilePrefix + std::to_string(getpid()) + "-" + std::to_string(number) + suffix);
+}
+
+// The name of the lock file of a folder that cannot be opened for its own lock.
+constexpr char kLockFileName[] = ".adif2kvx.lock";
+
+// Whether an open file is still the one the path names: a lock file removed by its last holder
+// is no lock any more.
+bool stillNamedBy(int descriptor, const std::string& path) {
+  struct stat open;
+  struct stat named;
+  return fstat(descriptor, &open) == 0 && lstat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+         open.st_ino == named.st_ino;
+}
+
+// Locks the folder's lock file, creating it when it is missing. Returns its descriptor, -1
+// when it cannot be locked.
+int lockFileOfFolder(const std::string& path) {
+  for (;;) {
+    const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (descriptor < 0) return -1;
+    int locked;
+    while ((locked = flock(descriptor, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked == 0 && stillNamedBy(descriptor, path)) return descriptor;
+    close(descriptor);
+    if (locked != 0) return -1;
+  }
 }
 
 // The path through which an open descriptor's file can be linked into a folder.
@@ -60,7 +88,8 @@ std::FILE* openFile(const std::string& path, const char* mode) { return std::fop
 
 PathKind pathKind(const std::string& path) {
   struct stat status;
-  if (stat(path.c_str(), &status) != 0) return PathKind::Missing;
+  // A loop of links, or a chain longer than the system follows, can never become a plain file.
+  if (stat(path.c_str(), &status) != 0) return errno == ELOOP ? PathKind::Other : PathKind::Missing;
   if (S_ISREG(status.st_mode)) return PathKind::File;
   return S_ISDIR(status.st_mode) ? PathKind::Folder : PathKind::Other;
 }
@@ -94,7 +123,14 @@ std::string createNewFile(const std::string& target, NewFile& created) {
   const bool keepMode = stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
   const int descriptor = openNewFile(target, created.name);
   if (descriptor < 0) return reason(errno);
-  if (keepMode) fchmod(descriptor, old.st_mode & 07777);  // a failure leaves the usual mode
+  if (keepMode) {
+    // Only root may give a file away; for anyone else the new file stays its own. The owner
+    // comes first, as changing it may clear the set-id bits.
+    if (geteuid() == 0 && fchown(descriptor, old.st_uid, old.st_gid) != 0) {
+      // The file stays root's: it is whole all the same.
+    }
+    fchmod(descriptor, old.st_mode & 07777);  // a failure leaves the usual mode
+  }
   created.file = fdopen(descriptor, "wb");
   if (created.file != nullptr) return {};
   const int error = errno;
@@ -150,9 +186,54 @@ void flushFolderOf(const std::string& path) {
 
 bool removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
+unsigned long thisProcessId() { return static_cast<unsigned long>(getpid()); }
+
+std::string pathBeside(const std::string& beside, const std::string& name) {
+  const size_t slash = beside.rfind('/');
+  return slash == std::string::npos ? name : beside.substr(0, slash + 1) + name;
+}
+
+std::vector<std::string> namesBeside(const std::string& beside, const std::string& prefix) {
+  std::vector<std::string> names;
+  DIR* folder = opendir(folderOf(beside).c_str());
+  if (folder == nullptr) return names;
+  while (const dirent* entry = readdir(folder)) {
+    if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) == 0) names.emplace_back(entry->d_name);
+  }
+  closedir(folder);
+  return names;
+}
+
+bool runHasEnded(const std::string& /*beside*/, unsigned long processId) {
+  const auto id = static_cast<pid_t>(processId);
+  if (id <= 0 || static_cast<unsigned long>(id) != processId) return false;
+  return kill(id, 0) != 0 && errno == ESRCH;  // EPERM: it runs, as another user
+}
+
+struct RunMark::Held {};
+
+RunMark::RunMark(const std::string& /*target*/) {}
+
+RunMark::~RunMark() = default;
+
+void removeUnheldLockFile(const std::string& beside) {
+  const std::string path = pathBeside(beside, kLockFileName);
+  const int descriptor = open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+  if (descriptor < 0) return;
+  // Removed only while held, so that no run waits for a file that is gone (see lockFileOfFolder).
+  if (flock(descriptor, LOCK_EX | LOCK_NB) == 0 && stillNamedBy(descriptor, path)) unlink(path.c_str());
+  close(descriptor);
+}
+
+void endProcessAbruptly() {
+  kill(getpid(), SIGKILL);
+  _exit(128 + SIGKILL);
+}
+
 struct PlacingStep::Held {
-  sigset_t previous;  // the signal mask before the step
-  int folder = -1;    // the locked folder, open; -1 when none is locked
+  sigset_t previous;     // the signal mask before the step
+  int folder = -1;       // the locked folder or lock file, open; -1 when none is locked
+  std::string lockFile;  // the lock file's path when the folder could not be opened for the lock
 };
 
 PlacingStep::PlacingStep(const std::string& lockTarget) : held_(std::make_unique<Held>()) {
@@ -162,9 +243,15 @@ PlacingStep::PlacingStep(const std::string& lockTarget) : held_(std::make_unique
   for (int fault : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGABRT, SIGSYS}) sigdelset(&held, fault);
   sigprocmask(SIG_BLOCK, &held, &held_->previous);
   if (lockTarget.empty()) return;
-  // The folder itself is locked, so no lock file is ever left behind.
+  // The folder itself is locked, so no lock file is left behind; a folder that cannot be
+  // opened (no read permission, as a drop box) has a lock file beside the target instead.
   held_->folder = open(folderOf(lockTarget).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (held_->folder < 0) return;
+  if (held_->folder < 0) {
+    held_->lockFile = pathBeside(lockTarget, kLockFileName);
+    held_->folder = lockFileOfFolder(held_->lockFile);
+    if (held_->folder < 0) held_->lockFile.clear();
+    return;
+  }
   while (flock(held_->folder, LOCK_EX) != 0) {
     if (errno != EINTR) {
       close(held_->folder);
@@ -175,8 +262,15 @@ PlacingStep::PlacingStep(const std::string& lockTarget) : held_(std::make_unique
 }
 
 PlacingStep::~PlacingStep() {
+  // A lock file goes while it is still held: a run that waits for it then locks one that is
+  // gone, sees so and makes a new one.
+  if (!held_->lockFile.empty()) unlink(held_->lockFile.c_str());
   if (held_->folder >= 0) close(held_->folder);  // closing drops the lock
   sigprocmask(SIG_SETMASK, &held_->previous, nullptr);
 }
 
-const char* nullDevicePath() { return "/dev/null"; }
+std::FILE* openDiscardingStream() {
+  cookie_io_functions_t discarding = {};
+  discarding.write = [](void*, const char*, size_t size) -> ssize_t { return static_cast<ssize_t>(size); };
+  return fopencookie(nullptr, "w", discarding);
+}

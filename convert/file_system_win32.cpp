@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <cwchar>
 
 #include "convert/utf16_text.h"
 
@@ -69,7 +70,13 @@ bool fileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity)
 // A name beside target for a file of this process: the process id keeps other runs' names
 // apart, the number this run's; an exclusive creation catches a name left by a killed run.
 std::string runFileName(const std::string& target, int number, const char* suffix) {
-  return target + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(number) + suffix;
+  return pathBeside(target,
+                    kRunFilePrefix + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(number) + suffix);
+}
+
+// The path of a run's mark beside a target: ".adif2kvx-PID.run".
+std::string markPath(const std::string& beside, unsigned long processId) {
+  return pathBeside(beside, kRunFilePrefix + std::to_string(processId) + ".run");
 }
 
 }  // namespace
@@ -206,6 +213,55 @@ void flushFolderOf(const std::string& /*path*/) {}
 
 bool removeFile(const std::string& path) { return DeleteFileW(widePath(path).c_str()) != 0; }
 
+unsigned long thisProcessId() { return GetCurrentProcessId(); }
+
+std::string pathBeside(const std::string& beside, const std::string& name) {
+  const size_t separator = beside.find_last_of("/\\");
+  return separator == std::string::npos ? name : beside.substr(0, separator + 1) + name;
+}
+
+std::vector<std::string> namesBeside(const std::string& beside, const std::string& prefix) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(widePath(pathBeside(beside, prefix + "*")).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const wchar_t* name = found.cFileName;
+    names.push_back(utf8FromUtf16(std::u16string(name, name + wcslen(name))));
+  } while (FindNextFileW(search, &found) != 0);
+  FindClose(search);
+  return names;
+}
+
+bool runHasEnded(const std::string& beside, unsigned long processId) {
+  // A running run holds its mark open without letting it be deleted.
+  if (DeleteFileW(widePath(markPath(beside, processId)).c_str()) != 0) return true;
+  const DWORD code = GetLastError();
+  return code == ERROR_FILE_NOT_FOUND;
+}
+
+struct RunMark::Held {
+  HANDLE mark = INVALID_HANDLE_VALUE;  // the mark, open; INVALID_HANDLE_VALUE when it could not be made
+};
+
+RunMark::RunMark(const std::string& target) : held_(std::make_unique<Held>()) {
+  // Deleted when the last handle closes, which the system does for a process however it ends.
+  held_->mark = CreateFileW(widePath(markPath(target, GetCurrentProcessId())).c_str(), GENERIC_WRITE | DELETE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+}
+
+RunMark::~RunMark() {
+  if (held_->mark != INVALID_HANDLE_VALUE) CloseHandle(held_->mark);
+}
+
+void removeUnheldLockFile(const std::string& /*beside*/) {}
+
+void endProcessAbruptly() {
+  TerminateProcess(GetCurrentProcess(), 128 + 9);
+  ExitProcess(128 + 9);  // not reached: the process is gone
+}
+
 struct PlacingStep::Held {
   HANDLE mutex = nullptr;  // owned while the step runs; null when none could be made
 };
@@ -240,4 +296,4 @@ PlacingStep::~PlacingStep() {
   CloseHandle(held_->mutex);
 }
 
-const char* nullDevicePath() { return "NUL"; }
+std::FILE* openDiscardingStream() { return openFile("NUL", "wb"); }

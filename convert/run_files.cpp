@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "convert/replacement_record.h"
 #include "core/text_format.h"
 
 namespace {
@@ -72,8 +73,9 @@ std::string RunFiles::openInput(const std::string& inputPath) {
 std::string RunFiles::openOutputs(const std::string& outputPath, const std::string& namesPath) {
   written_[0].path = outputPath;
   written_[1].path = namesPath;
+  for (WrittenFile& written : written_) written.target = linkTarget(written.path);
+  if (!mark_) mark_ = std::make_unique<RunMark>(written_[0].target);
   for (WrittenFile& written : written_) {
-    written.target = linkTarget(written.path);
     std::string why;
     // A file the operator may not write is refused, although its folder would allow replacing it.
     const PathKind kind = pathKind(written.target);
@@ -135,20 +137,31 @@ std::string RunFiles::place() {
   }
   WrittenFile& first = written_[0];
   WrittenFile& second = written_[1];
-  // The old output file keeps a second name until the names file is in place too.
+  // The old output file keeps a second name until the names file is in place too, and the
+  // record tells a later run how to finish or undo what a killed run left half done.
   std::string kept;
   if (pathKind(first.target) == PathKind::File) {
     if (const std::string why = keepOldFile(first.target, kept); !why.empty()) return writeError(first, why);
   }
-  if (const std::string why = renameReplacing(first.created.name, first.target); !why.empty()) {
+  const ReplacementRecord record{thisProcessId(),    first.target,  kept,
+                                 first.created.name, second.target, second.created.name};
+  const std::string recordPath = replacementRecordPath(first.target);
+  if (const std::string why = writeReplacementRecord(record); !why.empty()) {
     if (!kept.empty()) removeFile(kept);
     return writeError(first, why);
   }
+  if (const std::string why = renameReplacing(first.created.name, first.target); !why.empty()) {
+    if (!kept.empty()) removeFile(kept);
+    removeFile(recordPath);
+    return writeError(first, why);
+  }
   first.created.name.clear();
+  if (stopBetweenReplacements_) endProcessAbruptly();
   const std::string why = failSecondReplacement_ ? reason(EACCES) : renameReplacing(second.created.name, second.target);
   if (why.empty()) {
     second.created.name.clear();
     if (!kept.empty()) removeFile(kept);
+    removeFile(recordPath);
     flushFolderOf(first.target);
     flushFolderOf(second.target);
     return {};
@@ -156,6 +169,7 @@ std::string RunFiles::place() {
   // The names file stays as it was, so the output file goes back to what it was too.
   const std::string undo =
       kept.empty() ? (removeFile(first.target) ? std::string() : reason(errno)) : renameReplacing(kept, first.target);
+  removeFile(recordPath);
   flushFolderOf(first.target);
   std::string text = writeError(second, why);
   if (!undo.empty()) {

@@ -3,6 +3,7 @@
 // finished: afterwards both targets hold the new files, or both are as they were.
 #pragma once
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "convert/file_system.h"
@@ -31,10 +32,15 @@ class TemporaryFileListener {
 
 class RunFiles {
  public:
-  // failSecondReplacement is a test switch: the names file's replacement then fails as if the
-  // folder refused it, so that the undoing of the first replacement can be tested.
-  explicit RunFiles(TemporaryFileListener* listener = nullptr, bool failSecondReplacement = false)
-      : listener_(listener), failSecondReplacement_(failSecondReplacement) {}
+  // failSecondReplacement and stopBetweenReplacements are test switches: the names file's
+  // replacement then fails as if the folder refused it, so that the undoing of the first
+  // replacement can be tested; or the process ends as by SIGKILL right before it, so that the
+  // next run's repair can be tested.
+  explicit RunFiles(TemporaryFileListener* listener = nullptr, bool failSecondReplacement = false,
+                    bool stopBetweenReplacements = false)
+      : listener_(listener),
+        failSecondReplacement_(failSecondReplacement),
+        stopBetweenReplacements_(stopBetweenReplacements) {}
   RunFiles(const RunFiles&) = delete;
   RunFiles& operator=(const RunFiles&) = delete;
   // Closes whatever is still open and removes the temporary files that were not put in place.
@@ -55,8 +61,9 @@ class RunFiles {
 
   // Closes the input, sends the new files to the disk and puts both in place together:
   // other runs' placements into the folder wait, and so do outside signals. A failed second
-  // replacement undoes the first. Returns an "ERROR: " text when a file could not be written
-  // or put in place, and then no target was changed; empty on success.
+  // replacement undoes the first; a run killed between the two leaves a record for the next
+  // run to repair. Returns an "ERROR: " text when a file could not be written or put in place,
+  // and then no target was changed; empty on success.
   std::string finish();
 
  private:
@@ -78,6 +85,8 @@ class RunFiles {
 
   TemporaryFileListener* listener_;  // may be null
   bool failSecondReplacement_;       // test switch, see the constructor
+  bool stopBetweenReplacements_;     // test switch, see the constructor
+  std::unique_ptr<RunMark> mark_;    // tells other runs that this one runs, from its first new file on
   std::FILE* input_ = nullptr;
   WrittenFile written_[2] = {{"output", {}, {}, {}}, {"names", {}, {}, {}}};
 };

@@ -195,12 +195,19 @@ enum class TagScanEnd {
 // the import file.
 std::string_view keptPart(std::string_view value) { return value.substr(0, value.find_first_of("\r\n")); }
 
-// Bytes to look at past a value's start to read a length that may count characters: a
-// character has at most four bytes.
-size_t lookAhead(size_t prefix, size_t length) {
-  constexpr size_t kMost = static_cast<size_t>(-1);
-  const size_t characters = length > (kMost - prefix - 4) / 4 ? kMost - prefix : 4 * length + 4;
-  return prefix + characters;
+// The longest value that is read whole; a longer one has its first bytes kept and the rest
+// skipped unread, so that the memory held does not grow with it. Its length is taken in bytes.
+constexpr size_t kLongestHeldValue = 256 * 1024;
+
+// Bytes of a value too long to be held that are handed on: more than any field keeps.
+constexpr size_t kHeldStartOfLongValue = 4 * kValueLimit + 4;
+
+// A value whose length runs past the end of the input cannot be right: it ends before the next
+// "<" of its line, or at the line's end. Returns its length in `text`.
+size_t valueCutShort(std::string_view text) {
+  const size_t stop = text.find_first_of("<\n");
+  if (stop == std::string_view::npos) return text.size();
+  return text[stop] == '\n' && stop > 0 && text[stop - 1] == '\r' ? stop - 1 : stop;
 }
 
 // Scans the tags at the front of input.rest, hands each data tag's name (as written) and value
@@ -243,12 +250,26 @@ TagScanEnd scanTags(AdifInput& input, OnTag&& onTag) {
         // The value runs past its line, or its length may count characters: read on from the
         // tag's start, which keeps the name in the bytes read.
         const size_t prefix = static_cast<size_t>(next - open);
-        const std::string_view bytes = input.lines.ahead(open, lookAhead(prefix, length));
+        const int64_t inInput = length > kLongestHeldValue ? input.lines.bytesLeftFrom(next) : -1;
+        const bool tooLong = length > kLongestHeldValue && (inInput < 0 || static_cast<uint64_t>(inInput) >= length);
+        const std::string_view bytes =
+            // A length that may count characters needs up to four bytes for each.
+            input.lines.ahead(open,
+                              prefix + (tooLong ? kHeldStartOfLongValue : 4 * std::min(length, kLongestHeldValue) + 4));
         name = bytes.substr(1, name.size());
         const std::string_view from = bytes.substr(prefix);
-        const std::string_view value = from.substr(0, countedValueLength(from, length));
-        const bool goOn = onTag(name, keptPart(value));
-        input.lines.resumeAt(value.data() + value.size(), input.rest);
+        bool goOn;
+        if (tooLong) {
+          goOn = onTag(name, keptPart(from.substr(0, kHeldStartOfLongValue)));
+          input.lines.skipPast(from.data(), length, input.rest);
+        } else {
+          const bool pastEnd = from.size() < length;
+          if (pastEnd && input.lengthPastEnd.empty()) input.lengthPastEnd = std::string(name);
+          const std::string_view value =
+              from.substr(0, pastEnd ? valueCutShort(from) : countedValueLength(from, length));
+          goOn = onTag(name, keptPart(value));
+          input.lines.resumeAt(value.data() + value.size(), input.rest);
+        }
         if (!goOn) return TagScanEnd::Stopped;
         end = input.rest.data() + input.rest.size();
         next = input.rest.data();
@@ -296,12 +317,13 @@ bool skipHeader(AdifInput& input, ConversionJob& job) {
 }
 
 // Makes input.rest hold record text when the current line is used up, reading lines on; a line
-// that starts with a line end is blank. Returns false at the end of the input or on a read error.
+// that starts with a line end is blank (a piece that goes on from the one before is no line). Returns false at the end
+// of the input or on a read error.
 bool haveRecordText(AdifInput& input) {
   while (input.rest.empty()) {
     std::string_view line;
     if (!input.lines.next(line)) return false;
-    if (!line.empty() && line[0] == '\r') continue;
+    if (!line.empty() && line[0] == '\r' && !input.lines.continuesLine()) continue;
     input.rest = line;
   }
   return true;
@@ -323,6 +345,7 @@ void noteContestId(ContestIdsSeen& ids, std::string_view value) {
 bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CONTEST_ID"); }
 
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
+  input.lengthPastEnd.clear();
   if (job.headerSeen == 0 && !skipHeader(input, job)) return 0;
   input.recordContestIds.clear();
   const auto store = [&](std::string_view name, std::string_view value) {

@@ -27,12 +27,15 @@ struct ContestIdsSeen {
 struct AdifInput {
   explicit AdifInput(std::FILE* file) : lines(file) {}
 
-  LineReader lines;                           // the input's lines; lines.readError() tells of a failed read
-  std::string_view rest;                      // the current line's text after the last tag scanned
-  bool valueStored = false;                   // a tag of the tag table was met since the last end-of-record tag
-  bool headerless = false;                    // no end-of-header and "<" comes first: records read from the first line
-  bool headerMissing = false;                 // no end-of-header and not headerless: no records were read
-  bool recordUnfinished = false;              // the input ended after a stored value without an end-of-record tag
+  LineReader lines;               // the input's lines; lines.readError() tells of a failed read
+  std::string_view rest;          // the current line's text after the last tag scanned
+  bool valueStored = false;       // a tag of the tag table was met since the last end-of-record tag
+  bool headerless = false;        // no end-of-header and "<" comes first: records read from the first line
+  bool headerMissing = false;     // no end-of-header and not headerless: no records were read
+  bool recordUnfinished = false;  // the input ended after a stored value without an end-of-record tag
+  // The name, as written, of the record's first tag whose length ran past the end of the input;
+  // empty when none did. Each call of readQsoRecord begins it afresh.
+  std::string lengthPastEnd;
   ContestIdsSeen contestIds;                  // the CONTEST_ID values of the records the caller kept
   std::vector<std::string> recordContestIds;  // CONTEST_ID values of the record just read, as written, in order
 };

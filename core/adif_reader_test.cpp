@@ -341,10 +341,11 @@ TEST(ReaderLineEnds, ValuesRunAcrossLinesAndLengthsMayCountCharacters) {
     EXPECT_STREQ(record.call, c.call) << c.body;
     EXPECT_STREQ(record.name, c.name) << c.body;
   }
-  // A value longer than the rest of the file ends at its end, and so does the record.
+  // A length past the end of the file ends the value at the next tag; the records go on.
   const ReadLog log = readLog(std::string(kHeader) + "<CALL:99999999999>K1ABC<EOR>\n<MODE:2>CW<EOR>\n");
-  EXPECT_TRUE(log.records.empty());
-  EXPECT_TRUE(log.recordUnfinished);
+  ASSERT_EQ(log.records.size(), 2u);
+  EXPECT_STREQ(log.records[0].call, "K1ABC");
+  EXPECT_FALSE(log.recordUnfinished);
 }
 
 TEST(ReaderLineEnds, LineStartingWithACarriageReturnIsSkipped) {
@@ -388,10 +389,15 @@ TEST(ReaderMalformed, NulBytesAreOrdinaryBytes) {
   EXPECT_STREQ(record.mode, "CW");
 }
 
-TEST(ReaderMalformed, OneMegabyteLineIsReadWhole) {
-  std::string line = "<COMMENT:1000000>" + std::string(1000000, 'x') + "<CALL:5>K1ABC<EOR>\n";
-  QsoRecord record = readOne(line);
+// Lines and values longer than what the reader holds come in pieces; a piece starts with a tag.
+TEST(ReaderMalformed, LongLinesAndValuesAreReadInPieces) {
+  EXPECT_STREQ(readOne("<COMMENT:1000000>" + std::string(1000000, 'x') + "<CALL:5>K1ABC<EOR>\n").call, "K1ABC");
+  EXPECT_STREQ(readOne("<COMMENT:3000000>" + std::string(3000000, '<') + "<CALL:5>K1ABC<EOR>\n").call, "K1ABC");
+  std::string tags;
+  for (int i = 0; i < 100000; ++i) tags += "<APP_X:2>\r<";
+  QsoRecord record = readOne(tags + "<CALL:5>K1ABC<MODE:2>CW<EOR>\n");
   EXPECT_STREQ(record.call, "K1ABC");
+  EXPECT_STREQ(record.mode, "CW");
   std::string tagAcrossPieces = std::string(1020, ' ') + "<CALL:5>K1ABC" + std::string(2000, ' ') + "<EOR>\n";
   EXPECT_STREQ(readOne(tagAcrossPieces).call, "K1ABC");
 }

@@ -1,6 +1,7 @@
 #include "core/line_reader.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -20,6 +21,8 @@ LineReader::LineReader(std::FILE* input) : input_(input), bytes_(kBlockSize) {
 }
 
 bool LineReader::next(std::string_view& line) {
+  continuesLine_ = pieceCut_;
+  pieceCut_ = false;
   for (;;) {
     const char* data = bytes_.data();
     if (const void* found = std::memchr(data + searched_, '\n', filled_ - searched_)) {
@@ -37,6 +40,16 @@ bool LineReader::next(std::string_view& line) {
       lineStart_ = searched_ = filled_;
       return true;
     }
+    if (filled_ - lineStart_ >= kLongestPiece) {
+      // The piece ends before its last "<", unless that opens it: the tag comes whole next time.
+      const std::string_view held(data + lineStart_, filled_ - lineStart_);
+      const size_t lastOpen = held.rfind('<');
+      const size_t length = lastOpen != std::string_view::npos && lastOpen > 0 ? lastOpen : held.size();
+      line = held.substr(0, length);
+      lineStart_ += length;
+      pieceCut_ = true;
+      return true;
+    }
     fill(lineStart_);
   }
 }
@@ -52,9 +65,47 @@ std::string_view LineReader::ahead(const char* from, size_t count) {
 
 bool LineReader::resumeAt(const char* at, std::string_view& rest) {
   lineStart_ = searched_ = static_cast<size_t>(at - bytes_.data());
+  // The text from `at` on goes on from the bytes before it, unless a line ended right there.
+  pieceCut_ = lineStart_ > 0 && bytes_[lineStart_ - 1] != '\n';
   if (next(rest)) return true;
   rest = {};
   return false;
+}
+
+bool LineReader::skipPast(const char* from, uint64_t count, std::string_view& rest) {
+  size_t start = static_cast<size_t>(from - bytes_.data());
+  while (filled_ - start < count) {
+    if (inputEnded_) {
+      lineStart_ = searched_ = filled_;
+      rest = {};
+      return false;
+    }
+    // Nothing held is needed any more: the next block takes the whole buffer.
+    count -= filled_ - start;
+    lineStart_ = searched_ = filled_;
+    fill(filled_);
+    start = 0;
+  }
+  return resumeAt(bytes_.data() + start + count, rest);
+}
+
+int64_t LineReader::bytesLeftFrom(const char* at) {
+  if (startOffset_ < 0) return -1;
+  const int64_t position = startOffset_ + static_cast<int64_t>(bufferOffset_ + static_cast<size_t>(at - bytes_.data()));
+  // The input's end is asked for again when it seems to lie before `at`: the file may have grown.
+  if (inputEnd_ < position) {
+    const int64_t streamAt = startOffset_ + static_cast<int64_t>(bufferOffset_ + filled_);
+    if (streamAt > LONG_MAX) return -1;  // beyond what the stream's positions can name here
+    errno = 0;
+    const bool ended = std::fseek(input_, 0, SEEK_END) == 0;
+    inputEnd_ = ended ? std::ftell(input_) : -1;
+    if (std::fseek(input_, static_cast<long>(streamAt), SEEK_SET) != 0) {
+      readError_ = errorOr(EIO);
+      inputEnded_ = true;
+    }
+    if (inputEnd_ < 0) return -1;
+  }
+  return inputEnd_ - position;
 }
 
 void LineReader::fill(size_t keep) {
@@ -63,6 +114,7 @@ void LineReader::fill(size_t keep) {
     filled_ -= keep;
     searched_ -= keep;
     lineStart_ -= keep;
+    bufferOffset_ += keep;
   }
   if (bytes_.size() - filled_ < kBlockSize) bytes_.resize(filled_ + kBlockSize);
   errno = 0;
@@ -88,6 +140,7 @@ bool LineReader::restart() {
     return false;
   }
   lineStart_ = searched_ = filled_ = 0;
-  inputEnded_ = false;
+  bufferOffset_ = 0;
+  inputEnded_ = pieceCut_ = continuesLine_ = false;
   return true;
 }

@@ -3,7 +3,10 @@
 # output leave one run's whole pair; devices and FIFOs are refused; a symbolic link keeps
 # pointing at the new file; the old mode stays; a log without a header, an empty log and a
 # failed second replacement (the test switch ADIF2KVX_TEST_FAIL_SECOND_RENAME) leave the old
-# pair as it was; a signal while the pair waits to be put in place ends nothing.
+# pair as it was; a signal while the pair waits to be put in place ends nothing; a run killed
+# between the two renames (ADIF2KVX_TEST_KILL_BETWEEN_RENAMES) is repaired by the next; files
+# of ended runs are removed; a folder that cannot be read is locked all the same; a link loop
+# is refused; a 250-byte output name works; a 50 MB log without line ends needs little memory.
 # Usage: file_safety.sh PATH/TO/adif2kvx-cli
 set -uo pipefail
 cli=$(realpath "${1:?adif2kvx-cli}")
@@ -99,6 +102,65 @@ sent=$?
 wait $run
 [ $? = 0 ] && [ $sent = 0 ] && cmp -s held/log.kvx ref-a.kvx && [ "$(ls -A held | wc -l)" = 3 ]
 check "a signal while the pair waits to be put in place ends nothing"
+
+# Killed between the two renames, a run leaves the pair split; the next run given that output
+# puts it back together first, even one whose log cannot be read.
+old_pair split
+cp a.adi split/log.adi
+rc=$( (ADIF2KVX_TEST_KILL_BETWEEN_RENAMES=1 "$cli" "${cwt[@]}" split/log.adi >/dev/null 2>&1; echo $?) 2>/dev/null)
+cmp -s split/log.kvx ref-a.kvx && [ "$(cat split/log.kvn)" = $'old names\r' ]
+was_split=$?
+"$cli" "${cwt[@]}" --output split/log.kvx split/missing.adi 2>/dev/null
+[ $rc = 137 ] && [ $was_split = 0 ] && pair_kept split
+check "a pair split by a kill between the renames is repaired by the next run"
+
+# Files of runs that ended are removed by the next run in the folder; a running run's stay.
+mkdir stale && cp a.adi stale/log.adi
+sleep 30 &
+live=$!
+touch stale/.adif2kvx-99999999-0.tmp stale/.adif2kvx-99999999-1.old stale/.adif2kvx-$live-0.tmp
+"$cli" "${cwt[@]}" stale/log.adi >/dev/null
+[ "$(ls -A stale | tr '\n' ' ')" = ".adif2kvx-$live-0.tmp log.adi log.kvn log.kvx " ]
+check "files of ended runs are removed, a running run's stay"
+kill $live
+
+# A folder without read permission (a drop box) is locked through a lock file, which goes
+# afterwards: the run waits while another holds it.
+as_user=()
+[ "$(id -u)" = 0 ] && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+mkdir drop && chmod 333 drop && chmod 755 . && chmod 644 a.adi
+"${as_user[@]}" flock -o drop/.adif2kvx.lock sleep 2 &
+sleep 0.3
+start=$(date +%s%N)
+"${as_user[@]}" "$cli" "${cwt[@]}" --output drop/log.kvx a.adi >/dev/null
+rc=$?
+waited=$((($(date +%s%N) - start) / 1000000))
+wait
+[ $rc = 0 ] && [ $waited -ge 1400 ] && cmp -s drop/log.kvx ref-a.kvx && [ ! -e drop/.adif2kvx.lock ]
+check "a folder that cannot be read is locked through a lock file"
+chmod 755 drop
+
+ln -s loop.kvx loop.kvx
+"$cli" "${cwt[@]}" --output loop.kvx a.adi 2>err
+[ $? = 2 ] && [ "$(cat err)" = "ERROR: Output file loop.kvx is not a regular file." ] && [ -L loop.kvx ] &&
+  [ ! -e loop.kvn ]
+check "a link loop as output is refused"
+
+long=$(printf 'x%.0s' $(seq 246)).kvx
+"$cli" "${cwt[@]}" --output "$long" a.adi >/dev/null && cmp -s "$long" ref-a.kvx
+check "an output name of 250 bytes"
+
+# 50 MB without a line end, with a 20 MB value, converts under a 32 MB memory limit as it does
+# with line ends, the contest scan reading to the CONTEST_ID at its end (a sanitizer's build
+# reserves far more address space: it is not limited).
+record='<CALL:5>K1ABC<NAME:4>BILL<APP_N1MM_EXCHANGE1:4>1234<QSO_DATE:8>20240103<TIME_ON:4>1900<BAND:3>40M<MODE:2>CW<EOR>'
+{ printf '<EOH><COMMENT:20000000>'; head -c 20000000 /dev/zero | tr '\0' x; yes "$record" | head -n 300000
+  echo "${record/<EOR>/<CONTEST_ID:9>CWOPS-CWT<EOR>}"; } >lines.adi
+tr -d '\n' <lines.adi >flat.adi
+limit=$(grep -q -a __asan_init "$cli" && echo unlimited || echo 32768)
+(ulimit -v "$limit" && "$cli" --output flat.kvx flat.adi >/dev/null) &&
+  "$cli" --output lines.kvx lines.adi >/dev/null && cmp -s flat.kvx lines.kvx && [ -s flat.kvx ]
+check "a log without line ends converts in little memory"
 
 # Results that cannot reach stdout are an error; the files stay.
 old_pair full

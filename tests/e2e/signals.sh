@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # adif2kvx-cli ended by SIGINT, SIGTERM or SIGHUP in the middle of a run: the exit code is
 # 128 + the signal number, no temporary file is left and the old output files are unchanged.
-# Under nohup a SIGHUP ends nothing: the run goes on and replaces the files.
+# Under nohup a SIGHUP ends nothing: the run goes on and replaces the files. A SIGINT in the
+# second of two logs ends the run as in the first: the first log's new files stay.
 # The log is a named pipe whose writer holds it open, so the run is surely still reading when
 # the signal arrives.
 # Usage: signals.sh PATH/TO/adif2kvx-cli
@@ -11,7 +12,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 
-for signal in INT:130 TERM:143 HUP:129 nohup:0; do
+for signal in INT:130 TERM:143 HUP:129 nohup:0 second:130; do
   name=${signal%%:*}
   want=${signal##*:}
   dir=$work/$name
@@ -24,7 +25,12 @@ for signal in INT:130 TERM:143 HUP:129 nohup:0; do
   writer=$!
   # A background run inherits SIGINT ignored, which the tool keeps; a terminal's Ctrl-C is not.
   nohup=$([ "$name" = nohup ] && echo nohup)
-  env --default-signal=INT $nohup "$cli" --contest "CQ WW" "$dir/log.adi" >"$dir/stdout" 2>"$dir/stderr" &
+  first=()
+  if [ "$name" = second ]; then
+    printf '<EOH>\n<CALL:5>K2ABC<QSO_DATE:8>20240101<TIME_ON:4>1200<BAND:3>20M<MODE:2>CW<EOR>\n' >"$dir/first.adi"
+    first=("$dir/first.adi")
+  fi
+  env --default-signal=INT $nohup "$cli" --contest "CQ WW" "${first[@]}" "$dir/log.adi" >"$dir/stdout" 2>"$dir/stderr" &
   run=$!
   # The run has the log and its two new files open (anonymous ones show as "(deleted)").
   for _ in $(seq 100); do
@@ -32,7 +38,8 @@ for signal in INT:130 TERM:143 HUP:129 nohup:0; do
     sleep 0.05
   done
   sleep 0.2  # the first record is read; the run waits for more input
-  kill -s "${name/nohup/HUP}" "$run"
+  signal=${name/nohup/HUP}
+  kill -s "${signal/second/INT}" "$run"
   sleep 0.2
   kill "$writer" 2>/dev/null  # the end of the log, for a run that goes on
   wait "$run"
@@ -40,14 +47,17 @@ for signal in INT:130 TERM:143 HUP:129 nohup:0; do
   wait "$writer" 2>/dev/null
   ok=1
   [ "$rc" = "$want" ] || { echo "  exit code $rc, expected $want"; ok=0; }
-  left=$(cd "$dir" && ls -A | grep -v -x -e log.adi -e log.kvx -e log.kvn -e stdout -e stderr)
+  left=$(cd "$dir" && ls -A | grep -v -x -e log.adi -e log.kvx -e log.kvn -e stdout -e stderr -e 'first\..*')
   [ -z "$left" ] || { echo "  left behind: $left"; ok=0; }
+  [ "${#first[@]}" = 0 ] || grep -q K2ABC "$dir/first.kvx" || { echo "  first.kvx not converted"; ok=0; }
   if [ "$want" = 0 ]; then
     grep -q K1ABC "$dir/log.kvx" || { echo "  log.kvx not converted"; ok=0; }
   else
     [ "$(cat "$dir/log.kvx")" = $'old import\r' ] || { echo "  log.kvx changed"; ok=0; }
     [ "$(cat "$dir/log.kvn")" = $'old names\r' ] || { echo "  log.kvn changed"; ok=0; }
   fi
-  if [ $ok = 1 ]; then echo "ok   SIG${name/nohup/HUP under nohup}"; else echo "FAIL SIG${name/nohup/HUP under nohup}"; failed=$((failed + 1)); fi
+  what=SIG${name/nohup/HUP under nohup}
+  what=${what/SIGsecond/SIGINT in the second of two logs}
+  if [ $ok = 1 ]; then echo "ok   $what"; else echo "FAIL $what"; failed=$((failed + 1)); fi
 done
 [ "$failed" -eq 0 ]
