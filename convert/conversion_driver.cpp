@@ -10,7 +10,7 @@
 #include "writer/import_record.h"
 
 int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job, ContestIdsSeen* contestIds) {
+                      std::FILE* namesFile, ConversionJob& job, LogContests* contests) {
   QsoRecord record{};
   job.headerSeen = 0;
   job.namesWritten = 0;
@@ -33,13 +33,16 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
                formatText("%s has no ADIF header; its QSOs were read from the first line.", inputPath.c_str()));
   }
   while (more == 1) {
+    if (contests != nullptr) noteRecordContests(*contests, adif.contestIds);
+    adif.contestIds = {};  // the next record's ids alone, to tell a record that names no contest
     const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
     if (countCalls) callTally.insert(record.call);
     record = QsoRecord{};
     count += written;
     more = readQsoRecord(adif, record, job);
   }
-  if (contestIds != nullptr) *contestIds = std::move(adif.contestIds);
+  // An unfinished last record is not converted, but its id still tells what the log names.
+  if (contests != nullptr && !contests->firstId) contests->firstId = std::move(adif.contestIds.first);
   job.readError = adif.lines.readError();
   // The caller reports a failed read or a missing header and keeps nothing.
   if (job.readError != 0 || job.headerSeen == 0) return count;

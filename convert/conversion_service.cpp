@@ -8,6 +8,7 @@
 
 #include "convert/conversion_driver.h"
 #include "convert/file_system.h"
+#include "convert/input_copy.h"
 #include "convert/log_contest.h"
 #include "convert/run_files.h"
 #include "core/ascii_text.h"
@@ -98,18 +99,32 @@ ConversionResult convertLog(const ConversionRequest& request) {
   RunFiles files(request.temporaryFiles, request.failSecondReplacement);
   // Without a chosen contest the log has to be read to find its own, before the contest check.
   const bool contestFromLog = request.contestFromLog && static_cast<int32_t>(job.contest) < 0;
+  // The log as the run reads it: the file `files` opened, the stream given, or a copy of either.
+  std::FILE* input = nullptr;
+  InputCopy copy(nullptr, &std::fclose);
+  const auto openInput = [&]() {
+    input = request.inputStream;
+    if (input != nullptr) return std::string();
+    std::string error = files.openInput(request.inputPath);
+    input = files.input();
+    return error;
+  };
   std::optional<LogContest> named;
   std::optional<std::string> logContestId;
   if (contestFromLog) {
-    if (std::string error = files.openInput(request.inputPath); !error.empty()) {
-      return failed(ConversionStatus::FileError, error);
+    std::string error = openInput();
+    // The scan goes back to the start for the conversion, which a pipe cannot do.
+    if (error.empty() && !canReadAgain(input)) {
+      error = copyInput(input, request.inputPath, copy);
+      input = copy.get();
     }
-    logContestId = contestIdIn(files.input());
+    if (!error.empty()) return failed(ConversionStatus::FileError, error);
+    logContestId = contestIdIn(input);
     named = logContestOf(logContestId);
     if (named) {
       job.contest = named->contest.contest;
       if (job.stateNumber < 0) job.stateNumber = named->contest.state;
-    } else if (std::string error = logStartError(files.input(), request.inputPath); !error.empty()) {
+    } else if (error = logStartError(input, request.inputPath); !error.empty()) {
       // A log that gives no result is told as such, not as a contest the operator forgot.
       return failed(ConversionStatus::FileError, error);
     }
@@ -120,7 +135,9 @@ ConversionResult convertLog(const ConversionRequest& request) {
   const std::string namesPath = derivedName(request.outputPath, ".kvn");
   // A check writes nothing, so it can overwrite nothing.
   if (failure.empty() && !request.checkOnly) {
-    failure = overwriteRefusal(request.inputPath, request.outputPath, namesPath);
+    // Standard input is no file that the run could overwrite.
+    failure = overwriteRefusal(request.inputStream != nullptr ? std::string() : request.inputPath, request.outputPath,
+                               namesPath);
   }
   if (!failure.empty()) {
     ConversionResult result = failed(ConversionStatus::CheckFailed, failure);
@@ -135,7 +152,7 @@ ConversionResult convertLog(const ConversionRequest& request) {
   std::memcpy(job.note, request.noteText.data(), noteLength);
   job.note[noteLength] = '\0';
 
-  std::string error = contestFromLog ? std::string() : files.openInput(request.inputPath);
+  std::string error = contestFromLog ? std::string() : openInput();
   SinkFile importSink(nullptr, &std::fclose), namesSink(nullptr, &std::fclose);
   if (error.empty() && request.checkOnly) {
     importSink = openSink();
@@ -156,19 +173,21 @@ ConversionResult convertLog(const ConversionRequest& request) {
                formatText("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
                           named->contestId.c_str()));
   }
-  ContestIdsSeen contestIds;
-  const int32_t count = runConversion(lists, files.input(), request.inputPath, importFile, namesFile, job, &contestIds);
+  LogContests contests;
+  const int32_t count = runConversion(lists, input, request.inputPath, importFile, namesFile, job, &contests);
   // Nothing of a half-read log, or of one without a header, is kept: the new files go with `files`.
   error = logFileError(job, request.inputPath);
   if (!error.empty()) return failed(ConversionStatus::FileError, error);
   // The run found the log's contest ids as it read, so a given contest costs no second reading.
   // The warnings about them concern the whole log and lead the warnings.
-  if (!named) named = logContestOf(contestIds.first);
+  if (!named) named = logContestOf(contests.firstId);
   std::vector<std::string> logWarnings;
   if (named) {
     logWarnings.push_back(contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest));
   }
-  logWarnings.push_back(severalContestsWarning(request.inputPath, contestIds.distinct, runContest));
+  logWarnings.push_back(severalContestsWarning(request.inputPath, contests.ids, runContest));
+  logWarnings.push_back(
+      unnamedContestWarning(request.inputPath, contests.recordsNamingNone, contests.records, runContest));
   logWarnings.erase(std::remove(logWarnings.begin(), logWarnings.end(), std::string()), logWarnings.end());
   std::vector<std::string>& warnings = lists.lines[kWarningsList];
   warnings.insert(warnings.begin(), logWarnings.begin(), logWarnings.end());

@@ -4,6 +4,7 @@
 // the result.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,11 +14,12 @@
 
 // What the operator asked for.
 struct ConversionRequest {
-  std::string inputPath;        // the ADIF log; empty when none was chosen
-  std::string outputPath;       // the import file; empty when none was chosen
-  ConversionJob options;        // contest, state, format and the four flags as set; run fields are ignored
-  std::string groupNumberText;  // the group number as typed
-  std::string noteText;         // the QSO note as typed; cut to the job's note width
+  std::string inputPath;             // the ADIF log; empty when none was chosen
+  std::FILE* inputStream = nullptr;  // read in place of opening inputPath, which names it (standard input)
+  std::string outputPath;            // the import file; empty when none was chosen
+  ConversionJob options;             // contest, state, format and the four flags as set; run fields are ignored
+  std::string groupNumberText;       // the group number as typed
+  std::string noteText;              // the QSO note as typed; cut to the job's note width
   TemporaryFileListener* temporaryFiles = nullptr;  // told of the run's temporary files; may be null
   bool contestFromLog = false;         // with no contest chosen, convert as the log's CONTEST_ID names (command line)
   bool failSecondReplacement = false;  // test switch: the names file's replacement fails, see RunFiles
@@ -59,6 +61,7 @@ std::string derivedName(const std::string& path, const std::string& extension);
 // another contest than the run's gets a warning first. With contestFromLog and no contest
 // chosen, the input is read for its CONTEST_ID before the contest check (an input that cannot
 // be read or has no end-of-header is then a file error), and the contest it names, with its
-// party unless a state was chosen, is the run's; the summary then begins by saying so.
+// party unless a state was chosen, is the run's; the summary then begins by saying so. An input
+// that cannot be read twice (a pipe) is then first copied into an anonymous temporary file.
 // Never throws; every failure is a status with its "ERROR: " text.
 ConversionResult convertLog(const ConversionRequest& request);

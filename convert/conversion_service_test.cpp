@@ -222,20 +222,29 @@ TEST_F(ConversionService, ContestFromTheLogOnlyWhenAskedAndNoneIsChosen) {
   EXPECT_EQ(result.error, "ERROR: No ADIF end-of-header (<EOH>) found in " + path("text.adi") + "; no QSOs were read.");
 }
 
-// Several contests in one log are told right after the contest the first id names.
+// Several contests in one log are told right after the contest the first id names, and the
+// QSOs that name none after them. Ids of one contest are one; unmapped ids differ by their text.
 TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
   writeFile(path("logbook.adi"),
-            "<EOH><CONTEST_ID:12>FL-QSO-PARTY<EOR><CONTEST_ID:14> fl-qso-party <EOR><CONTEST_ID:1> <EOR><EOR>"
-            "<CONTEST_ID:2>DX<EOR><CONTEST_ID:9>CQ-WPX-CW<EOR><CONTEST_ID:6>NTC-QP<EOR>\n");
+            "<EOH><CONTEST_ID:12>FL-QSO-PARTY<EOR><CONTEST_ID:7>fcg-fqp<EOR><CONTEST_ID:1> <EOR><EOR>"
+            "<CONTEST_ID:2>DX<EOR><CONTEST_ID:9>CQ-WPX-CW<EOR><CONTEST_ID:10>CQ-WPX-SSB<EOR><CONTEST_ID:2>dx<EOR>"
+            "<CONTEST_ID:6>NTC-QP<EOR>\n");
   ConversionRequest request = wpxRequest(path("logbook.adi"), path("out.kvx"));
   ConversionResult result = convertLog(request);
-  ASSERT_GE(result.lines.size(), 6u);
+  ASSERT_GE(result.lines.size(), 7u);
+  EXPECT_EQ(result.lines[6], path("logbook.adi") + ": 2 of its 9 QSOs name no contest; all were converted as CQ WPX.");
   EXPECT_EQ(result.lines[4], path("logbook.adi") +
                                  " names the contest State QSO Party (Florida) (CONTEST_ID FL-QSO-PARTY); it was "
                                  "converted as CQ WPX.");
   EXPECT_EQ(result.lines[5], path("logbook.adi") +
                                  " names 4 contests (FL-QSO-PARTY, DX, CQ-WPX-CW and 1 more); all its QSOs were "
                                  "converted as CQ WPX.");
+
+  writeFile(path("fd.adi"), "<EOH><CONTEST_ID:7>ARRL-FD<EOR><CONTEST_ID:14>arrl-field-day<EOR><EOR>\n");
+  result = convertLog(wpxRequest(path("fd.adi"), path("out.kvx")));
+  ASSERT_GE(result.lines.size(), 6u);
+  // Right after the contest the first id names: both ids are ARRL Field Day.
+  EXPECT_EQ(result.lines[5], path("fd.adi") + ": 1 of its 3 QSOs name no contest; all were converted as CQ WPX.");
 }
 
 TEST_F(ConversionService, MissingInputNamesTheFileAndTouchesNothing) {

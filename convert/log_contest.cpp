@@ -12,6 +12,24 @@ std::optional<LogContest> logContestOf(const std::optional<std::string>& contest
   return LogContest{std::string(trimAsciiSpace(*contestId)), *contest};
 }
 
+void noteRecordContests(LogContests& contests, const ContestIdsSeen& recordIds) {
+  if (!contests.firstId) contests.firstId = recordIds.first;
+  ++contests.records;
+  if (recordIds.distinct.empty()) ++contests.recordsNamingNone;
+  for (const std::string& id : recordIds.distinct) {
+    const std::optional<ContestChoice> named = findContestId(id);
+    std::string unmapped;
+    if (!named) {
+      unmapped = id;
+      for (char& c : unmapped) c = toAsciiUpper(c);
+    }
+    const ContestChoice contest = named.value_or(ContestChoice{});
+    if (contests.keys.emplace(static_cast<int32_t>(contest.contest), contest.state, std::move(unmapped)).second) {
+      contests.ids.push_back(id);
+    }
+  }
+}
+
 std::optional<std::string> contestIdIn(std::FILE* input) {
   // The conversion reads the input after the scan: only a stream that can go back is scanned.
   const long start = std::ftell(input);
