@@ -38,8 +38,8 @@ for dir in "$root"/cases/*/; do
   while IFS= read -r line || [ -n "$line" ]; do args+=("$line"); done < "$dir/args"
   feed=/dev/null
   [ -f "$dir/stdin" ] && feed="$dir/stdin"
-  (cd "$run" && set +o pipefail && cat "$feed" | "$cli" "${args[@]}" >"$work/$name.stdout" 2>"$work/$name.stderr")
-  rc=$?
+  cat "$feed" | (cd "$run" && "$cli" "${args[@]}" >"$work/$name.stdout" 2>"$work/$name.stderr")
+  rc=${PIPESTATUS[1]}
   ok=1
   want_rc=$(cat "$dir/expected.rc" 2>/dev/null || echo 0)
   if [ "$rc" != "$want_rc" ]; then echo "  exit code $rc, expected $want_rc"; ok=0; fi
