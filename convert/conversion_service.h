@@ -58,7 +58,8 @@ std::string derivedName(const std::string& path, const std::string& extension);
 // results. The two files replace the earlier pair together or not at all, also when another
 // run writes the same output at the same time; a log without an end-of-header, or one that
 // cannot be read, changes nothing and is a file error. A log whose first CONTEST_ID names
-// another contest than the run's gets a warning first. With contestFromLog and no contest
+// another contest than the run's gets a warning first, then one whose records name several
+// contests, then one of which only some records name a contest. With contestFromLog and no contest
 // chosen, the input is read for its CONTEST_ID before the contest check (an input that cannot
 // be read or has no end-of-header is then a file error), and the contest it names, with its
 // party unless a state was chosen, is the run's; the summary then begins by saying so. An input

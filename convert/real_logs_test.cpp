@@ -121,7 +121,7 @@ TEST(RealLogs, ContestIdsOfEachLog) {
   const struct {
     const char* log;                    // file name in the folder
     std::optional<std::string> id;      // its first CONTEST_ID of record text
-    std::vector<std::string> distinct;  // every id once, in order of first appearance
+    std::vector<std::string> distinct;  // the first id of each contest, in order of first appearance
   } cases[] = {
       {"n4af__TR4W__2014_CQ-WPX-CW_N4AF_CQ-WPX-CW.ADI", "CQ-WPX-CW", {"CQ-WPX-CW"}},
       {"n4af__TR4W__arrlss_cw_sections.adi", "ARRL-SS-CW", {"ARRL-SS-CW"}},
