@@ -34,7 +34,11 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
   }
   while (more == 1) {
     if (contests != nullptr) noteRecordContests(*contests, adif.contestIds);
-    adif.contestIds = {};  // the next record's ids alone, to tell a record that names no contest
+    // The next record's ids alone, to tell a record that names no contest; cleared, not
+    // replaced, so that their storage is kept.
+    adif.contestIds.first.reset();
+    adif.contestIds.distinct.clear();
+    adif.contestIds.keys.clear();
     const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
     if (countCalls) callTally.insert(record.call);
     record = QsoRecord{};

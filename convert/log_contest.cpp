@@ -17,6 +17,9 @@ void noteRecordContests(LogContests& contests, const ContestIdsSeen& recordIds) 
   ++contests.records;
   if (recordIds.distinct.empty()) ++contests.recordsNamingNone;
   for (const std::string& id : recordIds.distinct) {
+    // A log mostly repeats the id it named last; that needs no lookup.
+    if (!contests.ids.empty() && id == contests.lastId) continue;
+    contests.lastId = id;
     const std::optional<ContestChoice> named = findContestId(id);
     std::string unmapped;
     if (!named) {

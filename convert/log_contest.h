@@ -26,6 +26,7 @@ struct LogContests {
   // is a contest of its own, whatever its letter case.
   std::vector<std::string> ids;
   std::set<std::tuple<int32_t, StateNumber, std::string>> keys;  // the contests of `ids`, to tell a new one
+  std::string lastId;                                            // the id noted last, as written
   int32_t records = 0;                                           // complete records
   int32_t recordsNamingNone = 0;  // complete records whose CONTEST_ID is missing, empty or blank
 };
