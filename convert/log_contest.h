@@ -22,11 +22,11 @@ struct LogContest {
 struct LogContests {
   std::optional<std::string> firstId;  // value of the first CONTEST_ID tag of record text, as written
   // For each contest named, the first id that names it, without surrounding blanks, in order of
-  // first appearance. Ids of one catalogue entry (and one party) are one contest; an unmapped id
-  // is a contest of its own, whatever its letter case.
+  // first appearance. Ids of one catalogue entry (and one party) are one contest; every other id
+  // is a contest of its own, ids that differ only in letter case being one.
   std::vector<std::string> ids;
   std::set<std::tuple<int32_t, StateNumber, std::string>> keys;  // the contests of `ids`, to tell a new one
-  std::string lastId;                                            // the id noted last, as written
+  std::string lastId;                                            // the id noted last
   int32_t records = 0;                                           // complete records
   int32_t recordsNamingNone = 0;  // complete records whose CONTEST_ID is missing, empty or blank
 };
