@@ -102,22 +102,25 @@ ConversionResult convertLog(const ConversionRequest& request) {
   // The log as the run reads it: the file `files` opened, the stream given, or a copy of either.
   std::FILE* input = nullptr;
   InputCopy copy(nullptr, &std::fclose);
+  // A log that cannot go back (a pipe, standard input) is read from a copy: the contest scan and
+  // a log without a header both need a second reading.
   const auto openInput = [&]() {
+    std::string error;
     input = request.inputStream;
-    if (input != nullptr) return std::string();
-    std::string error = files.openInput(request.inputPath);
-    input = files.input();
+    if (input == nullptr) {
+      error = files.openInput(request.inputPath);
+      input = files.input();
+    }
+    if (error.empty() && !canReadAgain(input)) {
+      error = copyInput(input, request.inputPath, copy);
+      input = copy.get();
+    }
     return error;
   };
   std::optional<LogContest> named;
   std::optional<std::string> logContestId;
   if (contestFromLog) {
     std::string error = openInput();
-    // The scan goes back to the start for the conversion, which a pipe cannot do.
-    if (error.empty() && !canReadAgain(input)) {
-      error = copyInput(input, request.inputPath, copy);
-      input = copy.get();
-    }
     if (!error.empty()) return failed(ConversionStatus::FileError, error);
     logContestId = contestIdIn(input);
     named = logContestOf(logContestId);
