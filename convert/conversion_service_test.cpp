@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "convert/test_folder.h"
