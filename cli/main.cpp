@@ -25,6 +25,8 @@
 namespace {
 
 constexpr const char* kVersion = "adif2kvx-cli " ADIF2KVX_VERSION;
+// The LOG that stands for standard input.
+constexpr const char* kStandardInput = "-";
 
 // Exit codes of the tool.
 enum ExitCode {
@@ -100,6 +102,7 @@ int badBound(const char* option, const std::string& value) {
 // Returns the log's exit code.
 int convertOneLog(ConversionRequest request, const std::string& log, const std::string& output) {
   request.inputPath = log;
+  if (log == kStandardInput) request.inputStream = stdin;
   request.outputPath = output.empty() && !log.empty() ? derivedName(log, ".kvx") : output;
   const ConversionResult result = convertLog(request);
   if (result.status == ConversionStatus::Converted) {
@@ -133,7 +136,7 @@ int main(int argc, char** argv) {
   bool listContests = false, listStates = false, version = false, check = false, onlyContest = false;
   std::string from, to;
 
-  app.add_option("LOG", logs, "the ADIF logs to convert, each as its own run");
+  app.add_option("LOG", logs, "the ADIF logs to convert, each as its own run; - reads standard input");
   app.add_option("--contest", contest,
                  "a catalogue name in any letter case (\"CQ WPX\"), a code 0-44 or an ADIF contest id "
                  "(\"CQ-WPX-CW\"; \"FL-QSO-PARTY\" also gives the state); default: the contest the log's "
@@ -188,6 +191,11 @@ int main(int argc, char** argv) {
 
   if (!output.empty() && logs.size() > 1) {
     return usageError(formatText("--output takes a single log; %d were given.", static_cast<int>(logs.size())), "");
+  }
+
+  // No import file can be named after standard input; a check writes none.
+  if (output.empty() && !check && std::find(logs.begin(), logs.end(), kStandardInput) != logs.end()) {
+    return usageError("a log read from standard input needs --output.", "");
   }
 
   ConversionRequest request;

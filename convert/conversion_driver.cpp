@@ -13,7 +13,7 @@
 #include "writer/import_record.h"
 
 int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job, ContestIdsSeen* contestIds) {
+                      std::FILE* namesFile, ConversionJob& job, LogContests* contests) {
   QsoRecord record{};
   job.headerSeen = 0;
   job.namesWritten = 0;
@@ -42,7 +42,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     // no trace in the files, the messages, the tally or the contest ids.
     const RecordSkip skip = recordSkip(job, record, adif.recordContestIds);
     if (skip == RecordSkip::None) {
-      keepRecordContestIds(adif);
+      if (contests != nullptr) noteRecordContests(*contests, adif.recordContestIds);
       if (!adif.lengthPastEnd.empty()) {
         addMessage(kWarningsList, lists,
                    contactPrefix(record) + formatText(": the length of %s runs past the end of the file; the value was "
@@ -58,8 +58,10 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     record = QsoRecord{};
     more = readQsoRecord(adif, record, job);
   }
-  keepRecordContestIds(adif);  // of a last record without an end-of-record tag
-  if (contestIds != nullptr) *contestIds = std::move(adif.contestIds);
+  // An unfinished last record is not converted, but its id still tells what the log names.
+  if (contests != nullptr && !contests->firstId && !adif.recordContestIds.empty()) {
+    contests->firstId = adif.recordContestIds.front();
+  }
   job.readError = adif.lines.readError();
   // The caller reports a failed read or a missing header and keeps nothing.
   if (job.readError != 0 || job.headerSeen == 0) return count;

@@ -5,20 +5,22 @@
 #include <optional>
 #include <string>
 
-#include "core/adif_reader.h"
+#include "convert/log_contest.h"
 #include "core/conversion_job.h"
 #include "core/message_lists.h"
 
 // Converts every complete record of the input that the job's filters let through (see
-// record_filter.h) into the import and names files, collecting problems in the lists; inputPath is the input's name as
-// given, for the messages about it. The caller opens and closes the three streams. A failed read of the input ends the
-// run with job.readError set to its errno value, and a log without an end-of-header (that does not start with a record
-// either) leaves job.headerSeen 0: such a log gives no result, and the caller reports logFileError's text and keeps no
-// output. When contestIds is given, it receives the CONTEST_ID values of the converted records (the first as written,
-// nullopt when there is none, and each value once), so the caller can compare them with the contest of the run without
-// reading the log twice. Returns the number of QSOs written (complete records converted); 0 for a log without any.
+// record_filter.h) into the import and names files, collecting problems in the lists; inputPath is
+// the input's name as given, for the messages about it. The caller opens and closes the three
+// streams. A failed read of the input ends the run with job.readError set to its errno value, and
+// a log without an end-of-header (that does not start with a record either) leaves
+// job.headerSeen 0: such a log gives no result, and the caller reports logFileError's text and
+// keeps no output. When contests is given, it receives the contests the converted records name
+// (see LogContests), so the caller can compare them with the contest of the run without reading
+// the log twice. Returns the number of QSOs written (complete records converted); 0 for a log
+// without any.
 int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job, ContestIdsSeen* contestIds = nullptr);
+                      std::FILE* namesFile, ConversionJob& job, LogContests* contests = nullptr);
 
 // The file error of a run whose log gave no result, from the job as runConversion left it: a
 // failed read, or no end-of-header. Returns the "ERROR: " text, empty when the log was read.

@@ -9,6 +9,7 @@
 
 #include "convert/conversion_driver.h"
 #include "convert/file_system.h"
+#include "convert/input_copy.h"
 #include "convert/log_contest.h"
 #include "convert/record_filter.h"
 #include "convert/replacement_record.h"
@@ -124,18 +125,35 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   RunFiles files(request.temporaryFiles, request.failSecondReplacement, request.stopBetweenReplacements);
   // Without a chosen contest the log has to be read to find its own, before the contest check.
   const bool contestFromLog = request.contestFromLog && static_cast<int32_t>(job.contest) < 0;
+  // The log as the run reads it: the file `files` opened, the stream given, or a copy of either.
+  std::FILE* input = nullptr;
+  InputCopy copy(nullptr, &std::fclose);
+  // A log that cannot go back (a pipe, standard input) is read from a copy: the contest scan and
+  // a log without a header both need a second reading.
+  const auto openInput = [&]() {
+    std::string error;
+    input = request.inputStream;
+    if (input == nullptr) {
+      error = files.openInput(request.inputPath);
+      input = files.input();
+    }
+    if (error.empty() && !canReadAgain(input)) {
+      error = copyInput(input, request.inputPath, copy);
+      input = copy.get();
+    }
+    return error;
+  };
   std::optional<LogContest> named;
   std::optional<std::string> logContestId;
   if (contestFromLog) {
-    if (std::string error = files.openInput(request.inputPath); !error.empty()) {
-      return failed(ConversionStatus::FileError, error);
-    }
-    logContestId = contestIdIn(files.input());
+    std::string error = openInput();
+    if (!error.empty()) return failed(ConversionStatus::FileError, error);
+    logContestId = contestIdIn(input);
     named = logContestOf(logContestId);
     if (named) {
       job.contest = named->contest.contest;
       if (job.stateNumber < 0) job.stateNumber = named->contest.state;
-    } else if (std::string error = logStartError(files.input(), request.inputPath); !error.empty()) {
+    } else if (error = logStartError(input, request.inputPath); !error.empty()) {
       // A log that gives no result is told as such, not as a contest the operator forgot.
       return failed(ConversionStatus::FileError, error);
     }
@@ -146,7 +164,9 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   const std::string namesPath = derivedName(request.outputPath, ".kvn");
   // A check writes nothing, so it can overwrite nothing.
   if (failure.empty() && !request.checkOnly) {
-    failure = overwriteRefusal(request.inputPath, request.outputPath, namesPath);
+    // Standard input is no file that the run could overwrite.
+    failure = overwriteRefusal(request.inputStream != nullptr ? std::string() : request.inputPath, request.outputPath,
+                               namesPath);
   }
   if (!failure.empty()) {
     ConversionResult result = failed(ConversionStatus::CheckFailed, failure);
@@ -166,7 +186,7 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   std::memcpy(job.note, request.noteText.data(), noteLength);
   job.note[noteLength] = '\0';
 
-  std::string error = contestFromLog ? std::string() : files.openInput(request.inputPath);
+  std::string error = contestFromLog ? std::string() : openInput();
   SinkFile importSink(nullptr, &std::fclose), namesSink(nullptr, &std::fclose);
   if (error.empty() && request.checkOnly) {
     importSink = openSink();
@@ -188,20 +208,21 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
                formatText("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
                           named->contestId.c_str()));
   }
-  ContestIdsSeen contestIds;
-  const int32_t count = runConversion(lists, files.input(), request.inputPath, importFile, namesFile, job, &contestIds);
+  LogContests contests;
+  const int32_t count = runConversion(lists, input, request.inputPath, importFile, namesFile, job, &contests);
   // Nothing of a half-read log, or of one without a header, is kept: the new files go with `files`.
   error = logFileError(job, request.inputPath);
   if (!error.empty()) return failed(ConversionStatus::FileError, error);
   // The run found the log's contest ids as it read, so a given contest costs no second reading.
   // The warnings about them concern the whole log and lead the warnings.
-  if (!named) named = logContestOf(contestIds.first);
+  if (!named) named = logContestOf(contests.firstId);
   std::vector<std::string> logWarnings;
   if (named) {
     logWarnings.push_back(contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest));
   }
+  logWarnings.push_back(severalContestsWarning(request.inputPath, contests.ids, runContest, filtersRecords(job)));
   logWarnings.push_back(
-      severalContestsWarning(request.inputPath, contestIds.distinct, runContest, filtersRecords(job)));
+      unnamedContestWarning(request.inputPath, contests.recordsNamingNone, contests.records, runContest));
   logWarnings.erase(std::remove(logWarnings.begin(), logWarnings.end(), std::string()), logWarnings.end());
   std::vector<std::string>& warnings = lists.lines[kWarningsList];
   warnings.insert(warnings.begin(), logWarnings.begin(), logWarnings.end());

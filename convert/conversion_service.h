@@ -4,6 +4,7 @@
 // the result.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,8 +15,9 @@
 
 // What the operator asked for.
 struct ConversionRequest {
-  std::string inputPath;        // the ADIF log; empty when none was chosen
-  std::string outputPath;       // the import file; empty when none was chosen
+  std::string inputPath;             // the ADIF log; empty when none was chosen
+  std::FILE* inputStream = nullptr;  // read in place of opening inputPath, which names it (standard input)
+  std::string outputPath;            // the import file; empty when none was chosen
   ConversionJob options;        // contest, state, format and the flags as set; run fields and the window are ignored
   std::string groupNumberText;  // the group number as typed
   std::string noteText;         // the QSO note as typed; cut to the job's note width
@@ -64,9 +66,11 @@ std::string derivedName(const std::string& path, const std::string& extension);
 // results. The two files replace the earlier pair together or not at all, also when another
 // run writes the same output at the same time; a log without an end-of-header, or one that
 // cannot be read, changes nothing and is a file error. A log whose first CONTEST_ID names
-// another contest than the run's gets a warning first. With contestFromLog and no contest
+// another contest than the run's gets a warning first, then one whose records name several
+// contests, then one of which only some records name a contest. With contestFromLog and no contest
 // chosen, the input is read for its CONTEST_ID before the contest check (an input that cannot
 // be read or has no end-of-header is then a file error), and the contest it names, with its
-// party unless a state was chosen, is the run's; the summary then begins by saying so.
+// party unless a state was chosen, is the run's; the summary then begins by saying so. An input
+// that cannot be read twice (a pipe) is then first copied into an anonymous temporary file.
 // Never throws; every failure is a status with its "ERROR: " text.
 ConversionResult convertLog(const ConversionRequest& request);

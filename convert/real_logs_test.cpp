@@ -42,11 +42,11 @@ int endOfRecordTags(const std::string& bytes) {
 
 // One conversion of a log file, CQ WPX unless another contest is given.
 struct Conversion {
-  int32_t written = 0;        // QSOs written
-  MessageLists lists;         // the run's messages
-  std::string fileError;      // why the log gave no result; empty when it was read
-  std::string importText;     // the import file written
-  ContestIdsSeen contestIds;  // the log's CONTEST_ID values
+  int32_t written = 0;     // QSOs written
+  MessageLists lists;      // the run's messages
+  std::string fileError;   // why the log gave no result; empty when it was read
+  std::string importText;  // the import file written
+  LogContests contests;    // the contests the log's records name
 };
 
 Conversion convert(const fs::path& log, ContestKind contest = ContestKind::CqWpx) {
@@ -58,8 +58,7 @@ Conversion convert(const fs::path& log, ContestKind contest = ContestKind::CqWpx
   TestFile names(std::tmpfile());
   ConversionJob job;
   job.contest = contest;
-  run.written =
-      runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &run.contestIds);
+  run.written = runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &run.contests);
   run.fileError = logFileError(job, log.filename().string());
   run.importText = contentsOf(output.get());
   std::fclose(input);
@@ -122,7 +121,7 @@ TEST(RealLogs, ContestIdsOfEachLog) {
   const struct {
     const char* log;                    // file name in the folder
     std::optional<std::string> id;      // its first CONTEST_ID of record text
-    std::vector<std::string> distinct;  // every id once, in order of first appearance
+    std::vector<std::string> distinct;  // the first id of each contest, in order of first appearance
   } cases[] = {
       {"n4af__TR4W__2014_CQ-WPX-CW_N4AF_CQ-WPX-CW.ADI", "CQ-WPX-CW", {"CQ-WPX-CW"}},
       {"n4af__TR4W__arrlss_cw_sections.adi", "ARRL-SS-CW", {"ARRL-SS-CW"}},
@@ -135,7 +134,7 @@ TEST(RealLogs, ContestIdsOfEachLog) {
     TestFile input(std::fopen((folder / c.log).string().c_str(), "rb"));
     ASSERT_NE(input, nullptr) << c.log;
     EXPECT_EQ(scanContestId(input.get()), c.id) << c.log;
-    EXPECT_EQ(convert(folder / c.log).contestIds.distinct, c.distinct) << c.log;
+    EXPECT_EQ(convert(folder / c.log).contests.ids, c.distinct) << c.log;
   }
 }
 

@@ -104,7 +104,7 @@ std::string RunFiles::writeError(const WrittenFile& written, const std::string& 
 }
 
 std::string RunFiles::finish() {
-  std::fclose(input_);
+  if (input_ != nullptr) std::fclose(input_);  // none when the run read a stream it was given
   input_ = nullptr;
   for (WrittenFile& written : written_) {
     std::string why = flushToDisk(written.created.file);

@@ -329,17 +329,6 @@ bool haveRecordText(AdifInput& input) {
   return true;
 }
 
-// Notes one CONTEST_ID value: the first as written, and each value once.
-void noteContestId(ContestIdsSeen& ids, std::string_view value) {
-  if (!ids.first) ids.first = std::string(value);
-  const std::string_view id = trimAsciiSpace(value);
-  // A log mostly repeats its last new id; that needs no upper-cased copy.
-  if (id.empty() || (!ids.distinct.empty() && equalsIgnoringCase(ids.distinct.back(), id))) return;
-  std::string key(id);
-  for (char& c : key) c = toAsciiUpper(c);
-  if (ids.keys.insert(std::move(key)).second) ids.distinct.emplace_back(id);
-}
-
 }  // namespace
 
 bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CONTEST_ID"); }
@@ -367,10 +356,6 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
       return 1;
     }
   }
-}
-
-void keepRecordContestIds(AdifInput& input) {
-  for (const std::string& value : input.recordContestIds) noteContestId(input.contestIds, value);
 }
 
 bool scanRecordTags(std::FILE* file, const RecordTagHandler& onTag) {

@@ -3,24 +3,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "core/conversion_job.h"
 #include "core/line_reader.h"
 #include "core/qso_record.h"
-
-// The CONTEST_ID values of a log's record text, as the reader meets them.
-struct ContestIdsSeen {
-  std::optional<std::string> first;  // value of the first CONTEST_ID tag, as written
-  // Every value that is not blank, once, without surrounding blanks, in order of first
-  // appearance; values that differ only in letter case are one.
-  std::vector<std::string> distinct;
-  std::unordered_set<std::string> keys;  // the distinct values upper-cased, to tell a new one
-};
 
 // One ADIF input as the reader goes through it, kept from one record to the next: its lines,
 // the text of the current line not yet scanned, and what the reader found out about the input.
@@ -36,7 +25,6 @@ struct AdifInput {
   // The name, as written, of the record's first tag whose length ran past the end of the input;
   // empty when none did. Each call of readQsoRecord begins it afresh.
   std::string lengthPastEnd;
-  ContestIdsSeen contestIds;                  // the CONTEST_ID values of the records the caller kept
   std::vector<std::string> recordContestIds;  // CONTEST_ID values of the record just read, as written, in order
 };
 
@@ -49,10 +37,6 @@ bool isContestIdTag(std::string_view name);
 // end-of-header is read from its start when "<" comes first.
 // Returns 1 when a record was completed, 0 at end of input or on a read error.
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job);
-
-// Adds the CONTEST_ID values of the record just read (or of the one the input cut off) to
-// input.contestIds: the caller keeps those of the records it converts.
-void keepRecordContestIds(AdifInput& input);
 
 // Told of one data tag of record text: its name as written and its value; of a value that runs
 // over lines, the text up to its first line end. Returns false to stop the scan.

@@ -53,3 +53,10 @@ std::string severalContestsWarning(std::string_view inputPath, const std::vector
          formatText(" names %d contests (%s); all %s QSOs were converted as %s.", static_cast<int>(contestIds.size()),
                     ids.c_str(), someRecordsOnly ? "converted" : "its", contestChoiceName(runContest).c_str());
 }
+
+std::string unnamedContestWarning(std::string_view inputPath, int32_t unnamed, int32_t qsos,
+                                  const ContestChoice& runContest) {
+  if (unnamed <= 0 || unnamed >= qsos) return std::string();
+  return std::string(inputPath) + formatText(": %d of its %d QSOs name no contest; all were converted as %s.", unnamed,
+                                             qsos, contestChoiceName(runContest).c_str());
+}

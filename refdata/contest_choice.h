@@ -1,6 +1,7 @@
 // A contest as a run converts it or a log names it: a catalogue entry and, for the State QSO
 // Party, the party's state. How the operator sees it named, and when two are the same.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +32,15 @@ std::string contestMismatchWarning(std::string_view inputPath, const ContestChoi
                                    std::string_view contestId, const ContestChoice& runContest);
 
 // The warning for a log whose records name more than one contest: "%s names %d contests (%s);
-// all its QSOs were converted as %s." with the input path as given, the number of ids, the first
-// three ids joined by ", " (and " and %d more" for the others) and the run's contest. A run that
-// converted only some records says "all converted QSOs" in place of "all its QSOs".
-// Returns the empty text for fewer than two ids.
+// all its QSOs were converted as %s." with the input path as given, the number of contests, the
+// first three of the given ids (one for each contest) joined by ", " (and " and %d more" for the
+// others) and the run's contest. A run that converted only some records says "all converted
+// QSOs" in place of "all its QSOs". Returns the empty text for fewer than two ids.
 std::string severalContestsWarning(std::string_view inputPath, const std::vector<std::string>& contestIds,
                                    const ContestChoice& runContest, bool someRecordsOnly = false);
+
+// The warning for a log of which only some QSOs name a contest: "%s: %d of its %d QSOs name no
+// contest; all were converted as %s." with the input path as given, the QSOs without a contest,
+// all QSOs and the run's contest. Returns the empty text when none or all of them name none.
+std::string unnamedContestWarning(std::string_view inputPath, int32_t unnamed, int32_t qsos,
+                                  const ContestChoice& runContest);

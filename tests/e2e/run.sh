@@ -2,6 +2,7 @@
 # Runs adif2kvx-cli on every case under cases/ and compares what it produced byte for byte.
 # A case folder holds its input files, `args` (one argument a line, run inside a copy of the
 # folder) and the expectations:
+#   stdin            when present, fed to the tool through a pipe (else no input)
 #   expected.rc      the exit code (0 when missing)
 #   expected.stdout  standard output (empty when missing)
 #   expected.stderr  standard error (empty when missing)
@@ -31,12 +32,14 @@ for dir in "$root"/cases/*/; do
   mkdir -p "$run"
   for f in "$dir"*; do
     base=$(basename "$f")
-    case "$base" in args|expected.*) ;; *) cp "$f" "$run/" ;; esac
+    case "$base" in args|stdin|expected.*) ;; *) cp "$f" "$run/" ;; esac
   done
   args=()
   while IFS= read -r line || [ -n "$line" ]; do args+=("$line"); done < "$dir/args"
-  (cd "$run" && "$cli" "${args[@]}" >"$work/$name.stdout" 2>"$work/$name.stderr")
-  rc=$?
+  feed=/dev/null
+  [ -f "$dir/stdin" ] && feed="$dir/stdin"
+  cat "$feed" | (cd "$run" && "$cli" "${args[@]}" >"$work/$name.stdout" 2>"$work/$name.stderr")
+  rc=${PIPESTATUS[1]}
   ok=1
   want_rc=$(cat "$dir/expected.rc" 2>/dev/null || echo 0)
   if [ "$rc" != "$want_rc" ]; then echo "  exit code $rc, expected $want_rc"; ok=0; fi
