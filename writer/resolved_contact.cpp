@@ -1,0 +1,322 @@
+#include "writer/resolved_contact.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <string_view>
+
+#include "core/ascii.h"
+#include "core/contest_table.h"
+#include "core/text_format.h"
+#include "core/text_number.h"
+#include "writer/column_text.h"
+#include "writer/exchange_checks.h"
+#include "writer/exchange_choice.h"
+#include "writer/frequency.h"
+
+namespace {
+
+// A contact being worked out: what it is read from and what it has become so far.
+struct Resolution {
+  const QsoRecord& record;     // the record as read
+  const ConversionJob& job;    // the options of the run
+  const FormatTraits& traits;  // the job's layout
+  ImportWriterState& state;    // the run's notices
+  ResolvedContact& contact;    // the result
+
+  void warn(const std::string& text) { addMessage(kWarningsList, contact.notes, contactPrefix(record) + text); }
+
+  // The value in its column, cut to the column's width with a warning that names the column
+  // and the value as logged. Returns whether it was cut.
+  bool fit(Column column, const char* name, const std::string& value, const char* logged) {
+    const int32_t width = columnWidth(traits, column);
+    std::string& text = contact.column(column);
+    const size_t keep = characterPrefixBytes(value, static_cast<size_t>(width));
+    text.assign(value, 0, keep);
+    if (keep == value.size()) return false;
+    warn(formatText(": %s %s does not fit its %d-character column; written as %s.", name, logged,
+                    static_cast<int>(width), text.c_str()));
+    return true;
+  }
+
+  // As fit, and a value shorter than its column is said too: the date and time columns are
+  // read as a whole.
+  void fill(Column column, const char* name, const std::string& value, const char* logged) {
+    if (fit(column, name, value, logged)) return;
+    const int32_t width = columnWidth(traits, column);
+    if (characterCount(value) < static_cast<size_t>(width)) {
+      warn(formatText(": %s %s is too short for its %d-character column.", name, logged, static_cast<int>(width)));
+    }
+  }
+
+  // A value the layout fixes (group number, grid): cut to the column without a word.
+  void place(Column column, std::string_view value) {
+    const size_t keep = characterPrefixBytes(value, static_cast<size_t>(columnWidth(traits, column)));
+    contact.column(column).assign(value.data(), keep);
+  }
+};
+
+char yesNo(int32_t option) { return option != 0 ? 'Y' : 'N'; }
+
+void resolveDate(Resolution& r) {
+  const char* date = r.record.qsoDate;
+  if (date[0] == '\0') {
+    r.warn(": QSO_DATE is missing; the date column is blank.");
+    return;
+  }
+  r.fill(Column::Date, "QSO_DATE", date, date);
+}
+
+// Some loggers write only the end of a contact; its time stands in for the start.
+void resolveTime(Resolution& r) {
+  const char* time = r.record.timeOn;
+  if (time[0] == '\0') {
+    if (r.record.timeOff[0] == '\0') {
+      r.warn(": TIME_ON and TIME_OFF are missing; the time column is blank.");
+      return;
+    }
+    r.warn(": TIME_ON is missing; the time column shows TIME_OFF.");
+    time = r.record.timeOff;
+  }
+  std::string value = time;
+  if (value.size() == 4) value += "00";  // HHMM becomes HHMMSS
+  r.fill(Column::Time, "TIME_ON", value, time);
+}
+
+// Tells once per run and unit that the log writes FREQ in kHz or Hz.
+void noteFrequencyUnit(Resolution& r, FrequencyUnit unit) {
+  if (unit == FrequencyUnit::Megahertz) return;
+  bool& given = unit == FrequencyUnit::Kilohertz ? r.state.kilohertzNoticeGiven : r.state.hertzNoticeGiven;
+  if (given) return;
+  given = true;
+  addMessage(kWarningsList, r.contact.notes,
+             formatText("%s gives FREQ in %s, not MHz; those values were converted to MHz.",
+                        r.state.inputPath.c_str(), unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
+}
+
+// FREQ of a record, read once.
+struct Frequency {
+  double value;        // frequencyValue of FREQ
+  FrequencyUnit unit;  // the unit FREQ and FREQ_RX are written in
+};
+
+// The band from FREQ (of the given value) for a log without BAND, with the notice once per
+// run. Returns 0 when FREQ gives no band.
+int32_t deriveBand(Resolution& r, double value, FrequencyUnit& unit) {
+  MessageLists& notes = r.contact.notes;
+  if (r.record.freq[0] == '\0') {
+    addMessage(kErrorsList, notes, "ADIF file does not have a BAND or FREQ field, can't determine band.");
+    r.state.bandNoticeGiven = true;
+    return 0;
+  }
+  if (!r.state.bandNoticeGiven) {
+    r.state.bandNoticeGiven = true;
+    addMessage(kWarningsList, notes, "BAND field is missing, determining band from frequency.");
+  }
+  unit = frequencyUnit(value, 0);
+  noteFrequencyUnit(r, unit);
+  const int32_t band = bandFromFrequency(toMegahertz(value, unit));
+  if (band == 0) addMessage(kErrorsList, notes, formatText("Can't determine band from FREQ = %s", r.record.freq));
+  return band;
+}
+
+// Whether a BAND text names a whole number of metres: not centimetres or millimetres (70CM,
+// 3MM) and no fraction (1.25M), whose leading number is no band in metres.
+bool namesWholeMetres(const char* bandText) {
+  const char* p = bandText;
+  while (isAsciiSpace(*p)) ++p;
+  if (*p == '+' || *p == '-') ++p;
+  while (isAsciiDigit(*p)) ++p;
+  if (*p == '.') return false;
+  const char unit = toAsciiUpper(p[0]);
+  return !((unit == 'C' || unit == 'M') && toAsciiUpper(p[1]) == 'M');
+}
+
+// The band column, with the record's band messages. A band too wide for its column shows 0
+// rather than its first digits, which would name another band. Returns FREQ as read.
+Frequency resolveBand(Resolution& r) {
+  Frequency frequency{frequencyValue(r.record.freq), FrequencyUnit::Megahertz};
+  int32_t band = r.record.band;
+  if (band == 0) {
+    band = deriveBand(r, frequency.value, frequency.unit);
+  } else if (!namesWholeMetres(r.record.bandText)) {
+    r.warn(formatText(": band %s is not a whole number of metres; the band column shows 0.", r.record.bandText));
+    band = 0;
+  } else {
+    frequency.unit = frequencyUnit(frequency.value, band);
+    noteFrequencyUnit(r, frequency.unit);
+  }
+  std::string text = std::to_string(band);
+  const int32_t width = columnWidth(r.traits, Column::Band);
+  if (text.size() > static_cast<size_t>(width)) {
+    r.warn(formatText(": BAND %s does not fit its %d-character column; the band column shows 0.", r.record.bandText,
+                      static_cast<int>(width)));
+    text = "0";
+  }
+  r.contact.column(Column::Band) = std::move(text);
+  return frequency;
+}
+
+// The mode text written, which also decides the default reports and the CQ WW candidates.
+// ADIF 3 logs newer digital modes as MODE MFSK with the actual mode (FT4, JS8...) in SUBMODE.
+const char* modeTextOf(const QsoRecord& record, ModeRule rule) {
+  if (rule == ModeRule::RoundUp) return std::strcmp(record.dgtl, "BPSK") == 0 ? "PSK31" : "RTTY";
+  if (std::strcmp(record.mode, "MFSK") == 0 && record.submode[0] != '\0') return record.submode;
+  return record.mode;
+}
+
+// The modes whose usual report is 59, as loggers write them.
+constexpr std::string_view kPhoneModes[] = {"SSB", "USB", "LSB", "AM", "FM"};
+
+// A report left out of the log is taken as the usual one: 59 on phone, 599 otherwise.
+void resolveReports(Resolution& r, const char* modeText) {
+  const bool phone = std::find(std::begin(kPhoneModes), std::end(kPhoneModes), modeText) != std::end(kPhoneModes);
+  const int32_t usual = phone ? 59 : 599;
+  const std::string sent = std::to_string(r.record.rstSent != 0 ? r.record.rstSent : usual);
+  const std::string received = std::to_string(r.record.rstRcvd != 0 ? r.record.rstRcvd : usual);
+  r.fit(Column::RstSent, "RST_SENT", sent, sent.c_str());
+  r.fit(Column::RstRcvd, "RST_RCVD", received, received.c_str());
+}
+
+// The exchange as the column shows it: the whole exchange or an end of it. Loggers pad serial
+// numbers with zeros ("00100"); a number too long for the column loses that padding first, so
+// that the number stays whole.
+std::string_view exchangeColumnText(const std::string& exchange, size_t width) {
+  const std::string_view text = exchange;
+  if (text.size() <= width || !std::all_of(text.begin(), text.end(), isAsciiDigit)) return text;
+  const size_t firstSignificant = text.find_first_not_of('0');
+  if (firstSignificant == std::string_view::npos) return "0";
+  return text.substr(firstSignificant);
+}
+
+// The exchange keeps a rule of its own: its first characters, with a warning that shows them.
+void resolveExchange(Resolution& r, const std::optional<std::string>& exchange) {
+  if (!exchange || exchange->empty()) {
+    r.warn(" is missing received data.");
+    return;
+  }
+  const size_t width = static_cast<size_t>(columnWidth(r.traits, Column::Exchange));
+  const std::string_view e = exchangeColumnText(*exchange, width);
+  if (e.size() <= width) {
+    r.contact.column(Column::Exchange) = e;
+    return;
+  }
+  r.contact.column(Column::Exchange) = e.substr(0, width);
+  r.warn(formatText(": truncating exchange %.*s to %.*s.", static_cast<int>(e.size()), e.data(), static_cast<int>(width),
+                    e.data()));
+}
+
+// Characters 1, 2, 4, 5 and 6 of a reference such as EU-005; blanks past a short one's end.
+std::string iotaColumnText(const char* iota) {
+  if (iota[0] == '\0') return "";
+  const size_t length = std::strlen(iota);
+  std::string text;
+  for (size_t position : {0u, 1u, 3u, 4u, 5u}) text += position < length ? iota[position] : ' ';
+  return text;
+}
+
+// The KOLVEX8 frequency column: FREQ in kHz when it is to be written.
+void resolveFrequencyColumn(Resolution& r, const Frequency& frequency) {
+  if (!r.traits.frequencyColumn || r.job.includeFrequency == 0 || r.record.freq[0] == '\0') return;
+  r.place(Column::Frequency, frequencyColumn(toKilohertz(frequency.value, frequency.unit)));
+}
+
+// The free line after the columns: frequency, note, sent serial and received exchange items.
+void resolveNoteLine(Resolution& r, const ExchangeChoice& choice, const Frequency& frequency, NoteItem noteItem) {
+  const QsoRecord& record = r.record;
+  const ConversionJob& job = r.job;
+  std::string& line = r.contact.noteLine;
+  auto startItem = [&line]() {
+    if (!line.empty()) line += ' ';
+  };
+
+  if (job.includeFrequency != 0) {
+    if (!r.traits.frequencyColumn) {
+      const std::optional<std::string> transmit = kilohertzText(record.freq, frequency.unit);
+      if (transmit) {
+        const std::optional<std::string> receive = kilohertzText(record.freqRx, frequency.unit);
+        if (receive && *receive != *transmit) line += *receive + "/";
+        line += *transmit + "KHz";
+      }
+    } else if (record.freqRx[0] != '\0' && std::strcmp(record.freqRx, record.freq) != 0) {
+      const std::optional<std::string> receive = kilohertzText(record.freqRx, frequency.unit);
+      if (receive) line += "Rx=" + *receive + "KHz";
+    }
+  }
+  if (job.note[0] != '\0') {
+    startItem();
+    line += job.note;
+  }
+  if (job.appendSerial != 0 && choice.serial && record.stx[0] != '\0' && textToInt(record.stx) != 0) {
+    startItem();
+    line += "SerNr=";
+    line += record.stx;
+  }
+  if (job.appendExchange == 0) return;
+  // The separator is written even when the contest has nothing to add.
+  startItem();
+  switch (noteItem) {
+    case NoteItem::None:
+      break;
+    case NoteItem::FieldDay:
+      line += formatText("#%s %s", choice.exchange ? choice.exchange->c_str() : "", record.arrlSect);
+      break;
+    case NoteItem::Sweepstakes: {
+      // A missing precedence leaves its place blank.
+      const char precedence = record.prec != '\0' ? record.prec : ' ';
+      line += formatText("#%s %c %02d %s", record.srx, precedence, static_cast<int>(record.check), record.arrlSect);
+      break;
+    }
+  }
+}
+
+// The names-file entry of a contest that carries the other operator's name.
+void resolveNamesEntry(Resolution& r, const std::optional<std::string>& name) {
+  if (!name) return;
+  std::string written = *name;
+  for (size_t i = 1; i < written.size(); ++i) written[i] = toAsciiLower(written[i]);
+  r.contact.namesEntry = NamesEntry{r.record.call, *name, std::move(written)};
+}
+
+}  // namespace
+
+ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job, ImportWriterState& state) {
+  ResolvedContact contact;
+  Resolution r{record, job, formatTraits(job.importFormat), state, contact};
+  static const ContestRow kNoContest{};
+  const ContestRow* found = contestRow(job.contest);
+  const ContestRow& row = found != nullptr ? *found : kNoContest;
+
+  // In column order, which is also the order of the notes.
+  resolveDate(r);
+  resolveTime(r);
+  r.fit(Column::Call, "CALL", record.call, record.call);
+  const Frequency frequency = resolveBand(r);
+  const char* modeText = modeTextOf(record, row.mode);
+  r.fit(Column::Mode, "MODE", modeText, modeText);
+  resolveReports(r, modeText);
+
+  const ExchangeChoice choice = selectExchange(record, job, modeText);
+  contact.serialExchange = choice.serial;
+  resolveExchange(r, choice.exchange);
+  if (choice.zoneNumber != 0) r.fit(Column::Zone, "ZONE", std::to_string(choice.zoneNumber), choice.zoneText.c_str());
+  contact.column(Column::Label) = yesNo(job.label);
+  const StateCounty placed = exchangeState(contact.notes, record, job, choice.exchange);
+  if (placed.state != nullptr) r.fit(Column::State, "STATE", placed.state, placed.state);
+  contact.county = placed.county;
+  if (placed.county != nullptr) r.fit(Column::County, "COUNTY", placed.county, placed.county);
+  r.place(Column::Group, std::to_string(job.groupNumber));
+  // A locator of eight characters (ADIF allows them) names a smaller area inside the square of
+  // its first six; that square fills the column.
+  r.place(Column::Grid, record.grid);
+  contact.column(Column::Iota) = iotaColumnText(record.iota);
+  if (const std::optional<AwardReference> award = awardReference(record, job, choice)) {
+    r.fit(Column::Award, "AWARD", award->text, award->value.c_str());
+  }
+  contact.column(Column::Upload) = yesNo(job.upload);
+  resolveFrequencyColumn(r, frequency);
+
+  resolveNoteLine(r, choice, frequency, row.noteItem);
+  resolveNamesEntry(r, choice.operatorName);
+  return contact;
+}
