@@ -1,5 +1,6 @@
 #include "core/import_format.h"
 
+#include <array>
 #include <iterator>
 
 namespace {
@@ -47,8 +48,8 @@ constexpr ColumnSpec kKolvex8Columns[] = {
 };
 
 constexpr FormatTraits kTraits[] = {
-    {"KOLVEX6", 253, false, "%s,%s\r\n", 133, kKolvex6Columns, std::size(kKolvex6Columns)},
-    {"KOLVEX8", 65533, true, "%s,\r\n%s\r\n\r\n", 187, kKolvex8Columns, std::size(kKolvex8Columns)},
+    {"KOLVEX6", 253, "%s,%s\r\n", 133, kKolvex6Columns, std::size(kKolvex6Columns)},
+    {"KOLVEX8", 65533, "%s,\r\n%s\r\n\r\n", 187, kKolvex8Columns, std::size(kKolvex8Columns)},
 };
 
 constexpr size_t textLength(const char* text) {
@@ -80,6 +81,47 @@ constexpr bool everyLayoutTiles() {
 static_assert(everyLayoutTiles(), "each layout's columns fill its line without gaps or overlaps");
 static_assert(std::size(kTraits) == static_cast<size_t>(kImportFormatCount), "one layout per format");
 
+// Looked up for every value written, so worked out once.
+constexpr ColumnWidths widthsOf(const FormatTraits& traits) {
+  ColumnWidths widths{};
+  for (size_t i = 0; i < traits.columnCount; ++i) {
+    const ColumnSpec& c = traits.columns[i];
+    if (c.column != Column::Constant) widths[static_cast<size_t>(c.column)] = c.width;
+  }
+  return widths;
+}
+
+using LineText = std::array<char, kMaxLineLength>;
+
+constexpr LineText blankLineOf(const FormatTraits& traits) {
+  LineText line{};
+  for (size_t i = 0; i < line.size(); ++i) line[i] = ' ';
+  for (size_t i = 0; i < traits.columnCount; ++i) {
+    const ColumnSpec& c = traits.columns[i];
+    if (c.text == nullptr) continue;
+    for (int32_t k = 0; k < c.width; ++k) line[static_cast<size_t>(c.start - 1 + k)] = c.text[k];
+  }
+  return line;
+}
+
+constexpr LineText kBlankLines[] = {blankLineOf(kTraits[0]), blankLineOf(kTraits[1])};
+static_assert(std::size(kBlankLines) == std::size(kTraits), "the blank line of every layout");
+
+constexpr bool withinTheLimits() {
+  for (const FormatTraits& traits : kTraits) {
+    if (traits.lineLength > static_cast<int32_t>(kMaxLineLength)) return false;
+    for (size_t i = 0; i < traits.columnCount; ++i) {
+      const ColumnSpec& c = traits.columns[i];
+      if (c.column != Column::Constant && c.width > kMaxValueWidth) return false;
+    }
+  }
+  return true;
+}
+static_assert(withinTheLimits(), "every QSO line fits kMaxLineLength, every value column kMaxValueWidth");
+
+constexpr ColumnWidths kWidths[] = {widthsOf(kTraits[0]), widthsOf(kTraits[1])};
+static_assert(std::size(kWidths) == std::size(kTraits), "the widths of every layout");
+
 }  // namespace
 
 const FormatTraits& formatTraits(ImportFormat format) {
@@ -93,9 +135,10 @@ const char* importFormatName(int32_t value) {
   return kTraits[value].name;
 }
 
-int32_t columnWidth(const FormatTraits& traits, Column column) {
-  for (size_t i = 0; i < traits.columnCount; ++i) {
-    if (traits.columns[i].column == column) return traits.columns[i].width;
-  }
-  return 0;
+const char* blankLine(ImportFormat format) {
+  return kBlankLines[static_cast<size_t>(&formatTraits(format) - kTraits)].data();
+}
+
+const ColumnWidths& columnWidths(ImportFormat format) {
+  return kWidths[static_cast<size_t>(&formatTraits(format) - kTraits)];
 }

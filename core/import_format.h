@@ -2,6 +2,7 @@
 // the record writer, the dialog and the command line: names, limits and the column layout of
 // the QSO line. A new format is a row of this table.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -59,7 +60,6 @@ struct ColumnSpec {
 struct FormatTraits {
   const char* name;           // name shown in the format list and the closing report
   int32_t groupNumberLimit;   // largest group number the dialog accepts
-  bool frequencyColumn;       // true: frequency is a column of the QSO line, false: note-line text
   const char* namesEntry;     // printf format of one names-file entry (call, name), CR LF ends
   int32_t lineLength;         // characters of every QSO line
   const ColumnSpec* columns;  // the QSO line, left to right
@@ -72,5 +72,19 @@ const FormatTraits& formatTraits(ImportFormat format);
 // The name shown for format value 0 or 1. Returns nullptr for any other value.
 const char* importFormatName(int32_t value);
 
-// The width of a column in the format's QSO line. Returns 0 for a column the format lacks.
-int32_t columnWidth(const FormatTraits& traits, Column column);
+// The width of each column in a format's QSO line, indexed by Column; 0 for a column the
+// format lacks.
+using ColumnWidths = std::array<int32_t, kContactColumnCount>;
+
+// Characters of the widest column that shows a contact's value (the county) in any format.
+constexpr int32_t kMaxValueWidth = 22;
+
+// Characters of the longest QSO line of any format.
+constexpr size_t kMaxLineLength = 192;
+
+// A QSO line with the format's constant texts in place and blanks in every other column:
+// lineLength characters, not NUL-terminated. Format values other than 0 or 1 get KOLVEX8's.
+const char* blankLine(ImportFormat format);
+
+// The column widths of format 0 or 1. Any other value gets the KOLVEX8 widths.
+const ColumnWidths& columnWidths(ImportFormat format);

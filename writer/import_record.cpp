@@ -34,7 +34,7 @@ int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE*
   const FormatTraits& traits = formatTraits(job.importFormat);
   {
     RecordBuffer out(importFile);
-    layOutContact(out, traits, contact);
+    layOutContact(out, job.importFormat, contact);
   }
   if (contact.namesEntry) writeNamesEntry(namesFile, job, state, *contact.namesEntry, traits);
 

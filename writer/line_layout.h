@@ -7,4 +7,4 @@
 // Appends the contact's two lines: the columns, every one exactly its width (a value is
 // padded with blanks on the side its alignment leaves free), then the note line, each with
 // CR LF. Never fails.
-void layOutContact(RecordBuffer& out, const FormatTraits& traits, const ResolvedContact& contact);
+void layOutContact(RecordBuffer& out, ImportFormat format, const ResolvedContact& contact);

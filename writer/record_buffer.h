@@ -36,6 +36,15 @@ class RecordBuffer {
       count -= piece;
     }
   }
+  // Room for `count` bytes in one piece, which the caller fills; count is at most 1024.
+  char* claim(size_t count) {
+    if (kCapacity - used_ < count) flush();
+    char* room = data_ + used_;
+    used_ += count;
+    return room;
+  }
+  // Gives back the last `count` bytes of a claim, unwritten.
+  void unclaim(size_t count) { used_ -= count; }
   void endLine() { append("\r\n"); }
   void flush() {
     if (used_ > 0) std::fwrite(data_, 1, used_, file_);

@@ -1,6 +1,7 @@
 #include "writer/resolved_contact.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <iterator>
 #include <string_view>
@@ -20,30 +21,32 @@ namespace {
 struct Resolution {
   const QsoRecord& record;     // the record as read
   const ConversionJob& job;    // the options of the run
-  const FormatTraits& traits;  // the job's layout
   ImportWriterState& state;    // the run's notices
   ResolvedContact& contact;    // the result
+  const ColumnWidths& widths;  // of the job's layout
+  bool frequencyColumn;        // the layout has a frequency column; otherwise the note line has the frequency
+
+  int32_t widthOf(Column column) const { return widths[static_cast<size_t>(column)]; }
 
   void warn(const std::string& text) { addMessage(kWarningsList, contact.notes, contactPrefix(record) + text); }
 
   // The value in its column, cut to the column's width with a warning that names the column
   // and the value as logged. Returns whether it was cut.
-  bool fit(Column column, const char* name, const std::string& value, const char* logged) {
-    const int32_t width = columnWidth(traits, column);
-    std::string& text = contact.column(column);
+  bool fit(Column column, const char* name, std::string_view value, const char* logged) {
+    const int32_t width = widthOf(column);
     const size_t keep = characterPrefixBytes(value, static_cast<size_t>(width));
-    text.assign(value, 0, keep);
+    contact.column(column).assign(value.substr(0, keep));
     if (keep == value.size()) return false;
-    warn(formatText(": %s %s does not fit its %d-character column; written as %s.", name, logged,
-                    static_cast<int>(width), text.c_str()));
+    warn(formatText(": %s %s does not fit its %d-character column; written as %.*s.", name, logged,
+                    static_cast<int>(width), static_cast<int>(keep), value.data()));
     return true;
   }
 
   // As fit, and a value shorter than its column is said too: the date and time columns are
   // read as a whole.
-  void fill(Column column, const char* name, const std::string& value, const char* logged) {
+  void fill(Column column, const char* name, std::string_view value, const char* logged) {
     if (fit(column, name, value, logged)) return;
-    const int32_t width = columnWidth(traits, column);
+    const int32_t width = widthOf(column);
     if (characterCount(value) < static_cast<size_t>(width)) {
       warn(formatText(": %s %s is too short for its %d-character column.", name, logged, static_cast<int>(width)));
     }
@@ -51,12 +54,22 @@ struct Resolution {
 
   // A value the layout fixes (group number, grid): cut to the column without a word.
   void place(Column column, std::string_view value) {
-    const size_t keep = characterPrefixBytes(value, static_cast<size_t>(columnWidth(traits, column)));
-    contact.column(column).assign(value.data(), keep);
+    const size_t keep = characterPrefixBytes(value, static_cast<size_t>(widthOf(column)));
+    contact.column(column).assign(value.substr(0, keep));
   }
 };
 
-char yesNo(int32_t option) { return option != 0 ? 'Y' : 'N'; }
+// The decimal text of a number, NUL-terminated, for columns and messages alike.
+class Decimal {
+ public:
+  explicit Decimal(int32_t value) { *std::to_chars(digits_, digits_ + sizeof digits_ - 1, value).ptr = '\0'; }
+  const char* c_str() const { return digits_; }
+
+ private:
+  char digits_[12];  // sign, ten digits, NUL
+};
+
+std::string_view yesNo(int32_t option) { return option != 0 ? "Y" : "N"; }
 
 void resolveDate(Resolution& r) {
   const char* date = r.record.qsoDate;
@@ -78,9 +91,11 @@ void resolveTime(Resolution& r) {
     r.warn(": TIME_ON is missing; the time column shows TIME_OFF.");
     time = r.record.timeOff;
   }
-  std::string value = time;
-  if (value.size() == 4) value += "00";  // HHMM becomes HHMMSS
-  r.fill(Column::Time, "TIME_ON", value, time);
+  const size_t length = std::strlen(time);
+  char value[sizeof r.record.timeOn + 2];
+  std::memcpy(value, time, length);
+  if (length == 4) std::memcpy(value + length, "00", 2);  // HHMM becomes HHMMSS
+  r.fill(Column::Time, "TIME_ON", std::string_view(value, length == 4 ? 6 : length), time);
 }
 
 // Tells once per run and unit that the log writes FREQ in kHz or Hz.
@@ -90,8 +105,8 @@ void noteFrequencyUnit(Resolution& r, FrequencyUnit unit) {
   if (given) return;
   given = true;
   addMessage(kWarningsList, r.contact.notes,
-             formatText("%s gives FREQ in %s, not MHz; those values were converted to MHz.",
-                        r.state.inputPath.c_str(), unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
+             formatText("%s gives FREQ in %s, not MHz; those values were converted to MHz.", r.state.inputPath.c_str(),
+                        unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
 }
 
 // FREQ of a record, read once.
@@ -146,14 +161,14 @@ Frequency resolveBand(Resolution& r) {
     frequency.unit = frequencyUnit(frequency.value, band);
     noteFrequencyUnit(r, frequency.unit);
   }
-  std::string text = std::to_string(band);
-  const int32_t width = columnWidth(r.traits, Column::Band);
-  if (text.size() > static_cast<size_t>(width)) {
+  ColumnText& column = r.contact.column(Column::Band);
+  column.assignNumber(band);
+  const int32_t width = r.widthOf(Column::Band);
+  if (column.view().size() > static_cast<size_t>(width)) {
     r.warn(formatText(": BAND %s does not fit its %d-character column; the band column shows 0.", r.record.bandText,
                       static_cast<int>(width)));
-    text = "0";
+    column.assignNumber(0);
   }
-  r.contact.column(Column::Band) = std::move(text);
   return frequency;
 }
 
@@ -172,10 +187,10 @@ constexpr std::string_view kPhoneModes[] = {"SSB", "USB", "LSB", "AM", "FM"};
 void resolveReports(Resolution& r, const char* modeText) {
   const bool phone = std::find(std::begin(kPhoneModes), std::end(kPhoneModes), modeText) != std::end(kPhoneModes);
   const int32_t usual = phone ? 59 : 599;
-  const std::string sent = std::to_string(r.record.rstSent != 0 ? r.record.rstSent : usual);
-  const std::string received = std::to_string(r.record.rstRcvd != 0 ? r.record.rstRcvd : usual);
-  r.fit(Column::RstSent, "RST_SENT", sent, sent.c_str());
-  r.fit(Column::RstRcvd, "RST_RCVD", received, received.c_str());
+  const Decimal sent(r.record.rstSent != 0 ? r.record.rstSent : usual);
+  const Decimal received(r.record.rstRcvd != 0 ? r.record.rstRcvd : usual);
+  r.fit(Column::RstSent, "RST_SENT", sent.c_str(), sent.c_str());
+  r.fit(Column::RstRcvd, "RST_RCVD", received.c_str(), received.c_str());
 }
 
 // The exchange as the column shows it: the whole exchange or an end of it. Loggers pad serial
@@ -195,15 +210,15 @@ void resolveExchange(Resolution& r, const std::optional<std::string>& exchange) 
     r.warn(" is missing received data.");
     return;
   }
-  const size_t width = static_cast<size_t>(columnWidth(r.traits, Column::Exchange));
+  const size_t width = static_cast<size_t>(r.widthOf(Column::Exchange));
   const std::string_view e = exchangeColumnText(*exchange, width);
   if (e.size() <= width) {
-    r.contact.column(Column::Exchange) = e;
+    r.contact.column(Column::Exchange).assign(e);
     return;
   }
-  r.contact.column(Column::Exchange) = e.substr(0, width);
-  r.warn(formatText(": truncating exchange %.*s to %.*s.", static_cast<int>(e.size()), e.data(), static_cast<int>(width),
-                    e.data()));
+  r.contact.column(Column::Exchange).assign(e.substr(0, width));
+  r.warn(formatText(": truncating exchange %.*s to %.*s.", static_cast<int>(e.size()), e.data(),
+                    static_cast<int>(width), e.data()));
 }
 
 // Characters 1, 2, 4, 5 and 6 of a reference such as EU-005; blanks past a short one's end.
@@ -217,7 +232,7 @@ std::string iotaColumnText(const char* iota) {
 
 // The KOLVEX8 frequency column: FREQ in kHz when it is to be written.
 void resolveFrequencyColumn(Resolution& r, const Frequency& frequency) {
-  if (!r.traits.frequencyColumn || r.job.includeFrequency == 0 || r.record.freq[0] == '\0') return;
+  if (!r.frequencyColumn || r.job.includeFrequency == 0 || r.record.freq[0] == '\0') return;
   r.place(Column::Frequency, frequencyColumn(toKilohertz(frequency.value, frequency.unit)));
 }
 
@@ -231,7 +246,7 @@ void resolveNoteLine(Resolution& r, const ExchangeChoice& choice, const Frequenc
   };
 
   if (job.includeFrequency != 0) {
-    if (!r.traits.frequencyColumn) {
+    if (!r.frequencyColumn) {
       const std::optional<std::string> transmit = kilohertzText(record.freq, frequency.unit);
       if (transmit) {
         const std::optional<std::string> receive = kilohertzText(record.freqRx, frequency.unit);
@@ -282,7 +297,8 @@ void resolveNamesEntry(Resolution& r, const std::optional<std::string>& name) {
 
 ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job, ImportWriterState& state) {
   ResolvedContact contact;
-  Resolution r{record, job, formatTraits(job.importFormat), state, contact};
+  const ColumnWidths& widths = columnWidths(job.importFormat);
+  Resolution r{record, job, state, contact, widths, widths[static_cast<size_t>(Column::Frequency)] != 0};
   static const ContestRow kNoContest{};
   const ContestRow* found = contestRow(job.contest);
   const ContestRow& row = found != nullptr ? *found : kNoContest;
@@ -299,21 +315,21 @@ ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job
   const ExchangeChoice choice = selectExchange(record, job, modeText);
   contact.serialExchange = choice.serial;
   resolveExchange(r, choice.exchange);
-  if (choice.zoneNumber != 0) r.fit(Column::Zone, "ZONE", std::to_string(choice.zoneNumber), choice.zoneText.c_str());
-  contact.column(Column::Label) = yesNo(job.label);
+  if (choice.zoneNumber != 0) r.fit(Column::Zone, "ZONE", Decimal(choice.zoneNumber).c_str(), choice.zoneText.c_str());
+  contact.column(Column::Label).assign(yesNo(job.label));
   const StateCounty placed = exchangeState(contact.notes, record, job, choice.exchange);
   if (placed.state != nullptr) r.fit(Column::State, "STATE", placed.state, placed.state);
   contact.county = placed.county;
   if (placed.county != nullptr) r.fit(Column::County, "COUNTY", placed.county, placed.county);
-  r.place(Column::Group, std::to_string(job.groupNumber));
+  r.place(Column::Group, Decimal(job.groupNumber).c_str());
   // A locator of eight characters (ADIF allows them) names a smaller area inside the square of
   // its first six; that square fills the column.
   r.place(Column::Grid, record.grid);
-  contact.column(Column::Iota) = iotaColumnText(record.iota);
+  contact.column(Column::Iota).assign(iotaColumnText(record.iota));
   if (const std::optional<AwardReference> award = awardReference(record, job, choice)) {
     r.fit(Column::Award, "AWARD", award->text, award->value.c_str());
   }
-  contact.column(Column::Upload) = yesNo(job.upload);
+  contact.column(Column::Upload).assign(yesNo(job.upload));
   resolveFrequencyColumn(r, frequency);
 
   resolveNoteLine(r, choice, frequency, row.noteItem);

@@ -10,6 +10,7 @@
 #include "core/import_format.h"
 #include "core/message_lists.h"
 #include "core/qso_record.h"
+#include "writer/column_text.h"
 #include "writer/import_writer_state.h"
 
 // One entry of the names file.
@@ -20,15 +21,15 @@ struct NamesEntry {
 };
 
 struct ResolvedContact {
-  std::array<std::string, kContactColumnCount> columns;  // text of each Column, at most its width; blank = empty
-  std::string noteLine;                                   // the free line after the columns, without its line end
-  std::optional<NamesEntry> namesEntry;                   // the other operator's name, for contests that carry it
-  bool serialExchange = false;                            // the contest exchanges serial numbers
-  const char* county = nullptr;                           // county name in a county table; nullptr = none
-  MessageLists notes;                                     // the contact's messages, each list in column order
+  std::array<ColumnText, kContactColumnCount> columns;  // text of each Column, at most its width; blank = empty
+  std::string noteLine;                                 // the free line after the columns, without its line end
+  std::optional<NamesEntry> namesEntry;                 // the other operator's name, for contests that carry it
+  bool serialExchange = false;                          // the contest exchanges serial numbers
+  const char* county = nullptr;                         // county name in a county table; nullptr = none
+  MessageLists notes;                                   // the contact's messages, each list in column order
 
-  const std::string& column(Column c) const { return columns[static_cast<size_t>(c)]; }
-  std::string& column(Column c) { return columns[static_cast<size_t>(c)]; }
+  const ColumnText& column(Column c) const { return columns[static_cast<size_t>(c)]; }
+  ColumnText& column(Column c) { return columns[static_cast<size_t>(c)]; }
 };
 
 // Works out the contact of a record for the job's contest and layout. Gives the once-a-run
