@@ -4,31 +4,30 @@
 
 namespace {
 
+// Sets one column of a row.
+template <typename T>
+constexpr ContestRow with(ContestRow row, T ContestRow::*column, T value) {
+  row.*column = value;
+  return row;
+}
+
 // A row under construction: code, name and candidates first, then one call per column that
 // is particular to the contest.
 struct Row {
   ContestRow row;
 
-  constexpr Row rtty(CandidateList candidates) const { return with(&ContestRow::rttyCandidates, candidates); }
-  constexpr Row exchange(ExchangeRule rule) const { return with(&ContestRow::exchange, rule); }
-  constexpr Row zone(ZoneRule rule) const { return with(&ContestRow::zone, rule); }
-  constexpr Row name(NameRule rule) const { return with(&ContestRow::operatorName, rule); }
-  constexpr Row serial() const { return with(&ContestRow::serial, true); }
-  constexpr Row mode(ModeRule rule) const { return with(&ContestRow::mode, rule); }
-  constexpr Row state(StateRule rule) const { return with(&ContestRow::state, rule); }
+  constexpr Row rtty(CandidateList candidates) const { return {with(row, &ContestRow::rttyCandidates, candidates)}; }
+  constexpr Row exchange(ExchangeRule rule) const { return {with(row, &ContestRow::exchange, rule)}; }
+  constexpr Row zone(ZoneRule rule) const { return {with(row, &ContestRow::zone, rule)}; }
+  constexpr Row name(NameRule rule) const { return {with(row, &ContestRow::operatorName, rule)}; }
+  constexpr Row serial() const { return {with(row, &ContestRow::serial, true)}; }
+  constexpr Row mode(ModeRule rule) const { return {with(row, &ContestRow::mode, rule)}; }
+  constexpr Row state(StateRule rule) const { return {with(row, &ContestRow::state, rule)}; }
   constexpr Row award(const char* kind, AwardValue value) const {
-    return with(&ContestRow::award, AwardRule{kind, value});
+    return {with(row, &ContestRow::award, AwardRule{kind, value})};
   }
-  constexpr Row note(NoteItem item) const { return with(&ContestRow::noteItem, item); }
+  constexpr Row note(NoteItem item) const { return {with(row, &ContestRow::noteItem, item)}; }
   constexpr operator ContestRow() const { return row; }  // NOLINT: rows convert into the table
-
- private:
-  template <typename T>
-  constexpr Row with(T ContestRow::*column, T value) const {
-    Row copy = *this;
-    copy.row.*column = value;
-    return copy;
-  }
 };
 
 constexpr Row contest(ContestKind kind, const char* name, CandidateList candidates) {

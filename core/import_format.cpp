@@ -81,7 +81,19 @@ constexpr bool everyLayoutTiles() {
 static_assert(everyLayoutTiles(), "each layout's columns fill its line without gaps or overlaps");
 static_assert(std::size(kTraits) == static_cast<size_t>(kImportFormatCount), "one layout per format");
 
-// Looked up for every value written, so worked out once.
+constexpr bool withinTheLimits() {
+  for (const FormatTraits& traits : kTraits) {
+    if (traits.lineLength > static_cast<int32_t>(kMaxLineLength)) return false;
+    for (size_t i = 0; i < traits.columnCount; ++i) {
+      const ColumnSpec& c = traits.columns[i];
+      if (c.column != Column::Constant && c.width > kMaxValueWidth) return false;
+    }
+  }
+  return true;
+}
+static_assert(withinTheLimits(), "every QSO line fits kMaxLineLength, every value column kMaxValueWidth");
+
+// The widths and the blank line are looked up for every QSO written, so worked out once.
 constexpr ColumnWidths widthsOf(const FormatTraits& traits) {
   ColumnWidths widths{};
   for (size_t i = 0; i < traits.columnCount; ++i) {
@@ -90,6 +102,14 @@ constexpr ColumnWidths widthsOf(const FormatTraits& traits) {
   }
   return widths;
 }
+
+constexpr std::array<ColumnWidths, std::size(kTraits)> allWidths() {
+  std::array<ColumnWidths, std::size(kTraits)> widths{};
+  for (size_t i = 0; i < widths.size(); ++i) widths[i] = widthsOf(kTraits[i]);
+  return widths;
+}
+
+constexpr std::array<ColumnWidths, std::size(kTraits)> kWidths = allWidths();
 
 using LineText = std::array<char, kMaxLineLength>;
 
@@ -104,23 +124,13 @@ constexpr LineText blankLineOf(const FormatTraits& traits) {
   return line;
 }
 
-constexpr LineText kBlankLines[] = {blankLineOf(kTraits[0]), blankLineOf(kTraits[1])};
-static_assert(std::size(kBlankLines) == std::size(kTraits), "the blank line of every layout");
-
-constexpr bool withinTheLimits() {
-  for (const FormatTraits& traits : kTraits) {
-    if (traits.lineLength > static_cast<int32_t>(kMaxLineLength)) return false;
-    for (size_t i = 0; i < traits.columnCount; ++i) {
-      const ColumnSpec& c = traits.columns[i];
-      if (c.column != Column::Constant && c.width > kMaxValueWidth) return false;
-    }
-  }
-  return true;
+constexpr std::array<LineText, std::size(kTraits)> blankLines() {
+  std::array<LineText, std::size(kTraits)> lines{};
+  for (size_t i = 0; i < lines.size(); ++i) lines[i] = blankLineOf(kTraits[i]);
+  return lines;
 }
-static_assert(withinTheLimits(), "every QSO line fits kMaxLineLength, every value column kMaxValueWidth");
 
-constexpr ColumnWidths kWidths[] = {widthsOf(kTraits[0]), widthsOf(kTraits[1])};
-static_assert(std::size(kWidths) == std::size(kTraits), "the widths of every layout");
+constexpr std::array<LineText, std::size(kTraits)> kBlankLines = blankLines();
 
 }  // namespace
 

@@ -35,7 +35,7 @@ class ColumnText {
   // Keeps the text, or as much of it as there is room for.
   void assign(std::string_view text) {
     size_ = std::min(text.size(), sizeof bytes_);
-    std::memcpy(bytes_, text.data(), size_);
+    if (size_ > 0) std::memcpy(bytes_, text.data(), size_);
   }
   // Keeps the decimal text of the number.
   void assignNumber(int32_t value) {

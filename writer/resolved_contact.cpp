@@ -31,9 +31,11 @@ struct Resolution {
   void warn(const std::string& text) { addMessage(kWarningsList, contact.notes, contactPrefix(record) + text); }
 
   // The value in its column, cut to the column's width with a warning that names the column
-  // and the value as logged. Returns whether it was cut.
+  // and the value as logged. A layout without the column shows nothing of it. Returns whether
+  // the value was cut.
   bool fit(Column column, const char* name, std::string_view value, const char* logged) {
     const int32_t width = widthOf(column);
+    if (width == 0) return false;
     const size_t keep = characterPrefixBytes(value, static_cast<size_t>(width));
     contact.column(column).assign(value.substr(0, keep));
     if (keep == value.size()) return false;
@@ -44,10 +46,10 @@ struct Resolution {
 
   // As fit, and a value shorter than its column is said too: the date and time columns are
   // read as a whole.
-  void fill(Column column, const char* name, std::string_view value, const char* logged) {
+  void fitWhole(Column column, const char* name, std::string_view value, const char* logged) {
     if (fit(column, name, value, logged)) return;
     const int32_t width = widthOf(column);
-    if (characterCount(value) < static_cast<size_t>(width)) {
+    if (width != 0 && characterCount(value) < static_cast<size_t>(width)) {
       warn(formatText(": %s %s is too short for its %d-character column.", name, logged, static_cast<int>(width)));
     }
   }
@@ -77,7 +79,7 @@ void resolveDate(Resolution& r) {
     r.warn(": QSO_DATE is missing; the date column is blank.");
     return;
   }
-  r.fill(Column::Date, "QSO_DATE", date, date);
+  r.fitWhole(Column::Date, "QSO_DATE", date, date);
 }
 
 // Some loggers write only the end of a contact; its time stands in for the start.
@@ -92,10 +94,11 @@ void resolveTime(Resolution& r) {
     time = r.record.timeOff;
   }
   const size_t length = std::strlen(time);
+  static_assert(sizeof r.record.timeOff == sizeof r.record.timeOn, "either time fits the buffer below");
   char value[sizeof r.record.timeOn + 2];
   std::memcpy(value, time, length);
   if (length == 4) std::memcpy(value + length, "00", 2);  // HHMM becomes HHMMSS
-  r.fill(Column::Time, "TIME_ON", std::string_view(value, length == 4 ? 6 : length), time);
+  r.fitWhole(Column::Time, "TIME_ON", std::string_view(value, length == 4 ? 6 : length), time);
 }
 
 // Tells once per run and unit that the log writes FREQ in kHz or Hz.
