@@ -36,6 +36,34 @@ enum ExitCode {
 };
 // Of several logs, the call exits with the highest of their codes.
 
+// "A, B or C": the import format names in list order.
+std::string formatNames() {
+  std::string text;
+  for (int32_t value = 0; value < kImportFormatCount; ++value) {
+    if (value > 0) text += value + 1 < kImportFormatCount ? ", " : " or ";
+    text += importFormatName(value);
+  }
+  return text;
+}
+
+// "0-253 for KOLVEX6, 0-65533 for KOLVEX8": the group numbers each format takes.
+std::string groupLimits() {
+  std::string text;
+  for (int32_t value = 0; value < kImportFormatCount; ++value) {
+    const FormatTraits& traits = formatTraits(static_cast<ImportFormat>(value));
+    text += formatText("%s0-%d for %s", value > 0 ? ", " : "", static_cast<int>(traits.groupNumberLimit), traits.name);
+  }
+  return text;
+}
+
+// The format of a --format value, its name exactly. Returns nullopt for any other text.
+std::optional<ImportFormat> parseFormat(const std::string& name) {
+  for (int32_t value = 0; value < kImportFormatCount; ++value) {
+    if (name == importFormatName(value)) return static_cast<ImportFormat>(value);
+  }
+  return std::nullopt;
+}
+
 std::string stateList() {
   std::string text;
   for (int32_t position = 0; position < kStatePickCount; ++position) {
@@ -131,7 +159,8 @@ int convertOneLog(ConversionRequest request, const std::string& log, const std::
 int main(int argc, char** argv) {
   CLI::App app{"Converts an ADIF contest log into a KOLVEX import file (.kvx) and names file (.kvn).", "adif2kvx-cli"};
   std::vector<std::string> logs;
-  std::string contest, state, format = "KOLVEX8", group = "0", note, output;
+  const ConversionJob defaults;
+  std::string contest, state, format = formatTraits(defaults.importFormat).name, group = "0", note, output;
   bool noUpload = false, label = false, exchgSerial = false, noFrequency = false;
   bool listContests = false, listStates = false, version = false, check = false, onlyContest = false;
   std::string from, to;
@@ -144,8 +173,8 @@ int main(int argc, char** argv) {
   app.add_option("--state", state,
                  "State QSO Party state: a state-list name (\"Alabama\", \"7/IN/NE/MARAC\") or its code "
                  "(\"AL\", \"7QP\", \"NEQP\", \"MULTI\"), in any letter case");
-  app.add_option("--format", format, "KOLVEX6 or KOLVEX8 (default KOLVEX8)");
-  app.add_option("--group", group, "group number, default 0 (0-253 for KOLVEX6, 0-65533 for KOLVEX8)");
+  app.add_option("--format", format, formatNames() + " (default " + format + ")");
+  app.add_option("--group", group, "group number, default 0 (" + groupLimits() + ")");
   app.add_option("--note", note, "QSO note written into every note line, cut to 63 characters");
   app.add_option("--output", output, "the import file of a single log; default: the LOG with the extension .kvx");
   app.add_flag("--only-contest", onlyContest,
@@ -211,10 +240,13 @@ int main(int argc, char** argv) {
     if (number < 0) return unknownState(state);
     options.stateNumber = number;
   }
-  if (format == "KOLVEX6" || format == "KOLVEX8") {
-    options.importFormat = format == "KOLVEX6" ? ImportFormat::Kolvex6 : ImportFormat::Kolvex8;
+  if (const std::optional<ImportFormat> chosen = parseFormat(format)) {
+    options.importFormat = *chosen;
   } else {
-    return usageError("unknown format \"" + format + "\"; the formats are:", "  KOLVEX6\n  KOLVEX8\n");
+    std::string names;
+    for (int32_t value = 0; value < kImportFormatCount; ++value)
+      names += std::string("  ") + importFormatName(value) + "\n";
+    return usageError("unknown format \"" + format + "\"; the formats are:", names);
   }
   // The window is refused before any log is read, so a mistyped bound writes nothing.
   std::optional<int64_t> fromBound, toBound;

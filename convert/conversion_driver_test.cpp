@@ -31,7 +31,7 @@ struct DriverRun {
 };
 
 // A record without BAND, which gives the writer's own warning.
-const char kNoBand[] = "<CALL:5>K1ABC<FREQ:6>14.025<SRX:1>1<EOR>\n";
+const char kNoBand[] = "<CALL:5>K1ABC<QSO_DATE:8>20120325<TIME_ON:4>1430<FREQ:6>14.025<SRX:1>1<EOR>\n";
 
 // Records as loggers write them, one row per log: line 1 of its last record from a column on,
 // that record's note line, and the run's warnings followed by its errors.

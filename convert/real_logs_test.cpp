@@ -1,8 +1,8 @@
 // Converts the ADIF logs of other loggers, when the folder of them is there: nothing may crash or
 // read out of bounds (this test also runs under the sanitizers), and every end-of-record tag of
-// a log gives one QSO, whatever the log's line layout and whether it has a header. Converted, no
-// KOLVEX8 line may be longer than 187 characters unless a warning names its length. The logs of
-// contest loggers name their contest in their first CONTEST_ID.
+// a log gives one QSO, whatever the log's line layout and whether it has a header. Converted,
+// every column line is exactly its layout's length. The logs of contest loggers name their
+// contest in their first CONTEST_ID.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,6 +20,7 @@
 #include "core/ascii.h"
 #include "core/contest_id_scan.h"
 #include "core/test_input.h"
+#include "writer/column_text.h"
 
 namespace {
 
@@ -166,7 +167,7 @@ TEST(RealLogs, ColumnsOfWhatLoggersWrite) {
   }
 }
 
-TEST(RealLogs, Kolvex8LinesLongerThan187AreNamedInTheWarnings) {
+TEST(RealLogs, EveryColumnLineIsItsLayoutsLength) {
   const fs::path folder = realLogsFolder();
   std::error_code error;
   if (!fs::is_directory(folder, error)) GTEST_SKIP() << "no real logs at " << folder;
@@ -183,29 +184,26 @@ TEST(RealLogs, Kolvex8LinesLongerThan187AreNamedInTheWarnings) {
     if (entry.path().extension() != ".adi" && entry.path().extension() != ".ADI") continue;
     TestFile input(std::fopen(entry.path().string().c_str(), "rb"));
     ASSERT_NE(input, nullptr) << entry.path();
-    for (ContestKind contest : contests) {
-      ConversionJob job;
-      job.contest = contest;
-      job.stateNumber = 8;  // Florida
-      MessageLists lists;
-      TestFile importFile(std::tmpfile()), namesFile(std::tmpfile());
-      std::rewind(input.get());
-      runConversion(lists, input.get(), entry.path().string(), importFile.get(), namesFile.get(), job);
-      // What the warnings say about each long line, in order, and what they should say.
-      std::vector<std::string> expected, warned;
-      std::istringstream text(contentsOf(importFile.get()));
-      bool columnLine = true;  // column lines and note lines alternate
-      for (std::string line; std::getline(text, line); columnLine = !columnLine) {
-        const size_t length = line.size() - 1;  // without the CR of the line end
-        if (columnLine && length > 187) {
-          expected.push_back(": the import line is " + std::to_string(length) + " characters long instead of 187.");
+    for (ImportFormat format : {ImportFormat::Kolvex6, ImportFormat::Kolvex8}) {
+      for (ContestKind contest : contests) {
+        ConversionJob job;
+        job.contest = contest;
+        job.importFormat = format;
+        job.stateNumber = 8;  // Florida
+        MessageLists lists;
+        TestFile importFile(std::tmpfile()), namesFile(std::tmpfile());
+        std::rewind(input.get());
+        runConversion(lists, input.get(), entry.path().string(), importFile.get(), namesFile.get(), job);
+        std::istringstream text(contentsOf(importFile.get()));
+        size_t wrong = 0;
+        bool columnLine = true;  // column lines and note lines alternate
+        for (std::string line; std::getline(text, line); columnLine = !columnLine) {
+          line.pop_back();  // the CR of the line end
+          if (columnLine && characterCount(line) != static_cast<size_t>(formatTraits(format).lineLength)) ++wrong;
         }
+        EXPECT_EQ(wrong, 0u) << entry.path().filename() << ", " << formatTraits(format).name << ", "
+                             << contestName(static_cast<int32_t>(contest));
       }
-      for (const std::string& warning : lists.lines[kWarningsList]) {
-        const size_t at = warning.find(": the import line is ");
-        if (at != std::string::npos) warned.push_back(warning.substr(at));
-      }
-      EXPECT_EQ(warned, expected) << entry.path().filename() << ", " << contestName(static_cast<int32_t>(contest));
     }
   }
 }

@@ -70,17 +70,11 @@ TEST(ImportFormats, NamesLimitsAndColumnsPerFormat) {
 
   const FormatTraits& six = formatTraits(ImportFormat::Kolvex6);
   EXPECT_EQ(six.groupNumberLimit, 253);
-  EXPECT_STREQ(six.modeColumn, "%-5s");
-  EXPECT_STREQ(six.groupColumn, "%3d");
-  EXPECT_STREQ(six.flagRun, "NNNYNNNNNNNNNNNNNNNN");
   EXPECT_STREQ(six.namesEntry, "%s,%s\r\n");
   EXPECT_EQ(six.lineLength, 133);
 
   const FormatTraits& eight = formatTraits(ImportFormat::Kolvex8);
   EXPECT_EQ(eight.groupNumberLimit, 65533);
-  EXPECT_STREQ(eight.modeColumn, "%-6s");
-  EXPECT_STREQ(eight.groupColumn, "%5d");
-  EXPECT_STREQ(eight.flagRun, "NN");
   EXPECT_STREQ(eight.namesEntry, "%s,\r\n%s\r\n\r\n");
   EXPECT_EQ(eight.lineLength, 187);
 }

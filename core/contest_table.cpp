@@ -4,59 +4,109 @@
 
 namespace {
 
-// CQ WW on RTTY, the CW Open name, the RDA district and the State QSO Party are handled by the
-// exchange selection on top of their rows here.
+// Sets one column of a row.
+template <typename T>
+constexpr ContestRow with(ContestRow row, T ContestRow::*column, T value) {
+  row.*column = value;
+  return row;
+}
+
+// A row under construction: code, name and candidates first, then one call per column that
+// is particular to the contest.
+struct Row {
+  ContestRow row;
+
+  constexpr Row rtty(CandidateList candidates) const { return {with(row, &ContestRow::rttyCandidates, candidates)}; }
+  constexpr Row exchange(ExchangeRule rule) const { return {with(row, &ContestRow::exchange, rule)}; }
+  constexpr Row zone(ZoneRule rule) const { return {with(row, &ContestRow::zone, rule)}; }
+  constexpr Row name(NameRule rule) const { return {with(row, &ContestRow::operatorName, rule)}; }
+  constexpr Row serial() const { return {with(row, &ContestRow::serial, true)}; }
+  constexpr Row mode(ModeRule rule) const { return {with(row, &ContestRow::mode, rule)}; }
+  constexpr Row state(StateRule rule) const { return {with(row, &ContestRow::state, rule)}; }
+  constexpr Row award(const char* kind, AwardValue value) const {
+    return {with(row, &ContestRow::award, AwardRule{kind, value})};
+  }
+  constexpr Row note(NoteItem item) const { return {with(row, &ContestRow::noteItem, item)}; }
+  constexpr operator ContestRow() const { return row; }  // NOLINT: rows convert into the table
+};
+
+constexpr Row contest(ContestKind kind, const char* name, CandidateList candidates) {
+  Row r{};
+  r.row.kind = kind;
+  r.row.name = name;
+  r.row.candidates = candidates;
+  return r;
+}
+
+using K = ContestKind;
+
 constexpr ContestRow kContests[] = {
-    {ContestKind::AllAsia, "All Asia", {kExchange1, kAge, kSrx}, ZoneRule::None, nullptr, false},
-    {ContestKind::Arrl10, "ARRL 10", {kExchange1, kQth}, ZoneRule::None, nullptr, false},
-    {ContestKind::Arrl160, "ARRL 160", {kExchange1, kArrlSect}, ZoneRule::None, nullptr, false},
-    {ContestKind::ArrlDx, "ARRL DX", {kRxPwr, kQth, kState, kSrx}, ZoneRule::None, nullptr, false},
-    {ContestKind::ArrlFieldDay, "ARRL Field Day", {kExchange1, kClass}, ZoneRule::None, nullptr, false},
-    {ContestKind::ArrlRttyRoundUp, "ARRL RTTY Round-Up", {kExchange1, kQth, kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::ArrlSweepstakes, "ARRL Sweepstakes", {kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::ArrlVhf, "ARRL VHF", {kGrid}, ZoneRule::None, nullptr, false},
-    {ContestKind::Bartg, "BARTG", {kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::BartgSprint, "BARTG Sprint", {kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::Cq160, "CQ 160", {kExchange1, kQth, kSrx}, ZoneRule::Exchange, nullptr, false},
-    {ContestKind::CqWpx, "CQ WPX", {kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::CqWw, "CQ WW", {kSrx, kCqz}, ZoneRule::CqzElseSrx, nullptr, false},
-    {ContestKind::CwOpen, "CW Open", {kSrx}, ZoneRule::None, nullptr, false},
-    {ContestKind::CwOpsMiniCwt, "CW Ops Mini-CWT", {kExchange1, kRcvd}, ZoneRule::None, kName, false},
-    {ContestKind::DlDxRtty, "DL-DX RTTY Contest", {kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::DrcgLongDistance,
-     "DRCG Long Distance Contest",
-     {kExchange1, kExchTime},
-     ZoneRule::Cqz,
-     nullptr,
-     false},
-    {ContestKind::EaRtty, "EA RTTY", {kExchange1, kRcvd}, ZoneRule::None, nullptr, false},
-    {ContestKind::HaDx, "HA-DX", {kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},
-    {ContestKind::IaruHf, "IARU HF World Championship", {kZone, kItuz, kHq}, ZoneRule::None, nullptr, false},
-    {ContestKind::Iota, "Islands on the Air (IOTA)", {kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::JapanIntlDx, "Japan Int'l DX", {kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},
-    {ContestKind::Jarts, "JARTS", {kAge}, ZoneRule::None, nullptr, false},
-    {ContestKind::MakrothenRtty, "Makrothen RTTY", {kGrid}, ZoneRule::None, nullptr, false},
-    {ContestKind::ManchesterMineira, "Manchester Mineira", {kSection}, ZoneRule::None, nullptr, false},
-    {ContestKind::MaritimeQsoParty, "Maritime QSO Party", {kExchange1, kRcvd, kCnty}, ZoneRule::None, nullptr, false},
-    {ContestKind::Naqp, "NAQP", {kState, kVeProv, kExchange1, kQth}, ZoneRule::None, kName, false},
-    {ContestKind::NaSprint, "NA Sprint", {kSrx}, ZoneRule::None, kName, true},
-    {ContestKind::OceaniaDx, "Oceania DX Contest", {kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::RacCanada, "RAC Canada Contests", {kRcvd, kState, kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::Rda, "RDA Contest", {}, ZoneRule::None, nullptr, false},
-    {ContestKind::Ref, "REF Contest", {kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},
-    {ContestKind::RussianDx, "Russian DX Contest", {kExchange1, kRcvd, kSrx}, ZoneRule::None, nullptr, false},
-    {ContestKind::SccRtty, "SCC RTTY Championship", {kExchange1, kYear}, ZoneRule::None, nullptr, false},
-    {ContestKind::SpDx, "SP DX Contest", {kExchange1, kRcvd}, ZoneRule::None, nullptr, false},
-    {ContestKind::StateQsoParty, "State QSO Party", {}, ZoneRule::None, nullptr, false},
-    {ContestKind::StewPerry, "Stew Perry TBDC", {kGrid}, ZoneRule::None, nullptr, false},
-    {ContestKind::TaraGridDip, "TARA Grid Dip", {kGrid}, ZoneRule::None, nullptr, false},
-    {ContestKind::TaraMelee, "TARA Melee", {kQth}, ZoneRule::None, nullptr, false},
-    {ContestKind::Uba, "UBA", {kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::UkDx, "UK DX Contest", {kExchange1, kGrid}, ZoneRule::None, nullptr, false},
-    {ContestKind::VkShires, "VK Shires", {kSrx}, ZoneRule::None, nullptr, false},
-    {ContestKind::VoltaRtty, "VOLTA RTTY Contest", {kSrx, kRcvd}, ZoneRule::Cqz, nullptr, true},
-    {ContestKind::WorkedAllEurope, "Worked All Europe", {kSrx}, ZoneRule::None, nullptr, true},
-    {ContestKind::WorkedAllGermany, "Worked All Germany", {kExchange1, kDok}, ZoneRule::None, nullptr, false},
+    contest(K::AllAsia, "All Asia", {kExchange1, kAge, kSrx}),
+    contest(K::Arrl10, "ARRL 10", {kExchange1, kQth}).state(StateRule::UsStateExchange),
+    contest(K::Arrl160, "ARRL 160", {kExchange1, kArrlSect}).state(StateRule::SectionExchange),
+    contest(K::ArrlDx, "ARRL DX", {kRxPwr, kQth, kState, kSrx}).state(StateRule::ArrlDx),
+    contest(K::ArrlFieldDay, "ARRL Field Day", {kExchange1, kClass})
+        .exchange(ExchangeRule::CandidatesElseSrxClass)
+        .state(StateRule::FieldDaySection)
+        .note(NoteItem::FieldDay),
+    contest(K::ArrlRttyRoundUp, "ARRL RTTY Round-Up", {kExchange1, kQth, kSrx})
+        .serial()
+        .mode(ModeRule::RoundUp)
+        .state(StateRule::UsStateExchange),
+    contest(K::ArrlSweepstakes, "ARRL Sweepstakes", {kSrx})
+        .serial()
+        .state(StateRule::SweepstakesSection)
+        .note(NoteItem::Sweepstakes),
+    contest(K::ArrlVhf, "ARRL VHF", {kGrid}),
+    contest(K::Bartg, "BARTG", {kSrx}).serial(),
+    contest(K::BartgSprint, "BARTG Sprint", {kSrx}).serial(),
+    contest(K::Cq160, "CQ 160", {kExchange1, kQth, kSrx}).zone(ZoneRule::Exchange).state(StateRule::UsStateExchange),
+    contest(K::CqWpx, "CQ WPX", {kSrx}).serial(),
+    // On RTTY stations send a state or province where other modes send the zone.
+    contest(K::CqWw, "CQ WW", {kSrx, kCqz})
+        .rtty({kState, kQth, kSrx, kCqz})
+        .zone(ZoneRule::CqzElseSrx)
+        .state(StateRule::UsStateExchange),
+    contest(K::CwOpen, "CW Open", {kSrx}).name(NameRule::RxExchElseName),
+    contest(K::CwOpsMiniCwt, "CW Ops Mini-CWT", {kExchange1, kRcvd})
+        .name(NameRule::Name)
+        .state(StateRule::CwOpsMember)
+        .award("CWOP", AwardValue::MemberNumber),
+    contest(K::DlDxRtty, "DL-DX RTTY Contest", {kSrx}).serial(),
+    contest(K::DrcgLongDistance, "DRCG Long Distance Contest", {kExchange1, kExchTime}).zone(ZoneRule::Cqz),
+    contest(K::EaRtty, "EA RTTY", {kExchange1, kRcvd}).award("EAPV", AwardValue::TextExchange),
+    contest(K::HaDx, "HA-DX", {kExchange1, kRcvd, kSrx}).award("WHAP", AwardValue::TextExchange),
+    contest(K::IaruHf, "IARU HF World Championship", {kZone, kItuz, kHq}),
+    contest(K::Iota, "Islands on the Air (IOTA)", {kSrx}).serial(),
+    contest(K::JapanIntlDx, "Japan Int'l DX", {kExchange1, kRcvd, kSrx}).award("JAPR", AwardValue::Prefecture),
+    contest(K::Jarts, "JARTS", {kAge}),
+    contest(K::MakrothenRtty, "Makrothen RTTY", {kGrid}),
+    contest(K::ManchesterMineira, "Manchester Mineira", {kSection}),
+    contest(K::MaritimeQsoParty, "Maritime QSO Party", {kExchange1, kRcvd, kCnty})
+        .state(StateRule::MaritimeCounty)
+        .award("MCTY", AwardValue::MaritimeCounty),
+    contest(K::Naqp, "NAQP", {kState, kVeProv, kExchange1, kQth}).name(NameRule::Name).state(StateRule::ByPrefix),
+    contest(K::NaSprint, "NA Sprint", {kSrx}).name(NameRule::Name).serial().state(StateRule::ByPrefix),
+    contest(K::OceaniaDx, "Oceania DX Contest", {kSrx}).serial(),
+    contest(K::RacCanada, "RAC Canada Contests", {kRcvd, kState, kSrx}).serial(),
+    contest(K::Rda, "RDA Contest", {}).exchange(ExchangeRule::RdaDistrict).award("RDA", AwardValue::Cnty),
+    contest(K::Ref, "REF Contest", {kExchange1, kRcvd, kSrx}).award("FDEP", AwardValue::NumberExchange),
+    contest(K::RussianDx, "Russian DX Contest", {kExchange1, kRcvd, kSrx}).award("OBLA", AwardValue::TextExchange),
+    contest(K::SccRtty, "SCC RTTY Championship", {kExchange1, kYear}),
+    contest(K::SpDx, "SP DX Contest", {kExchange1, kRcvd}),
+    contest(K::StateQsoParty, "State QSO Party", {})
+        .exchange(ExchangeRule::PartyCandidates)
+        .state(StateRule::PartyCounty),
+    contest(K::StewPerry, "Stew Perry TBDC", {kGrid}),
+    contest(K::TaraGridDip, "TARA Grid Dip", {kGrid}),
+    contest(K::TaraMelee, "TARA Melee", {kQth}).state(StateRule::ByPrefix),
+    contest(K::Uba, "UBA", {kSrx}).serial().award("WABP", AwardValue::Prov),
+    contest(K::UkDx, "UK DX Contest", {kExchange1, kGrid}),
+    contest(K::VkShires, "VK Shires", {kSrx}).award("AVKS", AwardValue::TextExchange),
+    contest(K::VoltaRtty, "VOLTA RTTY Contest", {kSrx, kRcvd}).zone(ZoneRule::Cqz).serial(),
+    contest(K::WorkedAllEurope, "Worked All Europe", {kSrx}).serial(),
+    // A missing DOK still marks the contact for the award, with a blank value.
+    contest(K::WorkedAllGermany, "Worked All Germany", {kExchange1, kDok}).award("DOK", AwardValue::NonNumber),
 };
 
 // Row n holds contest n, so a code indexes the table.

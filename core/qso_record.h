@@ -51,5 +51,6 @@ struct QsoRecord {
   char zone[8];          // zone item of an exchange: APP_WRITELOG_ZONE
 };
 
-// How every message about a contact names it: "<call> on <date> at <time>", each as read.
+// How every message about a contact names it: "<call> on <date> at <time>", each as read; the
+// time is TIME_OFF when TIME_ON is empty.
 std::string contactPrefix(const QsoRecord& record);

@@ -23,12 +23,11 @@ void warnIndependentCity(MessageLists& lists, const QsoRecord& record, const cha
   addMessage(kWarningsList, lists, contactPrefix(record) + formatText(": %s is a %s independent city.", text, state));
 }
 
-// Sets the county of a multi-state table hit and gives its state; nullptr on a miss.
-const char* takePartyCounty(const PartyCountyTable& table, const char* text, ConversionJob& job) {
+// The state and county of a multi-state table hit; nullopt on a miss.
+std::optional<StateCounty> takePartyCounty(const PartyCountyTable& table, const char* text) {
   const std::optional<StateCountyPair> pair = findPartyCounty(table, text);
-  if (!pair) return nullptr;
-  job.countyText = pair->county;
-  return pair->state;
+  if (!pair) return std::nullopt;
+  return StateCounty{pair->state, pair->county};
 }
 
 // The 7th-area parties accept NVCAR, Carson City, as an independent city of Nevada.
@@ -49,41 +48,39 @@ const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, cons
 
 }  // namespace
 
-const char* validateStateCounty(MessageLists& lists, const QsoRecord& record, ConversionJob& job) {
+StateCounty validateStateCounty(MessageLists& lists, const QsoRecord& record, const ConversionJob& job) {
   const char* text = receivedText(record);
-  if (text == nullptr) return nullptr;
+  if (text == nullptr) return {};
   const StateNumber n = job.stateNumber;
 
   if (const CountyTable* table = countyTableOf(n)) {
-    job.countyText = findCounty(*table, text);
-    if (job.countyText != nullptr) return stateCodeOf(n);
+    if (const char* county = findCounty(*table, text)) return {stateCodeOf(n), county};
     // Virginia's independent cities are sent as three letters ending in X.
     if (n == kStateVirginia && std::strlen(text) == 3 && text[2] == 'X') {
       warnIndependentCity(lists, record, text, stateCodeOf(kStateVirginia));
-      return stateCodeOf(kStateVirginia);
+      return {stateCodeOf(kStateVirginia), nullptr};
     }
   } else if (n == kPartyNeqp) {
-    if (const char* state = takePartyCounty(neqpCounties(), text, job)) return state;
+    if (const std::optional<StateCounty> hit = takePartyCounty(neqpCounties(), text)) return *hit;
   } else if (n == kPartySevenQp || n == kPartyMulti) {
     if (n == kPartyMulti) {
       // Indiana's own table first: its keys win over the other parties' same keys.
       if (const char* county = findCounty(*countyTableOf(kStateIndiana), text)) {
-        job.countyText = county;
-        return stateCodeOf(kStateIndiana);
+        return {stateCodeOf(kStateIndiana), county};
       }
-      if (const char* state = takePartyCounty(neqpCounties(), text, job)) return state;
+      if (const std::optional<StateCounty> hit = takePartyCounty(neqpCounties(), text)) return *hit;
     }
-    if (const char* state = takePartyCounty(sevenQpCounties(), text, job)) return state;
+    if (const std::optional<StateCounty> hit = takePartyCounty(sevenQpCounties(), text)) return *hit;
     if (n == kPartyMulti) {
-      if (const char* state = takePartyCounty(allStatesCounties(), text, job)) return state;
+      if (const std::optional<StateCounty> hit = takePartyCounty(allStatesCounties(), text)) return *hit;
     }
     if (isCarsonCity(text)) {
       warnIndependentCity(lists, record, text, stateCodeOf(kStateNevada));
-      return stateCodeOf(kStateNevada);
+      return {stateCodeOf(kStateNevada), nullptr};
     }
   } else if (const char* code = stateCodeOf(n)) {
     // A state table row without a party of its own: said for every contact.
     addMessage(kWarningsList, lists, formatText("%s is unsupported at this time.", code));
   }
-  return placeOutsideParty(lists, record, text);
+  return {placeOutsideParty(lists, record, text), nullptr};
 }

@@ -7,7 +7,12 @@
 #include "core/qso_record.h"
 #include "refdata/state_table.h"
 
-// Places the record's received text in the job's party county table(s), setting
-// job.countyText on a county hit and adding warnings and errors as it goes.
-// Returns the state code for the state column, or nullptr when it stays blank.
-const char* validateStateCounty(MessageLists& lists, const QsoRecord& record, ConversionJob& job);
+// Where a received text was placed: the state and county columns of the contact.
+struct StateCounty {
+  const char* state = nullptr;   // state code for the state column; nullptr = blank
+  const char* county = nullptr;  // county name of a county table hit; nullptr = blank
+};
+
+// Places the record's received text in the job's party county table(s), adding warnings and
+// errors as it goes. Returns both columns blank when the text is placed nowhere.
+StateCounty validateStateCounty(MessageLists& lists, const QsoRecord& record, const ConversionJob& job);

@@ -29,7 +29,7 @@ struct Case {
   const char* call;    // contacted callsign
   Received received;   // the four received fields
   const char* state;   // returned state code; nullptr: blank
-  const char* county;  // countyText afterwards; nullptr: blank
+  const char* county;  // returned county name; nullptr: blank
   Lines warnings;      // warnings list afterwards
   Lines errors;        // errors list afterwards
 };
@@ -55,10 +55,10 @@ void expectCase(const Case& c) {
   ConversionJob job;
   job.stateNumber = c.party;
   MessageLists lists;
-  const char* state = validateStateCounty(lists, record, job);
+  const StateCounty placed = validateStateCounty(lists, record, job);
 
-  EXPECT_STREQ(state, c.state);
-  EXPECT_STREQ(job.countyText, c.county);
+  EXPECT_STREQ(placed.state, c.state);
+  EXPECT_STREQ(placed.county, c.county);
   EXPECT_EQ(lists.lines[kSummaryList], Lines{});
   EXPECT_EQ(lists.lines[kWarningsList], c.warnings);
   EXPECT_EQ(lists.lines[kErrorsList], c.errors);
@@ -279,8 +279,8 @@ TEST(ValidateStateCounty, UnsupportedWarningComesWithEveryContact) {
   ConversionJob job;
   job.stateNumber = 50;
   MessageLists lists;
-  EXPECT_STREQ(validateStateCounty(lists, record, job), "NY");
-  EXPECT_STREQ(validateStateCounty(lists, record, job), "NY");
+  EXPECT_STREQ(validateStateCounty(lists, record, job).state, "NY");
+  EXPECT_STREQ(validateStateCounty(lists, record, job).state, "NY");
   EXPECT_EQ(lists.lines[kWarningsList],
             (Lines{"MARAC is unsupported at this time.", "MARAC is unsupported at this time."}));
 }

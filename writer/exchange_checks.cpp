@@ -1,12 +1,14 @@
 #include "writer/exchange_checks.h"
 
 #include <cstring>
+#include <iterator>
+#include <utility>
 
+#include "core/contest_table.h"
 #include "core/text_format.h"
 #include "core/text_number.h"
 #include "refdata/provinces.h"
 #include "refdata/sections.h"
-#include "refdata/state_county_validation.h"
 #include "refdata/state_table.h"
 
 namespace {
@@ -38,17 +40,29 @@ const char* sectionOrWarn(MessageLists& lists, const QsoRecord& record, const ch
   return state;
 }
 
+// What a state rule needs: the record, the job and the chosen exchange.
+struct StateInput {
+  const QsoRecord& record;                     // the contact
+  const ConversionJob& job;                    // the job, for a party's state
+  const std::optional<std::string>& exchange;  // the chosen exchange
+};
+
+StateCounty noState(MessageLists&, const StateInput&) { return {}; }
+
 // Stations send a US state, a Canadian province or a number; only the first gives a state.
-const char* stateUnlessProvinceOrNumber(MessageLists& lists, const QsoRecord& record,
-                                        const std::optional<std::string>& exchange) {
-  if (!exchange || isNumeric(exchange->c_str()) || findProvince(exchange->c_str()) != nullptr) {
-    return nullptr;
-  }
-  return stateOrWarn(lists, record, exchange->c_str());
+StateCounty usStateExchange(MessageLists& lists, const StateInput& in) {
+  if (!in.exchange || isNumeric(in.exchange->c_str()) || findProvince(in.exchange->c_str()) != nullptr) return {};
+  return {stateOrWarn(lists, in.record, in.exchange->c_str())};
+}
+
+StateCounty sectionExchange(MessageLists& lists, const StateInput& in) {
+  if (!in.exchange) return {};
+  return {sectionOrWarn(lists, in.record, in.exchange->c_str())};
 }
 
 // ARRL DX: a W/VE station may show its state in QTH, STATE or, when STATE is missing, SRX.
-const char* arrlDxState(MessageLists& lists, const QsoRecord& record) {
+StateCounty arrlDxState(MessageLists& lists, const StateInput& in) {
+  const QsoRecord& record = in.record;
   const char* result = nullptr;
   if (record.qth[0] != '\0' && findProvince(record.qth) == nullptr) {
     result = stateOrWarn(lists, record, record.qth);
@@ -60,148 +74,162 @@ const char* arrlDxState(MessageLists& lists, const QsoRecord& record) {
              std::strcmp(record.srx, "KW") != 0) {
     result = stateOrWarn(lists, record, record.srx);
   }
-  return result;
-}
-
-// Members send their member number; anyone else sends a location.
-const char* cwOpsState(MessageLists& lists, const QsoRecord& record, const std::optional<std::string>& exchange) {
-  if (!exchange) {
-    addMessage(kWarningsList, lists, formatText("%s is not a CWOPS member.", record.call));
-    return nullptr;
-  }
-  if (isNumeric(exchange->c_str())) return nullptr;
-  const char* state = findStateCode(exchange->c_str());
-  addMessage(kWarningsList, lists, formatText("%s in %s is not a CWOPS member.", record.call, exchange->c_str()));
-  return state;
-}
-
-// Maritime stations send their county; others their province or state.
-const char* maritimeState(MessageLists& lists, const QsoRecord& record, const std::optional<std::string>& exchange) {
-  if (!exchange || findMaritimeCounty(exchange->c_str()) != nullptr || findProvince(exchange->c_str()) != nullptr) {
-    return nullptr;
-  }
-  return stateOrWarn(lists, record, exchange->c_str());
-}
-
-// A prefix of K marks a US station whose QTH is its state; otherwise STATE is used, where a
-// Canadian station logs its province.
-const char* prefixState(MessageLists& lists, const QsoRecord& record) {
-  if (std::strcmp(record.pref, "K") == 0) {
-    if (std::strcmp(record.qth, "DC") == 0) {
-      addMessage(kWarningsList, lists, contactPrefix(record) + " is in DC, not a state.");
-      return nullptr;
-    }
-    if (isNumeric(record.qth)) return nullptr;
-    return findStateCode(record.qth);
-  }
-  if (record.state[0] == '\0' || findProvince(record.state) != nullptr) return nullptr;
-  return stateOrWarn(lists, record, record.state);
-}
-
-// Widths of the award column's two parts.
-constexpr size_t kAwardKindWidth = 4;
-constexpr size_t kAwardValueWidth = 8;
-
-void appendPadded(std::string& text, const char* part, size_t width) {
-  const size_t start = text.size();
-  text.append(part);
-  if (text.size() - start < width) text.append(width - (text.size() - start), ' ');
-}
-
-// "%-4s%-8s": the reference kind in four columns, then its value in eight or more.
-std::string awardText(const char* kind, const char* value) {
-  std::string text;
-  appendPadded(text, kind, kAwardKindWidth);
-  appendPadded(text, value, kAwardValueWidth);
-  return text;
-}
-
-// The exchange as an award value when it is present and not a number.
-std::optional<std::string> textAward(const char* kind, const std::optional<std::string>& exchange) {
-  if (!exchange || isNumeric(exchange->c_str())) return std::nullopt;
-  return awardText(kind, exchange->c_str());
+  return {result};
 }
 
 // The section Field Day stations outside the ARRL and RAC sections send.
 constexpr const char* kFieldDayDxSection = "DX";
 
+StateCounty fieldDaySection(MessageLists& lists, const StateInput& in) {
+  if (std::strcmp(in.record.arrlSect, kFieldDayDxSection) == 0) return {""};
+  return {sectionOrWarn(lists, in.record, in.record.arrlSect)};
+}
+
+StateCounty sweepstakesSection(MessageLists& lists, const StateInput& in) {
+  return {sectionOrWarn(lists, in.record, in.record.arrlSect)};
+}
+
+// Members send their member number; anyone else sends a location.
+StateCounty cwOpsState(MessageLists& lists, const StateInput& in) {
+  if (!in.exchange) {
+    addMessage(kWarningsList, lists, formatText("%s is not a CWOPS member.", in.record.call));
+    return {};
+  }
+  if (isNumeric(in.exchange->c_str())) return {};
+  const char* state = findStateCode(in.exchange->c_str());
+  addMessage(kWarningsList, lists, formatText("%s in %s is not a CWOPS member.", in.record.call, in.exchange->c_str()));
+  return {state};
+}
+
+// Maritime stations send their county; others their province or state.
+StateCounty maritimeState(MessageLists& lists, const StateInput& in) {
+  const std::optional<std::string>& exchange = in.exchange;
+  if (!exchange || findMaritimeCounty(exchange->c_str()) != nullptr || findProvince(exchange->c_str()) != nullptr) {
+    return {};
+  }
+  return {stateOrWarn(lists, in.record, exchange->c_str())};
+}
+
+// A prefix of K marks a US station whose QTH is its state; otherwise STATE is used, where a
+// Canadian station logs its province.
+StateCounty prefixState(MessageLists& lists, const StateInput& in) {
+  const QsoRecord& record = in.record;
+  if (std::strcmp(record.pref, "K") == 0) {
+    if (std::strcmp(record.qth, "DC") == 0) {
+      addMessage(kWarningsList, lists, contactPrefix(record) + " is in DC, not a state.");
+      return {};
+    }
+    if (isNumeric(record.qth)) return {};
+    return {findStateCode(record.qth)};
+  }
+  if (record.state[0] == '\0' || findProvince(record.state) != nullptr) return {};
+  return {stateOrWarn(lists, record, record.state)};
+}
+
+StateCounty partyCounty(MessageLists& lists, const StateInput& in) {
+  return validateStateCounty(lists, in.record, in.job);
+}
+
+// The code of each state rule, in the rule's order.
+struct StateRuleCode {
+  StateRule rule;                                          // the rule
+  StateCounty (*place)(MessageLists&, const StateInput&);  // its code
+};
+
+constexpr StateRuleCode kStateRules[] = {
+    {StateRule::None, noState},
+    {StateRule::UsStateExchange, usStateExchange},
+    {StateRule::SectionExchange, sectionExchange},
+    {StateRule::ArrlDx, arrlDxState},
+    {StateRule::FieldDaySection, fieldDaySection},
+    {StateRule::SweepstakesSection, sweepstakesSection},
+    {StateRule::CwOpsMember, cwOpsState},
+    {StateRule::MaritimeCounty, maritimeState},
+    {StateRule::ByPrefix, prefixState},
+    {StateRule::PartyCounty, partyCounty},
+};
+
+constexpr bool stateRulesInOrder() {
+  for (size_t i = 0; i < std::size(kStateRules); ++i) {
+    if (kStateRules[i].rule != static_cast<StateRule>(i)) return false;
+  }
+  return static_cast<size_t>(StateRule::PartyCounty) + 1 == std::size(kStateRules);
+}
+static_assert(stateRulesInOrder(), "one entry per state rule, in the rule's order");
+
+// Widths of the award column's two parts.
+constexpr size_t kAwardKindWidth = 4;
+constexpr size_t kAwardValueWidth = 8;
+
+void appendPadded(std::string& text, const std::string& part, size_t width) {
+  text.append(part);
+  if (part.size() < width) text.append(width - part.size(), ' ');
+}
+
+// "%-4s%-8s": the reference kind in four columns, then its value in eight or more.
+AwardReference awardText(const char* kind, std::string value) {
+  AwardReference award;
+  appendPadded(award.text, kind, kAwardKindWidth);
+  appendPadded(award.text, value, kAwardValueWidth);
+  award.value = std::move(value);
+  return award;
+}
+
 // Japanese prefectures are numbered 1 to 47.
 constexpr int32_t kFirstPrefecture = 1;
 constexpr int32_t kLastPrefecture = 47;
 
-}  // namespace
-
-const char* exchangeState(MessageLists& lists, const QsoRecord& record, ConversionJob& job,
-                          const std::optional<std::string>& exchange) {
-  switch (job.contest) {
-    case ContestKind::Arrl10:
-    case ContestKind::ArrlRttyRoundUp:
-    case ContestKind::Cq160:
-    case ContestKind::CqWw:
-      return stateUnlessProvinceOrNumber(lists, record, exchange);
-    case ContestKind::Arrl160:
-      return exchange ? sectionOrWarn(lists, record, exchange->c_str()) : nullptr;
-    case ContestKind::ArrlDx:
-      return arrlDxState(lists, record);
-    case ContestKind::ArrlFieldDay:
-      // Stations outside the US and Canada send DX as their section in Field Day.
-      if (std::strcmp(record.arrlSect, kFieldDayDxSection) == 0) return "";
-      return sectionOrWarn(lists, record, record.arrlSect);
-    case ContestKind::ArrlSweepstakes:
-      return sectionOrWarn(lists, record, record.arrlSect);
-    case ContestKind::CwOpsMiniCwt:
-      return cwOpsState(lists, record, exchange);
-    case ContestKind::MaritimeQsoParty:
-      return maritimeState(lists, record, exchange);
-    case ContestKind::Naqp:
-    case ContestKind::NaSprint:
-    case ContestKind::TaraMelee:
-      return prefixState(lists, record);
-    case ContestKind::StateQsoParty:
-      return validateStateCounty(lists, record, job);
-    default:
-      return nullptr;
-  }
-}
-
-std::optional<std::string> awardReference(const QsoRecord& record, const ConversionJob& job,
-                                          const std::optional<std::string>& exchange) {
-  switch (job.contest) {
-    case ContestKind::CwOpsMiniCwt:
+// The award value a rule finds for a contact; nullopt when the contact has none.
+std::optional<std::string> awardValue(AwardValue rule, const QsoRecord& record, const ExchangeChoice& choice) {
+  const std::optional<std::string>& exchange = choice.exchange;
+  switch (rule) {
+    case AwardValue::None:
+      return std::nullopt;
+    case AwardValue::TextExchange:
+      if (!exchange || isNumeric(exchange)) return std::nullopt;
+      return exchange;
+    case AwardValue::NumberExchange:
       if (!isNumeric(exchange)) return std::nullopt;
-      return awardText("CWOP", std::to_string(textToInt(exchange->c_str())).c_str());
-    case ContestKind::EaRtty:
-      return textAward("EAPV", exchange);
-    case ContestKind::HaDx:
-      return textAward("WHAP", exchange);
-    case ContestKind::JapanIntlDx: {
+      return exchange;
+    case AwardValue::MemberNumber:
+      if (!isNumeric(exchange)) return std::nullopt;
+      return std::to_string(textToInt(exchange->c_str()));
+    case AwardValue::Prefecture: {
       if (!exchange) return std::nullopt;
       const int32_t prefecture = textToInt(exchange->c_str());
       if (prefecture < kFirstPrefecture || prefecture > kLastPrefecture) return std::nullopt;
-      const char number[] = {static_cast<char>('0' + prefecture / 10), static_cast<char>('0' + prefecture % 10), '\0'};
-      // Kind JAPR, then the prefecture as JP-07 and three blanks to fill the twelve columns.
-      return std::string("JAPR") + "JP-" + number + "   ";
+      return std::string{'J', 'P', '-', static_cast<char>('0' + prefecture / 10),
+                         static_cast<char>('0' + prefecture % 10)};
     }
-    case ContestKind::MaritimeQsoParty:
+    case AwardValue::MaritimeCounty:
       if (!exchange || findMaritimeCounty(exchange->c_str()) == nullptr) return std::nullopt;
-      return awardText("MCTY", exchange->c_str());
-    case ContestKind::Rda:
-      return awardText("RDA", record.cnty);
-    case ContestKind::Ref:
-      if (!isNumeric(exchange)) return std::nullopt;
-      return awardText("FDEP", exchange->c_str());
-    case ContestKind::RussianDx:
-      return textAward("OBLA", exchange);
-    case ContestKind::Uba:
+      return exchange;
+    case AwardValue::Cnty:
+      return choice.cnty;
+    case AwardValue::Prov:
       if (record.prov[0] == '\0') return std::nullopt;
-      return awardText("WABP", record.prov);
-    case ContestKind::VkShires:
-      return textAward("AVKS", exchange);
-    case ContestKind::WorkedAllGermany:
-      // A missing DOK still marks the contact for the award, with a blank value.
+      return std::string(record.prov);
+    case AwardValue::NonNumber:
       if (isNumeric(exchange)) return std::nullopt;
-      return awardText("DOK", exchange ? exchange->c_str() : "");
-    default:
-      return std::nullopt;
+      return exchange.value_or("");
   }
+  return std::nullopt;
+}
+
+}  // namespace
+
+StateCounty exchangeState(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
+                          const std::optional<std::string>& exchange) {
+  const ContestRow* row = contestRow(job.contest);
+  if (row == nullptr) return {};
+  return kStateRules[static_cast<size_t>(row->state)].place(lists, StateInput{record, job, exchange});
+}
+
+std::optional<AwardReference> awardReference(const QsoRecord& record, const ConversionJob& job,
+                                             const ExchangeChoice& choice) {
+  const ContestRow* row = contestRow(job.contest);
+  if (row == nullptr) return std::nullopt;
+  std::optional<std::string> value = awardValue(row->award.value, record, choice);
+  if (!value) return std::nullopt;
+  return awardText(row->award.kind, std::move(*value));
 }

@@ -1,4 +1,4 @@
-// The state and award columns of an import record, with the checks that fill them.
+// The state, county and award columns of an import record, with the checks that fill them.
 #pragma once
 #include <optional>
 #include <string>
@@ -6,14 +6,22 @@
 #include "core/conversion_job.h"
 #include "core/message_lists.h"
 #include "core/qso_record.h"
+#include "refdata/state_county_validation.h"
+#include "writer/exchange_choice.h"
 
 // The state column text for the job's contest (a table text), adding warnings for exchanges
-// that do not check out. For the State QSO Party it also sets job.countyText.
-// Returns nullptr when the column stays blank.
-const char* exchangeState(MessageLists& lists, const QsoRecord& record, ConversionJob& job,
+// that do not check out; for the State QSO Party also the county column. Changes neither the
+// record nor the job. Returns both columns blank (nullptr) when the contest has no state rule.
+StateCounty exchangeState(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
                           const std::optional<std::string>& exchange);
 
-// The award column text for the job's contest (twelve characters or more).
-// Returns nullopt when the contest has no award reference or its condition fails.
-std::optional<std::string> awardReference(const QsoRecord& record, const ConversionJob& job,
-                                          const std::optional<std::string>& exchange);
+// An award reference as the award column shows it.
+struct AwardReference {
+  std::string text;   // "%-4s%-8s": the reference kind, then the value; longer when the value is
+  std::string value;  // the value as the log gives it
+};
+
+// The award column for the job's contest. Returns nullopt when the contest has no award
+// reference or its condition fails.
+std::optional<AwardReference> awardReference(const QsoRecord& record, const ConversionJob& job,
+                                             const ExchangeChoice& choice);

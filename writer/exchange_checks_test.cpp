@@ -23,14 +23,18 @@ StateResult stateOf(ContestKind contest, const QsoRecord& record, const Exchange
   MessageLists lists;
   ConversionJob job = jobFor(contest);
   job.stateNumber = party;
-  const char* state = exchangeState(lists, record, job, exchange);
+  const char* state = exchangeState(lists, record, job, exchange).state;
   EXPECT_TRUE(lists.lines[kSummaryList].empty());
   return {state != nullptr ? state : "none", lists.lines[kWarningsList], lists.lines[kErrorsList]};
 }
 
 std::string awardOf(ContestKind contest, const QsoRecord& record, const Exchange& exchange) {
   const ConversionJob job = jobFor(contest);
-  return awardReference(record, job, exchange).value_or("none");
+  ExchangeChoice choice;
+  choice.exchange = exchange;
+  choice.cnty = record.cnty;
+  const std::optional<AwardReference> award = awardReference(record, job, choice);
+  return award ? award->text : "none";
 }
 
 const std::string kNotState = " is not a valid US state.";
@@ -274,16 +278,14 @@ TEST(StateQsoPartyState, CountyValidationFillsStateAndCounty) {
   MessageLists lists;
   ConversionJob job = jobFor(ContestKind::StateQsoParty);
   job.stateNumber = 1;  // Alabama
-  const char* state = exchangeState(lists, record, job, std::string("AUTA"));
-  ASSERT_NE(state, nullptr);
-  EXPECT_STREQ(state, "AL");
-  ASSERT_NE(job.countyText, nullptr);
-  EXPECT_STREQ(job.countyText, "Autauga");
+  const StateCounty placed = exchangeState(lists, record, job, std::string("AUTA"));
+  EXPECT_STREQ(placed.state, "AL");
+  EXPECT_STREQ(placed.county, "Autauga");
 
   setField(record.exchange1, "ZZZ");
-  job.countyText = nullptr;
-  EXPECT_EQ(exchangeState(lists, record, job, std::string("ZZZ")), nullptr);
-  EXPECT_EQ(job.countyText, nullptr);
+  const StateCounty unplaced = exchangeState(lists, record, job, std::string("ZZZ"));
+  EXPECT_EQ(unplaced.state, nullptr);
+  EXPECT_EQ(unplaced.county, nullptr);
   EXPECT_EQ(lists.lines[kErrorsList], Lines{"N0CALL on 20120325 at 1430: ZZZ is not a valid state/province/county."});
 }
 

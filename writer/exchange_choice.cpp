@@ -13,33 +13,30 @@
 
 namespace {
 
-// CQ WW logged on RTTY sends a state or province where other modes send the zone.
-constexpr CandidateList kCqWwRttyCandidates = {kState, kQth, kSrx, kCqz};
-
 // How one state QSO party picks its received exchange.
 struct PartyRule {
   const char* code;          // state table code of the party
   CandidateList candidates;  // fields tried in order; nullptr ends
-  FieldReader name;          // field giving the operator name; nullptr = none
+  NameRule name;             // source of the operator name
   bool serial;               // the exchange carries a serial number
 };
 
 constexpr PartyRule kPartyRules[] = {
-    {"CA", {kSrx}, nullptr, true},
-    {"MI", {kSrx}, nullptr, true},
-    {"OH", {kSrx}, nullptr, true},
-    {"VA", {kSrx}, nullptr, true},
-    {"CO", {kQth}, kName, false},
-    {"FL", {kExchange1, kCnty, kQth}, nullptr, false},
-    {"IN", {kExchange1, kQth}, nullptr, false},
-    {"7QP", {kExchange1, kQth}, nullptr, false},
-    {"MN", {kExchange1, kQth}, kName, false},
-    {"NM", {kExchange1, kRcvd}, kName, false},
-    {"MULTI", {kExchange1, kCnty, kRcvd, kQth}, nullptr, false},
+    {"CA", {kSrx}, NameRule::None, true},
+    {"MI", {kSrx}, NameRule::None, true},
+    {"OH", {kSrx}, NameRule::None, true},
+    {"VA", {kSrx}, NameRule::None, true},
+    {"CO", {kQth}, NameRule::Name, false},
+    {"FL", {kExchange1, kCnty, kQth}, NameRule::None, false},
+    {"IN", {kExchange1, kQth}, NameRule::None, false},
+    {"7QP", {kExchange1, kQth}, NameRule::None, false},
+    {"MN", {kExchange1, kQth}, NameRule::Name, false},
+    {"NM", {kExchange1, kRcvd}, NameRule::Name, false},
+    {"MULTI", {kExchange1, kCnty, kRcvd, kQth}, NameRule::None, false},
 };
 
 // Every party not listed above.
-constexpr PartyRule kOtherPartyRule = {"", {kExchange1, kRcvd}, nullptr, false};
+constexpr PartyRule kOtherPartyRule = {"", {kExchange1, kRcvd}, NameRule::None, false};
 
 const PartyRule& partyRuleOf(StateNumber state) {
   const char* code = stateCodeOf(state);
@@ -94,17 +91,37 @@ std::optional<std::string> fieldDayClassOf(const char* srxString) {
   return std::string(word);
 }
 
+// The first candidate, with a locator narrowed to its square: a contest whose exchange is the
+// square gets it whole from a longer locator.
+std::optional<std::string> candidateExchange(const QsoRecord& record, const CandidateList& candidates) {
+  const FieldReader read = firstFilledField(record, candidates);
+  if (read == nullptr) return std::nullopt;
+  if (read == kGrid) {
+    if (std::optional<std::string> square = squareOfLocator(record.grid)) return square;
+  }
+  return std::string(read(record));
+}
+
 // CW Open sends "serial name" in RX_EXCH; the name is what follows its first blank.
-std::optional<std::string> cwOpenName(const QsoRecord& record) {
-  if (record.rxExch[0] == '\0') return std::string(record.name);
-  const char* blank = std::strchr(record.rxExch, ' ');
-  if (blank == nullptr) return std::nullopt;
-  return std::string(blank + 1);
+std::optional<std::string> nameOf(NameRule rule, const QsoRecord& record) {
+  switch (rule) {
+    case NameRule::None:
+      return std::nullopt;
+    case NameRule::Name:
+      return std::string(record.name);
+    case NameRule::RxExchElseName: {
+      if (record.rxExch[0] == '\0') return std::string(record.name);
+      const char* blank = std::strchr(record.rxExch, ' ');
+      if (blank == nullptr) return std::nullopt;
+      return std::string(blank + 1);
+    }
+  }
+  return std::nullopt;
 }
 
 // RDA districts are logged as AB-12 and written four characters wide as AB12. When only the
-// four-character form was logged, CNTY gets the dashed form for the award column.
-std::optional<std::string> rdaDistrict(QsoRecord& record) {
+// four-character form was logged, the award column gets the dashed form.
+std::optional<std::string> rdaDistrict(const QsoRecord& record, std::string& cnty) {
   if (record.cnty[0] != '\0') {
     if (std::strlen(record.cnty) == 5 && record.cnty[2] == '-') {
       const char district[] = {record.cnty[0], record.cnty[1], record.cnty[3], record.cnty[4]};
@@ -114,62 +131,67 @@ std::optional<std::string> rdaDistrict(QsoRecord& record) {
   }
   if (std::strlen(record.exchange1) != 4) return std::nullopt;
   const char* e = record.exchange1;
-  const char dashed[] = {e[0], e[1], '-', e[2], e[3], '\0'};
-  static_assert(sizeof dashed <= sizeof record.cnty, "the dashed district fits CNTY");
-  std::memcpy(record.cnty, dashed, sizeof dashed);
+  cnty = {e[0], e[1], '-', e[2], e[3]};
   return std::string(record.exchange1);
 }
 
-int32_t zoneOf(ZoneRule rule, const QsoRecord& record, const std::optional<std::string>& exchange) {
+// The zone number and the text it was read from.
+void takeZone(ZoneRule rule, const QsoRecord& record, ExchangeChoice& choice) {
+  const char* text = nullptr;
   switch (rule) {
     case ZoneRule::None:
-      return 0;
+      return;
     case ZoneRule::Exchange:
-      return exchange ? textToInt(exchange->c_str()) : 0;
+      if (choice.exchange) text = choice.exchange->c_str();
+      break;
     case ZoneRule::Cqz:
-      return textToInt(record.cqz);
+      text = record.cqz;
+      break;
     case ZoneRule::CqzElseSrx:
-      if (record.cqz[0] != '\0') return textToInt(record.cqz);
-      if (record.srx[0] != '\0') return textToInt(record.srx);
-      return 0;
+      if (record.cqz[0] != '\0') {
+        text = record.cqz;
+      } else if (record.srx[0] != '\0') {
+        text = record.srx;
+      }
+      break;
   }
-  return 0;
+  if (text == nullptr) return;
+  choice.zoneNumber = textToInt(text);
+  choice.zoneText = text;
 }
 
 }  // namespace
 
-ExchangeChoice selectExchange(QsoRecord& record, ConversionJob& job, const char* modeText) {
+ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job, const char* modeText) {
   ExchangeChoice choice;
   const ContestRow* row = contestRow(job.contest);
   if (row == nullptr) return choice;
+  choice.cnty = record.cnty;
 
-  if (job.contest == ContestKind::StateQsoParty) {
-    const PartyRule& party = partyRuleOf(job.stateNumber);
-    choice.exchange = firstFilled(record, party.candidates);
-    if (party.name != nullptr) choice.operatorName = std::string(party.name(record));
-    if (party.serial) job.serialExchange = 1;
-    return choice;
-  }
-
-  if (job.contest == ContestKind::Rda) {
-    choice.exchange = rdaDistrict(record);
-  } else if (job.contest == ContestKind::CqWw && std::strcmp(modeText, "RTTY") == 0) {
-    choice.exchange = firstFilled(record, kCqWwRttyCandidates);
-  } else {
-    const FieldReader read = firstFilledField(record, row->candidates);
-    if (read != nullptr) choice.exchange = std::string(read(record));
-    if (read == kGrid) {
-      if (std::optional<std::string> square = squareOfLocator(record.grid)) choice.exchange = std::move(square);
+  NameRule name = row->operatorName;
+  choice.serial = row->serial;
+  switch (row->exchange) {
+    case ExchangeRule::Candidates:
+    case ExchangeRule::CandidatesElseSrxClass: {
+      const bool rtty = row->rttyCandidates[0] != nullptr && std::strcmp(modeText, "RTTY") == 0;
+      choice.exchange = candidateExchange(record, rtty ? row->rttyCandidates : row->candidates);
+      if (!choice.exchange && row->exchange == ExchangeRule::CandidatesElseSrxClass) {
+        choice.exchange = fieldDayClassOf(record.srxString);
+      }
+      break;
     }
-    if (job.contest == ContestKind::ArrlFieldDay && !choice.exchange)
-      choice.exchange = fieldDayClassOf(record.srxString);
+    case ExchangeRule::RdaDistrict:
+      choice.exchange = rdaDistrict(record, choice.cnty);
+      break;
+    case ExchangeRule::PartyCandidates: {
+      const PartyRule& party = partyRuleOf(job.stateNumber);
+      choice.exchange = firstFilled(record, party.candidates);
+      name = party.name;
+      choice.serial = party.serial;
+      break;
+    }
   }
-  choice.zoneNumber = zoneOf(row->zone, record, choice.exchange);
-  if (job.contest == ContestKind::CwOpen) {
-    choice.operatorName = cwOpenName(record);
-  } else if (row->operatorName != nullptr) {
-    choice.operatorName = std::string(row->operatorName(record));
-  }
-  if (row->serial) job.serialExchange = 1;
+  takeZone(row->zone, record, choice);
+  choice.operatorName = nameOf(name, record);
   return choice;
 }

@@ -7,14 +7,17 @@
 #include "core/conversion_job.h"
 #include "core/qso_record.h"
 
-// The result of one selection, valid while the record is being written.
+// The result of one selection.
 struct ExchangeChoice {
   std::optional<std::string> exchange;      // received exchange; nullopt = none
   int32_t zoneNumber = 0;                   // zone column, 0 = none
+  std::string zoneText;                     // the field's text the zone number was read from
   std::optional<std::string> operatorName;  // name for the names file; nullopt = none
+  bool serial = false;                      // the contest exchanges serial numbers
+  std::string cnty;                         // CNTY as the award column reads it (an RDA district rebuilt as AB-12)
 };
 
 // Chooses the received exchange for the job's contest from the record's fields, using the mode
-// text the writer prints. Sets job.serialExchange for serial-number contests and, for the RDA
-// Contest, may rewrite record.cnty. Returns an empty exchange when every candidate is empty.
-ExchangeChoice selectExchange(QsoRecord& record, ConversionJob& job, const char* modeText);
+// text the writer prints. Changes neither the record nor the job. Returns no exchange when
+// every candidate is empty, and an empty choice for a job without a contest.
+ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job, const char* modeText);

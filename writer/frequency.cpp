@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 
+#include "core/ascii.h"
 #include "core/text_format.h"
 #include "core/text_number.h"
 
@@ -51,6 +53,34 @@ constexpr size_t kFrequencyColumnWidth = 9;
 // real frequency) goes through the C library.
 constexpr double kExactLimit = 1e12;
 
+// Powers of ten that a double holds exactly.
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// Digits whose whole number a double holds exactly (below 2^53).
+constexpr int kExactDigits = 15;
+
+// The value of a plain decimal text as loggers write FREQ (14.025500): digits with at most one
+// separator and no more than 15 digits. Their whole number divided by a power of ten, both exact,
+// is the correctly rounded value, as strtod gives it, without its cost. Returns nullopt for
+// any other text.
+std::optional<double> plainDecimalValue(const char* text, char separator) {
+  uint64_t digits = 0;
+  int count = 0;
+  int decimals = -1;  // digits after the separator; -1 before it
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (*p == separator && decimals < 0) {
+      decimals = 0;
+      continue;
+    }
+    if (!isAsciiDigit(*p) || ++count > kExactDigits) return std::nullopt;
+    digits = digits * 10 + static_cast<uint64_t>(*p - '0');
+    if (decimals >= 0) ++decimals;
+  }
+  if (count == 0) return std::nullopt;
+  return static_cast<double>(digits) / kPowersOfTen[decimals > 0 ? decimals : 0];
+}
+
 }  // namespace
 
 int32_t bandFromFrequency(double megahertz) {
@@ -62,8 +92,11 @@ int32_t bandFromFrequency(double megahertz) {
 
 double frequencyValue(const char* text) {
   const char* comma = std::strchr(text, ',');
+  const bool commaIsPoint =
+      comma != nullptr && std::strchr(comma + 1, ',') == nullptr && std::strchr(text, '.') == nullptr;
+  if (const std::optional<double> plain = plainDecimalValue(text, commaIsPoint ? ',' : '.')) return *plain;
   double value = 0.0;
-  if (comma != nullptr && std::strchr(comma + 1, ',') == nullptr && std::strchr(text, '.') == nullptr) {
+  if (commaIsPoint) {
     std::string decimal(text);
     decimal[static_cast<size_t>(comma - text)] = '.';
     value = textToDouble(decimal.c_str());

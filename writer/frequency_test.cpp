@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -105,6 +107,33 @@ TEST(FormatFrequencyColumn, MatchesTheCLibrary) {
   }
   for (double value : values) {
     EXPECT_EQ(formatFrequencyColumn(value), libraryColumn(value)) << value;
+  }
+}
+
+// A FREQ of plain digits is read without the C library; its value must be the library's to
+// the last bit, whatever the digits.
+TEST(FrequencyValue, MatchesTheCLibrary) {
+  std::vector<std::string> texts = {"14.025500",
+                                    "14",
+                                    "14.",
+                                    ".5",
+                                    "0.1",
+                                    "999999999999999",
+                                    "1.00000000000001",
+                                    "9007199254740993",
+                                    "14,0255",
+                                    "0000000000000001.5"};
+  uint64_t state = 0x2545F4914F6CDD1Du;
+  for (int i = 0; i < 20000; ++i) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    std::string digits = std::to_string(state >> (i % 40));
+    digits.insert(static_cast<size_t>(i) % (digits.size() + 1), ".");
+    texts.push_back(digits);
+  }
+  for (const std::string& text : texts) {
+    std::string point = text;
+    if (point.find('.') == std::string::npos && point.find(',') != std::string::npos) point[point.find(',')] = '.';
+    EXPECT_EQ(frequencyValue(text.c_str()), std::strtod(point.c_str(), nullptr)) << text;
   }
 }
 

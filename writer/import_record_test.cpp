@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/test_input.h"
+#include "writer/column_text.h"
 #include "writer/test_record.h"
 
 namespace {
@@ -144,72 +145,54 @@ TEST(ImportRecordLayout, LineLengthsOfBothFormats) {
 
 // --- times and callsigns -------------------------------------------------------------------
 
-TEST(ImportRecordLayout, TimesAreWrittenWithSeconds) {
-  struct Case {
-    const char* timeOn;
-    const char* written;  // characters 9 on, up to the callsign
-    size_t length;        // of line 1 in KOLVEX8
-  };
-  const Case cases[] = {{"1430", "143000N0CALL", 187},
-                        {"143015", "143015N0CALL", 187},
-                        {"14301", "14301N0CALL ", 186},
-                        {"", "N0CALL      ", 181}};
-  for (const Case& c : cases) {
-    WriterRun run(ContestKind::CqWpx);
-    ASSERT_TRUE(run.ready());
-    QsoRecord record = plainContact();
-    setField(record.timeOn, c.timeOn);
-    run.write(record);
-    const Lines lines = run.importLines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].substr(8, 12), c.written) << c.timeOn;
-    EXPECT_EQ(lines[0].size(), c.length) << c.timeOn;
-  }
-}
-
-TEST(ImportRecordLayout, LongCallsignShiftsTheRestOfTheLine) {
-  WriterRun run(ContestKind::CqWpx);
-  ASSERT_TRUE(run.ready());
-  QsoRecord record = plainContact();
-  setField(record.call, "VP2V/N0CALL/P");
-  run.write(record);
-  const Lines lines = run.importLines();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].size(), 188u);
-  EXPECT_EQ(columns(lines[0], 15, 30), "VP2V/N0CALL/P 20");
-  EXPECT_EQ(columns(lines[0], 31, 36), "CW    ");
-}
-
-TEST(ImportRecordLayout, ALongerLineIsNamedInTheWarnings) {
+// Every line is its layout's length: a value too long for its column is cut with a warning,
+// a missing or short date or time leaves blanks.
+TEST(ImportRecordLayout, ValuesThatDoNotFitTheirColumns) {
   struct Case {
     ImportFormat format;
     ContestKind contest;
-    void (*change)(QsoRecord&);  // what makes the plain contact's line longer or shorter
-    size_t length;               // of line 1
-    const char* warning;         // after the callsign, date and time, or ""
+    void (*change)(QsoRecord&);  // what the plain contact gets
+    size_t first;                // the line differs from the plain contact's from this character on
+    const char* written;         // ... in these characters
+    const char* warning;         // the record's one warning
   };
   using C = ContestKind;
   using F = ImportFormat;
-  const char* k188 = ": the import line is 188 characters long instead of 187.";
   const Case cases[] = {
-      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.call, "VP2V/N0CALL/P"); }, 188, k188},
-      {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.call, "VP2V/N0CALL/P"); }, 134,
-       ": the import line is 134 characters long instead of 133."},
-      {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.freq, "1296.2"); }, 133, ""},
-      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.timeOn, ""); }, 181, ""},
-      {F::Kolvex8, C::Cq160, [](QsoRecord& r) { setField(r.exchange1, "123"); }, 188, k188},
+      {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.mode, "OLIVIA"); }, 30, "OLIVI",
+       "N0CALL on 20120325 at 1430: MODE OLIVIA does not fit its 5-character column; written as OLIVI."},
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.mode, "MFSK"), setField(r.submode, "CONT\xC3\x89STI"); }, 30,
+       "CONT\xC3\x89S",
+       "N0CALL on 20120325 at 1430: MODE CONT\xC3\x89STI does not fit its 6-character column; written as "
+       "CONT\xC3\x89S."},
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.call, "VP2V/N0CALL/P"); }, 15, "VP2V/N0CALL/",
+       "VP2V/N0CALL/P on 20120325 at 1430: CALL VP2V/N0CALL/P does not fit its 12-character column; written as "
+       "VP2V/N0CALL/."},
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { r.rstSent = -143; }, 36, "-14",
+       "N0CALL on 20120325 at 1430: RST_SENT -143 does not fit its 3-character column; written as -14."},
+      {F::Kolvex8, C::CqWw, [](QsoRecord& r) { setField(r.srx, "0123"); }, 42, "0123     12",
+       "N0CALL on 20120325 at 1430: ZONE 0123 does not fit its 2-character column; written as 12."},
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.bandText, "2190M"), r.band = 2190; }, 27, "  0",
+       "N0CALL on 20120325 at 1430: BAND 2190M does not fit its 3-character column; the band column shows 0."},
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.timeOn, ""), setField(r.timeOff, "1502"); }, 9, "150200",
+       "N0CALL on 20120325 at 1502: TIME_ON is missing; the time column shows TIME_OFF."},
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.timeOn, "14301"); }, 9, "14301 ",
+       "N0CALL on 20120325 at 14301: TIME_ON 14301 is too short for its 6-character column."},
+      {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.qsoDate, ""); }, 1, "        ",
+       "N0CALL on  at 1430: QSO_DATE is missing; the date column is blank."},
   };
   for (const Case& c : cases) {
-    WriterRun run(c.contest, c.format);
-    ASSERT_TRUE(run.ready());
+    WriterRun plain(c.contest, c.format), run(c.contest, c.format);
+    ASSERT_TRUE(plain.ready() && run.ready());
     QsoRecord record = plainContact();
+    setField(record.bandText, "20M");
+    plain.write(record);
     c.change(record);
     run.write(record);
-    const Lines lines = run.importLines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].size(), c.length);
-    const std::string warning = std::string(record.call) + " on 20120325 at " + record.timeOn + c.warning;
-    EXPECT_EQ(run.warnings(), c.warning[0] == '\0' ? Lines{} : Lines{warning}) << c.length;
+    std::string expected = plain.importLines().at(0);
+    expected.replace(c.first - 1, characterCount(c.written), c.written);
+    EXPECT_EQ(run.importLines().at(0), expected) << c.warning;
+    EXPECT_EQ(run.warnings(), Lines{c.warning});
   }
 }
 
@@ -481,12 +464,12 @@ TEST(ExchangeColumn, MessagesComeInStepOrder) {
   run.write(record);
   EXPECT_EQ(run.warnings(),
             (Lines{"BAND field is missing, determining band from frequency.",
+                   "N0CALL on 20120325 at 1430: MODE CONTESTI does not fit its 6-character column; written as CONTES.",
                    "N0CALL on 20120325 at 1430: truncating exchange WXYZQ to WXYZ.",
-                   "N0CALL on 20120325 at 1430 in WXYZQ is not a valid US state.",
-                   "N0CALL on 20120325 at 1430: the import line is 189 characters long instead of 187."}));
+                   "N0CALL on 20120325 at 1430 in WXYZQ is not a valid US state."}));
 }
 
-TEST(ExchangeColumn, AwardColumnAndAWideAwardShiftsTheLine) {
+TEST(ExchangeColumn, AwardColumnAndAWideAwardCut) {
   WriterRun run(ContestKind::WorkedAllGermany, ImportFormat::Kolvex6);
   ASSERT_TRUE(run.ready());
   QsoRecord record = plainContact();
@@ -497,7 +480,10 @@ TEST(ExchangeColumn, AwardColumnAndAWideAwardShiftsTheLine) {
   const Lines lines = run.importLines();
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(columns(lines[0], 121, 133), "DOK B01     Y");
-  EXPECT_EQ(columns(lines[2], 121, 135), "DOK ABCDEFGHIJY");
+  EXPECT_EQ(columns(lines[2], 121, 133), "DOK ABCDEFGHY");
+  EXPECT_EQ(
+      run.warnings().back(),
+      "N0CALL on 20120325 at 1430: AWARD ABCDEFGHIJ does not fit its 12-character column; written as DOK ABCDEFGH.");
 }
 
 TEST(GridAndIota, IotaTakesFivePositions) {

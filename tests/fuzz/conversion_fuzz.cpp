@@ -8,6 +8,7 @@
 #include "convert/conversion_driver.h"
 #include "convert/record_filter.h"
 #include "core/adif_reader.h"
+#include "core/contest_kind.h"
 #include "core/message_lists.h"
 #include "core/test_input.h"
 #include "refdata/state_table.h"
@@ -25,7 +26,7 @@ size_t countOf(const std::string& text, const char* what) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
   ConversionJob job;
-  job.contest = static_cast<ContestKind>(data[0] % 45);
+  job.contest = static_cast<ContestKind>(data[0] % kContestCount);
   job.stateNumber = static_cast<StateNumber>(data[1] % kStateCount);
   job.importFormat = (data[1] & 0x80) ? ImportFormat::Kolvex6 : ImportFormat::Kolvex8;
   job.appendExchange = job.appendSerial = (data[0] & 0x80) ? 1 : 0;

@@ -1,0 +1,49 @@
+// Texts measured as the importing program reads a column: in characters, where a text is
+// UTF-8, rather than in bytes.
+#pragma once
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+#include <string_view>
+
+#include "core/import_format.h"
+
+// The characters of a text that holds a byte of 0x80 or above: its UTF-8 characters when it is
+// UTF-8, else its bytes.
+size_t nonAsciiCharacterCount(std::string_view text);
+
+// The characters of a text: its UTF-8 characters when it is UTF-8, else its bytes. Nearly
+// every value is ASCII, where a character is a byte; a QSO line counts each of its values.
+inline size_t characterCount(std::string_view text) {
+  for (char byte : text) {
+    if (static_cast<unsigned char>(byte) >= 0x80) return nonAsciiCharacterCount(text);
+  }
+  return text.size();
+}
+
+// The bytes of the text's first `count` characters, counted as characterCount does; a cut
+// there never splits a character. Returns the whole size when the text has no more.
+size_t characterPrefixBytes(std::string_view text, size_t count);
+
+// The text of one column as it will be written: at most the widest value column's characters
+// of up to four bytes each. Held in place, as a contact has one for every column.
+class ColumnText {
+ public:
+  // Keeps the text, or as much of it as there is room for.
+  void assign(std::string_view text) {
+    size_ = std::min(text.size(), sizeof bytes_);
+    if (size_ > 0) std::memcpy(bytes_, text.data(), size_);
+  }
+  // Keeps the decimal text of the number.
+  void assignNumber(int32_t value) {
+    size_ = static_cast<size_t>(std::to_chars(bytes_, std::end(bytes_), value).ptr - bytes_);
+  }
+  std::string_view view() const { return {bytes_, size_}; }
+
+ private:
+  char bytes_[4 * kMaxValueWidth];
+  size_t size_ = 0;
+};

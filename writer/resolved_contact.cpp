@@ -1,0 +1,341 @@
+#include "writer/resolved_contact.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <iterator>
+#include <string_view>
+
+#include "core/ascii.h"
+#include "core/contest_table.h"
+#include "core/text_format.h"
+#include "core/text_number.h"
+#include "writer/column_text.h"
+#include "writer/exchange_checks.h"
+#include "writer/exchange_choice.h"
+#include "writer/frequency.h"
+
+namespace {
+
+// A contact being worked out: what it is read from and what it has become so far.
+struct Resolution {
+  const QsoRecord& record;     // the record as read
+  const ConversionJob& job;    // the options of the run
+  ImportWriterState& state;    // the run's notices
+  ResolvedContact& contact;    // the result
+  const ColumnWidths& widths;  // of the job's layout
+  bool frequencyColumn;        // the layout has a frequency column; otherwise the note line has the frequency
+
+  int32_t widthOf(Column column) const { return widths[static_cast<size_t>(column)]; }
+
+  void warn(const std::string& text) { addMessage(kWarningsList, contact.notes, contactPrefix(record) + text); }
+
+  // The value in its column, cut to the column's width with a warning that names the column
+  // and the value as logged. A layout without the column shows nothing of it. Returns whether
+  // the value was cut.
+  bool fit(Column column, const char* name, std::string_view value, const char* logged) {
+    const int32_t width = widthOf(column);
+    if (width == 0) return false;
+    const size_t keep = characterPrefixBytes(value, static_cast<size_t>(width));
+    contact.column(column).assign(value.substr(0, keep));
+    if (keep == value.size()) return false;
+    warn(formatText(": %s %s does not fit its %d-character column; written as %.*s.", name, logged,
+                    static_cast<int>(width), static_cast<int>(keep), value.data()));
+    return true;
+  }
+
+  // As fit, and a value shorter than its column is said too: the date and time columns are
+  // read as a whole.
+  void fitWhole(Column column, const char* name, std::string_view value, const char* logged) {
+    if (fit(column, name, value, logged)) return;
+    const int32_t width = widthOf(column);
+    if (width != 0 && characterCount(value) < static_cast<size_t>(width)) {
+      warn(formatText(": %s %s is too short for its %d-character column.", name, logged, static_cast<int>(width)));
+    }
+  }
+
+  // A value the layout fixes (group number, grid): cut to the column without a word.
+  void place(Column column, std::string_view value) {
+    const size_t keep = characterPrefixBytes(value, static_cast<size_t>(widthOf(column)));
+    contact.column(column).assign(value.substr(0, keep));
+  }
+};
+
+// The decimal text of a number, NUL-terminated, for columns and messages alike.
+class Decimal {
+ public:
+  explicit Decimal(int32_t value) { *std::to_chars(digits_, digits_ + sizeof digits_ - 1, value).ptr = '\0'; }
+  const char* c_str() const { return digits_; }
+
+ private:
+  char digits_[12];  // sign, ten digits, NUL
+};
+
+std::string_view yesNo(int32_t option) { return option != 0 ? "Y" : "N"; }
+
+void resolveDate(Resolution& r) {
+  const char* date = r.record.qsoDate;
+  if (date[0] == '\0') {
+    r.warn(": QSO_DATE is missing; the date column is blank.");
+    return;
+  }
+  r.fitWhole(Column::Date, "QSO_DATE", date, date);
+}
+
+// Some loggers write only the end of a contact; its time stands in for the start.
+void resolveTime(Resolution& r) {
+  const char* time = r.record.timeOn;
+  if (time[0] == '\0') {
+    if (r.record.timeOff[0] == '\0') {
+      r.warn(": TIME_ON and TIME_OFF are missing; the time column is blank.");
+      return;
+    }
+    r.warn(": TIME_ON is missing; the time column shows TIME_OFF.");
+    time = r.record.timeOff;
+  }
+  const size_t length = std::strlen(time);
+  static_assert(sizeof r.record.timeOff == sizeof r.record.timeOn, "either time fits the buffer below");
+  char value[sizeof r.record.timeOn + 2];
+  std::memcpy(value, time, length);
+  if (length == 4) std::memcpy(value + length, "00", 2);  // HHMM becomes HHMMSS
+  r.fitWhole(Column::Time, "TIME_ON", std::string_view(value, length == 4 ? 6 : length), time);
+}
+
+// Tells once per run and unit that the log writes FREQ in kHz or Hz.
+void noteFrequencyUnit(Resolution& r, FrequencyUnit unit) {
+  if (unit == FrequencyUnit::Megahertz) return;
+  bool& given = unit == FrequencyUnit::Kilohertz ? r.state.kilohertzNoticeGiven : r.state.hertzNoticeGiven;
+  if (given) return;
+  given = true;
+  addMessage(kWarningsList, r.contact.notes,
+             formatText("%s gives FREQ in %s, not MHz; those values were converted to MHz.", r.state.inputPath.c_str(),
+                        unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
+}
+
+// FREQ of a record, read once.
+struct Frequency {
+  double value;        // frequencyValue of FREQ
+  FrequencyUnit unit;  // the unit FREQ and FREQ_RX are written in
+};
+
+// The band from FREQ (of the given value) for a log without BAND, with the notice once per
+// run. Returns 0 when FREQ gives no band.
+int32_t deriveBand(Resolution& r, double value, FrequencyUnit& unit) {
+  MessageLists& notes = r.contact.notes;
+  if (r.record.freq[0] == '\0') {
+    addMessage(kErrorsList, notes, "ADIF file does not have a BAND or FREQ field, can't determine band.");
+    r.state.bandNoticeGiven = true;
+    return 0;
+  }
+  if (!r.state.bandNoticeGiven) {
+    r.state.bandNoticeGiven = true;
+    addMessage(kWarningsList, notes, "BAND field is missing, determining band from frequency.");
+  }
+  unit = frequencyUnit(value, 0);
+  noteFrequencyUnit(r, unit);
+  const int32_t band = bandFromFrequency(toMegahertz(value, unit));
+  if (band == 0) addMessage(kErrorsList, notes, formatText("Can't determine band from FREQ = %s", r.record.freq));
+  return band;
+}
+
+// Whether a BAND text names a whole number of metres: not centimetres or millimetres (70CM,
+// 3MM) and no fraction (1.25M), whose leading number is no band in metres.
+bool namesWholeMetres(const char* bandText) {
+  const char* p = bandText;
+  while (isAsciiSpace(*p)) ++p;
+  if (*p == '+' || *p == '-') ++p;
+  while (isAsciiDigit(*p)) ++p;
+  if (*p == '.') return false;
+  const char unit = toAsciiUpper(p[0]);
+  return !((unit == 'C' || unit == 'M') && toAsciiUpper(p[1]) == 'M');
+}
+
+// The band column, with the record's band messages. A band too wide for its column shows 0
+// rather than its first digits, which would name another band. Returns FREQ as read.
+Frequency resolveBand(Resolution& r) {
+  Frequency frequency{frequencyValue(r.record.freq), FrequencyUnit::Megahertz};
+  int32_t band = r.record.band;
+  if (band == 0) {
+    band = deriveBand(r, frequency.value, frequency.unit);
+  } else if (!namesWholeMetres(r.record.bandText)) {
+    r.warn(formatText(": band %s is not a whole number of metres; the band column shows 0.", r.record.bandText));
+    band = 0;
+  } else {
+    frequency.unit = frequencyUnit(frequency.value, band);
+    noteFrequencyUnit(r, frequency.unit);
+  }
+  ColumnText& column = r.contact.column(Column::Band);
+  column.assignNumber(band);
+  const int32_t width = r.widthOf(Column::Band);
+  if (column.view().size() > static_cast<size_t>(width)) {
+    r.warn(formatText(": BAND %s does not fit its %d-character column; the band column shows 0.", r.record.bandText,
+                      static_cast<int>(width)));
+    column.assignNumber(0);
+  }
+  return frequency;
+}
+
+// The mode text written, which also decides the default reports and the CQ WW candidates.
+// ADIF 3 logs newer digital modes as MODE MFSK with the actual mode (FT4, JS8...) in SUBMODE.
+const char* modeTextOf(const QsoRecord& record, ModeRule rule) {
+  if (rule == ModeRule::RoundUp) return std::strcmp(record.dgtl, "BPSK") == 0 ? "PSK31" : "RTTY";
+  if (std::strcmp(record.mode, "MFSK") == 0 && record.submode[0] != '\0') return record.submode;
+  return record.mode;
+}
+
+// The modes whose usual report is 59, as loggers write them.
+constexpr std::string_view kPhoneModes[] = {"SSB", "USB", "LSB", "AM", "FM"};
+
+// A report left out of the log is taken as the usual one: 59 on phone, 599 otherwise.
+void resolveReports(Resolution& r, const char* modeText) {
+  const bool phone = std::find(std::begin(kPhoneModes), std::end(kPhoneModes), modeText) != std::end(kPhoneModes);
+  const int32_t usual = phone ? 59 : 599;
+  const Decimal sent(r.record.rstSent != 0 ? r.record.rstSent : usual);
+  const Decimal received(r.record.rstRcvd != 0 ? r.record.rstRcvd : usual);
+  r.fit(Column::RstSent, "RST_SENT", sent.c_str(), sent.c_str());
+  r.fit(Column::RstRcvd, "RST_RCVD", received.c_str(), received.c_str());
+}
+
+// The exchange as the column shows it: the whole exchange or an end of it. Loggers pad serial
+// numbers with zeros ("00100"); a number too long for the column loses that padding first, so
+// that the number stays whole.
+std::string_view exchangeColumnText(const std::string& exchange, size_t width) {
+  const std::string_view text = exchange;
+  if (text.size() <= width || !std::all_of(text.begin(), text.end(), isAsciiDigit)) return text;
+  const size_t firstSignificant = text.find_first_not_of('0');
+  if (firstSignificant == std::string_view::npos) return "0";
+  return text.substr(firstSignificant);
+}
+
+// The exchange keeps a rule of its own: its first characters, with a warning that shows them.
+void resolveExchange(Resolution& r, const std::optional<std::string>& exchange) {
+  if (!exchange || exchange->empty()) {
+    r.warn(" is missing received data.");
+    return;
+  }
+  const size_t width = static_cast<size_t>(r.widthOf(Column::Exchange));
+  const std::string_view e = exchangeColumnText(*exchange, width);
+  if (e.size() <= width) {
+    r.contact.column(Column::Exchange).assign(e);
+    return;
+  }
+  r.contact.column(Column::Exchange).assign(e.substr(0, width));
+  r.warn(formatText(": truncating exchange %.*s to %.*s.", static_cast<int>(e.size()), e.data(),
+                    static_cast<int>(width), e.data()));
+}
+
+// Characters 1, 2, 4, 5 and 6 of a reference such as EU-005; blanks past a short one's end.
+std::string iotaColumnText(const char* iota) {
+  if (iota[0] == '\0') return "";
+  const size_t length = std::strlen(iota);
+  std::string text;
+  for (size_t position : {0u, 1u, 3u, 4u, 5u}) text += position < length ? iota[position] : ' ';
+  return text;
+}
+
+// The KOLVEX8 frequency column: FREQ in kHz when it is to be written.
+void resolveFrequencyColumn(Resolution& r, const Frequency& frequency) {
+  if (!r.frequencyColumn || r.job.includeFrequency == 0 || r.record.freq[0] == '\0') return;
+  r.place(Column::Frequency, frequencyColumn(toKilohertz(frequency.value, frequency.unit)));
+}
+
+// The free line after the columns: frequency, note, sent serial and received exchange items.
+void resolveNoteLine(Resolution& r, const ExchangeChoice& choice, const Frequency& frequency, NoteItem noteItem) {
+  const QsoRecord& record = r.record;
+  const ConversionJob& job = r.job;
+  std::string& line = r.contact.noteLine;
+  auto startItem = [&line]() {
+    if (!line.empty()) line += ' ';
+  };
+
+  if (job.includeFrequency != 0) {
+    if (!r.frequencyColumn) {
+      const std::optional<std::string> transmit = kilohertzText(record.freq, frequency.unit);
+      if (transmit) {
+        const std::optional<std::string> receive = kilohertzText(record.freqRx, frequency.unit);
+        if (receive && *receive != *transmit) line += *receive + "/";
+        line += *transmit + "KHz";
+      }
+    } else if (record.freqRx[0] != '\0' && std::strcmp(record.freqRx, record.freq) != 0) {
+      const std::optional<std::string> receive = kilohertzText(record.freqRx, frequency.unit);
+      if (receive) line += "Rx=" + *receive + "KHz";
+    }
+  }
+  if (job.note[0] != '\0') {
+    startItem();
+    line += job.note;
+  }
+  if (job.appendSerial != 0 && choice.serial && record.stx[0] != '\0' && textToInt(record.stx) != 0) {
+    startItem();
+    line += "SerNr=";
+    line += record.stx;
+  }
+  if (job.appendExchange == 0) return;
+  // The separator is written even when the contest has nothing to add.
+  startItem();
+  switch (noteItem) {
+    case NoteItem::None:
+      break;
+    case NoteItem::FieldDay:
+      line += formatText("#%s %s", choice.exchange ? choice.exchange->c_str() : "", record.arrlSect);
+      break;
+    case NoteItem::Sweepstakes: {
+      // A missing precedence leaves its place blank.
+      const char precedence = record.prec != '\0' ? record.prec : ' ';
+      line += formatText("#%s %c %02d %s", record.srx, precedence, static_cast<int>(record.check), record.arrlSect);
+      break;
+    }
+  }
+}
+
+// The names-file entry of a contest that carries the other operator's name.
+void resolveNamesEntry(Resolution& r, const std::optional<std::string>& name) {
+  if (!name) return;
+  std::string written = *name;
+  for (size_t i = 1; i < written.size(); ++i) written[i] = toAsciiLower(written[i]);
+  r.contact.namesEntry = NamesEntry{r.record.call, *name, std::move(written)};
+}
+
+}  // namespace
+
+ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job, ImportWriterState& state) {
+  ResolvedContact contact;
+  const ColumnWidths& widths = columnWidths(job.importFormat);
+  Resolution r{record, job, state, contact, widths, widths[static_cast<size_t>(Column::Frequency)] != 0};
+  static const ContestRow kNoContest{};
+  const ContestRow* found = contestRow(job.contest);
+  const ContestRow& row = found != nullptr ? *found : kNoContest;
+
+  // In column order, which is also the order of the notes.
+  resolveDate(r);
+  resolveTime(r);
+  r.fit(Column::Call, "CALL", record.call, record.call);
+  const Frequency frequency = resolveBand(r);
+  const char* modeText = modeTextOf(record, row.mode);
+  r.fit(Column::Mode, "MODE", modeText, modeText);
+  resolveReports(r, modeText);
+
+  const ExchangeChoice choice = selectExchange(record, job, modeText);
+  contact.serialExchange = choice.serial;
+  resolveExchange(r, choice.exchange);
+  if (choice.zoneNumber != 0) r.fit(Column::Zone, "ZONE", Decimal(choice.zoneNumber).c_str(), choice.zoneText.c_str());
+  contact.column(Column::Label).assign(yesNo(job.label));
+  const StateCounty placed = exchangeState(contact.notes, record, job, choice.exchange);
+  if (placed.state != nullptr) r.fit(Column::State, "STATE", placed.state, placed.state);
+  contact.county = placed.county;
+  if (placed.county != nullptr) r.fit(Column::County, "COUNTY", placed.county, placed.county);
+  r.place(Column::Group, Decimal(job.groupNumber).c_str());
+  // A locator of eight characters (ADIF allows them) names a smaller area inside the square of
+  // its first six; that square fills the column.
+  r.place(Column::Grid, record.grid);
+  contact.column(Column::Iota).assign(iotaColumnText(record.iota));
+  if (const std::optional<AwardReference> award = awardReference(record, job, choice)) {
+    r.fit(Column::Award, "AWARD", award->text, award->value.c_str());
+  }
+  contact.column(Column::Upload).assign(yesNo(job.upload));
+  resolveFrequencyColumn(r, frequency);
+
+  resolveNoteLine(r, choice, frequency, row.noteItem);
+  resolveNamesEntry(r, choice.operatorName);
+  return contact;
+}

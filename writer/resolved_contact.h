@@ -1,0 +1,38 @@
+// A contact worked out for its import record: every column as it will be written, the note
+// line, the names entry, and the notes of what was defaulted, converted, cut or guessed. The
+// record writer lays it out; working it out changes neither the record nor the job.
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/conversion_job.h"
+#include "core/import_format.h"
+#include "core/message_lists.h"
+#include "core/qso_record.h"
+#include "writer/column_text.h"
+#include "writer/import_writer_state.h"
+
+// One entry of the names file.
+struct NamesEntry {
+  std::string call;         // callsign as logged
+  std::string loggedName;   // the name as logged; with the call, what makes an entry new
+  std::string writtenName;  // the name as written: lower case from its second character on
+};
+
+struct ResolvedContact {
+  std::array<ColumnText, kContactColumnCount> columns;  // text of each Column, at most its width; blank = empty
+  std::string noteLine;                                 // the free line after the columns, without its line end
+  std::optional<NamesEntry> namesEntry;                 // the other operator's name, for contests that carry it
+  bool serialExchange = false;                          // the contest exchanges serial numbers
+  const char* county = nullptr;                         // county name in a county table; nullptr = none
+  MessageLists notes;                                   // the contact's messages, each list in column order
+
+  const ColumnText& column(Column c) const { return columns[static_cast<size_t>(c)]; }
+  ColumnText& column(Column c) { return columns[static_cast<size_t>(c)]; }
+};
+
+// Works out the contact of a record for the job's contest and layout. Gives the once-a-run
+// notices about the log's BAND and FREQ unless the state says they were given, and marks them
+// given. Never fails: what does not fit or is missing becomes a note.
+ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job, ImportWriterState& state);
