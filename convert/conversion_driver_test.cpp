@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/test_input.h"
+#include "core/text_format.h"
 
 namespace {
 
@@ -56,6 +57,10 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
   const std::string pastEnd =
       "K1ABC on 20240330 at 1200: the length of Comment runs past the end of the file; the "
       "value was read up to the next tag or the end of its line.";
+  auto notIn = [](const char* freq, const char* band) {
+    return formatText("K1ABC on 20240330 at 1200: FREQ %s is not in the %s band; the band column follows BAND.", freq,
+                      band);
+  };
   const Case cases[] = {
       {C::CqWpx, k8, "<BAND:3>20M<FREQ:8>14074000<FREQ_RX:8>14075000", 2, 128, " 14074.00", "Rx=14,075KHz", {hz}},
       {C::CqWpx, k6, "<BAND:3>40M<FREQ:4>7074", 1, 27, " 40", "7,074KHz", {khz}},
@@ -64,13 +69,49 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
       {C::CqWpx, k8, "<BAND:4>70cm<FREQ:7>432.100", 1, 27, "  0", "", {cm}},
       {C::CqWpx, k8, "<BAND:3>20M<FREQ:6>14,074", 1, 128, " 14074.00", "", {}},
       {C::CqWpx, k6, "<FREQ:6>-7.074", 1, 27, "  0", "", {noBand, "Can't determine band from FREQ = -7.074"}},
-      {C::CqWpx, k8, "<BAND:3>20M<FREQ:10>2380.04107", 1, 128, "2380041.1--", "", {}},
+      {C::CqWpx, k8, "<BAND:3>20M<FREQ:10>2380.04107", 1, 128, "2380041.1--", "", {notIn("2380.04107", "20M")}},
       {C::ArrlVhf, k8, "<BAND:2>2M<GRIDSQUARE:6>EM40lo", 1, 42, "EM40     ", "", {}},
       {C::CqWpx, k8, "<BAND:3>20M<MODE:3>USB", 1, 30, "USB   59 59 1   ", "", {}},
       {C::CqWpx, k8, "<BAND:3>20M<NOTES:21>QSL via\r\n<CALL:4>FAKE", 1, 15, "K1ABC        20", "", {}},
       {C::HaDx, k8, "<BAND:3>20M<RCVD:3>Győ", 1, 42, "Győ     ", "", {}},
       {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<SRX_STRING:5>1f CT", 1, 42, "1f       ", "", {}},
       {C::CqWpx, k8, "<BAND:3>20M<Comment:99999>QSL? <MODE:3>SSB", 1, 30, "SSB", "", {pastEnd}},
+      {C::CqWpx, k8, "<BAND:2>2M<FREQ:4>14.5", 1, 27, "  2", "", {notIn("14.5", "2M")}},
+      {C::CqWpx, k8, "<BAND:3>10M<FREQ:4>7001", 1, 128, "  7001.00", "", {khz, notIn("7001", "10M")}},
+      {C::CqWpx,
+       k8,
+       "<BAND:3>20M<MODE:12>DIGITALVOICE<RST_SENT:3>5nN",
+       1,
+       30,
+       "DIGITA59959 ",
+       "",
+       {"K1ABC on 20240330 at 1200: MODE DIGITALVOICE does not fit its 6-character column; written as DIGITA."}},
+      {C::ArrlDx, k8, "<BAND:3>20M<QTH:13>ARROYO GRANDE<STATE:2>CA", 1, 42, "CA         N         NCA", "", {}},
+      {C::CqWpx,
+       k8,
+       "<BAND:3>20M<SRX:0><SRX_STRING:8>599 0123",
+       1,
+       42,
+       "0123",
+       "",
+       {"K1ABC on 20240330 at 1200: the exchange was taken from SRX_STRING \"599 0123\"."}},
+      {C::ArrlFieldDay,
+       k8,
+       "<BAND:3>20M<ARRL_SECT:2>CT<SRX_STRING:5>1G CT",
+       1,
+       42,
+       "    ",
+       "",
+       {"K1ABC on 20240330 at 1200 is missing received data."}},
+      {C::CqWpx,
+       k8,
+       "<BAND:5>False<FREQ:6>14.025",
+       1,
+       27,
+       " 20",
+       "",
+       {"K1ABC on 20240330 at 1200: BAND False is not a band; the band was worked out from FREQ."}},
+      {C::CqWpx, k6, "<BAND:3>40M<FREQ:9>7.100.123", 1, 27, " 40", "7,100KHz", {}},
   };
   for (const Case& c : cases) {
     std::string log = "<EOH>\n";

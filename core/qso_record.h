@@ -10,7 +10,7 @@ struct QsoRecord {
   char age[4];           // operator's age: AGE
   char arrlSect[4];      // ARRL section: ARRL_SECT
   int32_t band;          // band in metres, leading number of BAND; 0 = none given
-  char bandText[8];      // band as written, such as 20M or 70CM: BAND
+  char bandText[24];     // band as written, such as 20M, 70CM or False: BAND
   char call[16];         // contacted callsign: CALL
   int32_t check;         // Sweepstakes check: CHECK, CK, APP_WRITELOG_CK
   char cnty[8];          // county: CNTY, APP_WRITELOG_CNTY
@@ -25,16 +25,16 @@ struct QsoRecord {
   char hq[8];            // headquarters designator: APP_N1MM_HQ
   char iota[8];          // IOTA reference: IOTA, APP_WRITELOG_IOTA
   char ituz[4];          // ITU zone: ITUZ
-  char mode[8];          // mode: MODE
+  char mode[16];         // mode, DIGITALVOICE whole: MODE
   char name[16];         // operator's name: NAME, NAME_SENT, APP_WRITELOG_FNAME, APP_WRITELOG_NAME
   char prec;             // Sweepstakes precedence letter, 0 = none: PREC, PRECEDENCE, APP_WRITELOG_P
   char pref[8];          // prefix: PREF, APP_WRITELOG_PREF
   char prov[4];          // province: APP_WRITELOG_PROV
   char qsoDate[16];      // date as written: QSO_DATE
-  char qth[4];           // QTH: QTH, APP_WRITELOG_QTH
+  char qth[16];          // QTH, a town or a county code whole: QTH, APP_WRITELOG_QTH
   char rcvd[7];          // received exchange: RCVD, RCVD_QTH, APP_WRITELOG_ID/SPC, _RCV, _RCVD
-  int32_t rstRcvd;       // report received, 0 = none: RST_RCVD
-  int32_t rstSent;       // report sent, 0 = none: RST_SENT
+  char rstRcvd[16];      // report received as written, such as 579, 5NN or -07: RST_RCVD
+  char rstSent[16];      // report sent as written: RST_SENT
   char rxExch[32];       // received exchange text: RX_EXCH
   char rxPwr[8];         // received power: RX_PWR
   char section[8];       // section: SECTION

@@ -45,6 +45,7 @@ struct StateInput {
   const QsoRecord& record;                     // the contact
   const ConversionJob& job;                    // the job, for a party's state
   const std::optional<std::string>& exchange;  // the chosen exchange
+  bool qthGaveWay;                             // QTH was passed over as no exchange; it is not read
 };
 
 StateCounty noState(MessageLists&, const StateInput&) { return {}; }
@@ -64,7 +65,7 @@ StateCounty sectionExchange(MessageLists& lists, const StateInput& in) {
 StateCounty arrlDxState(MessageLists& lists, const StateInput& in) {
   const QsoRecord& record = in.record;
   const char* result = nullptr;
-  if (record.qth[0] != '\0' && findProvince(record.qth) == nullptr) {
+  if (!in.qthGaveWay && record.qth[0] != '\0' && findProvince(record.qth) == nullptr) {
     result = stateOrWarn(lists, record, record.qth);
   }
   if (record.state[0] != '\0') {
@@ -219,10 +220,26 @@ std::optional<std::string> awardValue(AwardValue rule, const QsoRecord& record, 
 }  // namespace
 
 StateCounty exchangeState(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
-                          const std::optional<std::string>& exchange) {
+                          const std::optional<std::string>& exchange, bool qthGaveWay) {
   const ContestRow* row = contestRow(job.contest);
   if (row == nullptr) return {};
-  return kStateRules[static_cast<size_t>(row->state)].place(lists, StateInput{record, job, exchange});
+  return kStateRules[static_cast<size_t>(row->state)].place(lists, StateInput{record, job, exchange, qthGaveWay});
+}
+
+bool checkTakesExchange(StateRule rule, const char* text) {
+  const bool place = findStateCode(text) != nullptr || findProvince(text) != nullptr;
+  switch (rule) {
+    case StateRule::UsStateExchange:
+      return place || isNumeric(text);
+    case StateRule::ArrlDx:
+      return place;
+    case StateRule::SectionExchange:
+      return sectionState(text) != nullptr;
+    case StateRule::MaritimeCounty:
+      return place || findMaritimeCounty(text) != nullptr;
+    default:
+      return true;
+  }
 }
 
 std::optional<AwardReference> awardReference(const QsoRecord& record, const ConversionJob& job,

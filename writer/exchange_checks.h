@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "core/contest_table.h"
 #include "core/conversion_job.h"
 #include "core/message_lists.h"
 #include "core/qso_record.h"
@@ -10,10 +11,16 @@
 #include "writer/exchange_choice.h"
 
 // The state column text for the job's contest (a table text), adding warnings for exchanges
-// that do not check out; for the State QSO Party also the county column. Changes neither the
-// record nor the job. Returns both columns blank (nullptr) when the contest has no state rule.
+// that do not check out; for the State QSO Party also the county column. A QTH that gave way
+// to a later candidate is not read. Changes neither the record nor the job. Returns both
+// columns blank (nullptr) when the contest has no state rule.
 StateCounty exchangeState(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
-                          const std::optional<std::string>& exchange);
+                          const std::optional<std::string>& exchange, bool qthGaveWay = false);
+
+// Whether a state rule's check takes a text as the exchange without a warning (a state, a
+// province, a number or a section, as the rule reads it). Returns true for rules that check
+// nothing in the exchange.
+bool checkTakesExchange(StateRule rule, const char* text);
 
 // An award reference as the award column shows it.
 struct AwardReference {

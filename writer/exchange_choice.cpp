@@ -10,6 +10,7 @@
 #include "core/contest_table.h"
 #include "core/text_number.h"
 #include "refdata/state_table.h"
+#include "writer/exchange_checks.h"
 
 namespace {
 
@@ -47,20 +48,35 @@ const PartyRule& partyRuleOf(StateNumber state) {
   return kOtherPartyRule;
 }
 
-// The first candidate field that is not empty; nullptr when all are empty.
-FieldReader firstFilledField(const QsoRecord& record, const CandidateList& candidates) {
-  for (FieldReader read : candidates) {
-    if (read == nullptr) break;
-    if (*read(record) != '\0') return read;
+// The first candidate field that is not empty; nullptr when all are empty. A QTH that the
+// contest's check does not take (a town rather than a state) gives way to a later filled
+// candidate, and qthGaveWay says so.
+FieldReader firstFilledField(const QsoRecord& record, const CandidateList& candidates, StateRule check,
+                             bool& qthGaveWay) {
+  for (size_t i = 0; i < candidates.size() && candidates[i] != nullptr; ++i) {
+    const FieldReader read = candidates[i];
+    if (*read(record) == '\0') continue;
+    if (read == kQth && !checkTakesExchange(check, record.qth)) {
+      const auto later = std::find_if(candidates.begin() + static_cast<std::ptrdiff_t>(i) + 1, candidates.end(),
+                                      [&record](FieldReader next) { return next != nullptr && *next(record) != '\0'; });
+      if (later != candidates.end()) {
+        qthGaveWay = true;
+        continue;
+      }
+    }
+    return read;
   }
   return nullptr;
 }
 
-// The first non-empty candidate, or nullopt when all are empty.
-std::optional<std::string> firstFilled(const QsoRecord& record, const CandidateList& candidates) {
-  const FieldReader read = firstFilledField(record, candidates);
-  if (read == nullptr) return std::nullopt;
-  return std::string(read(record));
+// The last word of a text; nullopt when it has none.
+std::optional<std::string> lastWordOf(const char* text) {
+  const std::string_view words = text;
+  const size_t end = words.find_last_not_of(' ');
+  if (end == std::string_view::npos) return std::nullopt;
+  const size_t blank = words.find_last_of(' ', end);
+  const size_t start = blank == std::string_view::npos ? 0 : blank + 1;
+  return std::string(words.substr(start, end + 1 - start));
 }
 
 bool isLocatorLetter(char c) {
@@ -93,8 +109,9 @@ std::optional<std::string> fieldDayClassOf(const char* srxString) {
 
 // The first candidate, with a locator narrowed to its square: a contest whose exchange is the
 // square gets it whole from a longer locator.
-std::optional<std::string> candidateExchange(const QsoRecord& record, const CandidateList& candidates) {
-  const FieldReader read = firstFilledField(record, candidates);
+std::optional<std::string> candidateExchange(const QsoRecord& record, const CandidateList& candidates, StateRule check,
+                                             bool& qthGaveWay) {
+  const FieldReader read = firstFilledField(record, candidates, check, qthGaveWay);
   if (read == nullptr) return std::nullopt;
   if (read == kGrid) {
     if (std::optional<std::string> square = squareOfLocator(record.grid)) return square;
@@ -174,7 +191,8 @@ ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job,
     case ExchangeRule::Candidates:
     case ExchangeRule::CandidatesElseSrxClass: {
       const bool rtty = row->rttyCandidates[0] != nullptr && std::strcmp(modeText, "RTTY") == 0;
-      choice.exchange = candidateExchange(record, rtty ? row->rttyCandidates : row->candidates);
+      choice.exchange =
+          candidateExchange(record, rtty ? row->rttyCandidates : row->candidates, row->state, choice.qthGaveWay);
       if (!choice.exchange && row->exchange == ExchangeRule::CandidatesElseSrxClass) {
         choice.exchange = fieldDayClassOf(record.srxString);
       }
@@ -185,11 +203,19 @@ ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job,
       break;
     case ExchangeRule::PartyCandidates: {
       const PartyRule& party = partyRuleOf(job.stateNumber);
-      choice.exchange = firstFilled(record, party.candidates);
+      choice.exchange = candidateExchange(record, party.candidates, row->state, choice.qthGaveWay);
       name = party.name;
       choice.serial = party.serial;
       break;
     }
+  }
+  // Some contest loggers keep the whole exchange only in SRX_STRING ("599 001 CT"); its last
+  // word is the item that varies. Field Day's SRX_STRING starts with its class instead.
+  const bool candidatesTried =
+      row->exchange == ExchangeRule::Candidates || row->exchange == ExchangeRule::PartyCandidates;
+  if (!choice.exchange && candidatesTried) {
+    choice.exchange = lastWordOf(record.srxString);
+    choice.fromSrxString = choice.exchange.has_value();
   }
   takeZone(row->zone, record, choice);
   choice.operatorName = nameOf(name, record);

@@ -15,9 +15,14 @@ struct ExchangeChoice {
   std::optional<std::string> operatorName;  // name for the names file; nullopt = none
   bool serial = false;                      // the contest exchanges serial numbers
   std::string cnty;                         // CNTY as the award column reads it (an RDA district rebuilt as AB-12)
+  bool qthGaveWay = false;                  // QTH was no exchange the contest checks take; a later candidate was
+  bool fromSrxString = false;               // every candidate was empty; the exchange is SRX_STRING's last word
 };
 
 // Chooses the received exchange for the job's contest from the record's fields, using the mode
-// text the writer prints. Changes neither the record nor the job. Returns no exchange when
-// every candidate is empty, and an empty choice for a job without a contest.
+// text the writer prints. A QTH that the contest's checks do not take (a town) gives way to a
+// later filled candidate; when every candidate is empty, SRX_STRING's last word stands in
+// (not for Field Day, whose SRX_STRING starts with its class). Changes neither the record nor
+// the job. Returns no exchange when nothing is found, and an empty choice for a job without a
+// contest.
 ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job, const char* modeText);

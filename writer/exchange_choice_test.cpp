@@ -12,13 +12,13 @@ namespace {
 // Every field some contest takes its exchange or name from, with a tag that names it.
 struct TaggedField {
   const char* name;  // field name as the tables below use it
-  const char* tag;   // distinct text stored into it
+  const char* tag;   // distinct text stored into it; QTH a province, which every check takes
 };
 
 const TaggedField kTaggedFields[] = {
     {"age", "AGE"},     {"arrlSect", "ASE"},  {"cnty", "CNT"},     {"contestClass", "CLS"}, {"cqz", "CQZ"},
     {"dok", "DOK"},     {"exchange1", "EX1"}, {"exchTime", "EXT"}, {"grid", "GRD"},         {"hq", "HQ"},
-    {"ituz", "ITU"},    {"name", "NAM"},      {"qth", "QTH"},      {"rcvd", "RCV"},         {"rxPwr", "RXP"},
+    {"ituz", "ITU"},    {"name", "NAM"},      {"qth", "QC"},       {"rcvd", "RCV"},         {"rxPwr", "RXP"},
     {"section", "SEC"}, {"srx", "SRX"},       {"state", "STA"},    {"veProv", "VEP"},       {"year", "YR"},
     {"zone", "ZON"},
 };

@@ -106,14 +106,25 @@ double frequencyValue(const char* text) {
   return value > 0.0 ? value : 0.0;
 }
 
-FrequencyUnit frequencyUnit(double value, int32_t band) {
-  if (band == 0) return value >= kHertzWithoutBand ? FrequencyUnit::Hertz : FrequencyUnit::Megahertz;
+bool isKnownBand(int32_t band) {
+  return std::any_of(std::begin(kBands), std::end(kBands),
+                     [band](const BandEdges& entry) { return entry.metres == band; });
+}
+
+FrequencyUnit frequencyUnit(double value, int32_t band, bool bandLogged) {
+  constexpr FrequencyUnit kUnits[] = {FrequencyUnit::Megahertz, FrequencyUnit::Kilohertz, FrequencyUnit::Hertz};
   const auto edges = std::find_if(std::begin(kBands), std::end(kBands),
                                   [band](const BandEdges& entry) { return entry.metres == band; });
-  if (edges == std::end(kBands) || inBand(value, *edges)) return FrequencyUnit::Megahertz;
-  for (FrequencyUnit unit : {FrequencyUnit::Kilohertz, FrequencyUnit::Hertz}) {
-    if (inBand(toMegahertz(value, unit), *edges)) return unit;
+  if (edges != std::end(kBands)) {
+    for (FrequencyUnit unit : kUnits) {
+      if (inBand(toMegahertz(value, unit), *edges)) return unit;
+    }
   }
+  // A BAND that disagrees, or none: the unit that places the value in some band.
+  for (FrequencyUnit unit : kUnits) {
+    if (bandFromFrequency(toMegahertz(value, unit)) != 0) return unit;
+  }
+  if (!bandLogged && value >= kHertzWithoutBand) return FrequencyUnit::Hertz;
   return FrequencyUnit::Megahertz;
 }
 
@@ -128,6 +139,9 @@ std::optional<std::string> formatKilohertz(const char* megahertz) {
   std::string text(megahertz);
   const size_t comma = text.find_first_of(".,");
   if (comma == std::string::npos) return std::nullopt;
+  // A second separator makes the text malformed (7.100.123); the value ends before it.
+  const size_t second = text.find_first_of(".,", comma + 1);
+  if (second != std::string::npos) text.resize(second);
   text[comma] = ',';
   // Trailing zeros beyond the kHz digits carry nothing.
   const size_t kilohertzEnd = comma + 1 + kKilohertzDigits;

@@ -21,11 +21,14 @@ int32_t bandFromFrequency(double megahertz);
 // such a text gives no frequency.
 double frequencyValue(const char* text);
 
-// The unit a FREQ value is written in, given the record's band in metres (0 = no BAND): with a
-// band of bandFromFrequency's table, kHz or Hz when the value lies outside the band but the
-// value in those units lies inside it; without a band, Hz for 1,000,000 and more. Returns
-// Megahertz in every other case.
-FrequencyUnit frequencyUnit(double value, int32_t band);
+// Whether bandFromFrequency's table has the band (in metres). Returns false for 0.
+bool isKnownBand(int32_t band);
+
+// The unit a FREQ value is written in: the one under which the value lies in the record's band
+// (in metres; 0 = none or one outside bandFromFrequency's table); else the one under which it
+// lies in any band of that table, MHz tried first; else, when the record has no BAND, Hz for
+// 1,000,000 and more. Returns Megahertz in every other case.
+FrequencyUnit frequencyUnit(double value, int32_t band, bool bandLogged);
 
 // A value written in the unit, in MHz.
 double toMegahertz(double value, FrequencyUnit unit);
@@ -34,7 +37,8 @@ double toMegahertz(double value, FrequencyUnit unit);
 double toKilohertz(double value, FrequencyUnit unit);
 
 // The kHz text of a MHz text: the first "." or "," becomes ",", trailing zeros past the third
-// decimal are dropped, and further digits follow a "." (14.0255 gives 14,025.5).
+// decimal are dropped, and further digits follow a "." (14.0255 gives 14,025.5). A second
+// separator and what follows it are dropped (7.100.123 gives 7,100).
 // Returns nullopt for an empty text or one without a separator.
 std::optional<std::string> formatKilohertz(const char* megahertz);
 

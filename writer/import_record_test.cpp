@@ -74,8 +74,8 @@ QsoRecord wpxContact() {
   record.band = 20;
   setField(record.mode, "CW");
   setField(record.freq, "14.025500");
-  record.rstSent = 599;
-  record.rstRcvd = 599;
+  setField(record.rstSent, "599");
+  setField(record.rstRcvd, "599");
   setField(record.srx, "123");
   setField(record.stx, "45");
   return record;
@@ -168,7 +168,7 @@ TEST(ImportRecordLayout, ValuesThatDoNotFitTheirColumns) {
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.call, "VP2V/N0CALL/P"); }, 15, "VP2V/N0CALL/",
        "VP2V/N0CALL/P on 20120325 at 1430: CALL VP2V/N0CALL/P does not fit its 12-character column; written as "
        "VP2V/N0CALL/."},
-      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { r.rstSent = -143; }, 36, "-14",
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.rstSent, "-143"); }, 36, "-14",
        "N0CALL on 20120325 at 1430: RST_SENT -143 does not fit its 3-character column; written as -14."},
       {F::Kolvex8, C::CqWw, [](QsoRecord& r) { setField(r.srx, "0123"); }, 42, "0123     12",
        "N0CALL on 20120325 at 1430: ZONE 0123 does not fit its 2-character column; written as 12."},
@@ -245,10 +245,12 @@ TEST(BandDerivation, AGivenBandIsUsedAsItIs) {
   ASSERT_TRUE(run.ready());
   QsoRecord record = plainContact();
   record.band = 30;
+  setField(record.bandText, "30M");
   setField(record.freq, "14.025");
   run.write(record);
   EXPECT_EQ(columns(run.importLines()[0], 27, 29), " 30");
-  EXPECT_TRUE(run.warnings().empty());
+  EXPECT_EQ(run.warnings(),
+            Lines{"N0CALL on 20120325 at 1430: FREQ 14.025 is not in the 30M band; the band column follows BAND."});
   EXPECT_TRUE(run.errors().empty());
 }
 
@@ -257,23 +259,26 @@ TEST(BandDerivation, AGivenBandIsUsedAsItIs) {
 TEST(ModeAndReports, DefaultReportsDependOnExactPhoneModes) {
   struct Case {
     const char* mode;
-    int32_t sent;
-    int32_t received;
+    const char* sent;
+    const char* received;
     const char* columns;  // 30-41 in KOLVEX8: mode and both reports
   };
   const Case cases[] = {
-      {"SSB", 0, 0, "SSB   59 59 "}, {"USB", 0, 0, "USB   59 59 "},  {"FM", 0, 0, "FM    59 59 "},
-      {"AM", 0, 0, "AM    59 59 "},  {"LSB", 0, 0, "LSB   59 59 "},  {"usb", 0, 0, "usb   599599"},
-      {"CW", 0, 0, "CW    599599"},  {"SSB", 57, 0, "SSB   57 59 "}, {"CW", 0, 579, "CW    599579"},
-      {"ssb", 0, 0, "ssb   599599"},
+      {"SSB", "", "", "SSB   59 59 "},      {"USB", "", "", "USB   59 59 "},
+      {"FM", "", "", "FM    59 59 "},       {"AM", "", "", "AM    59 59 "},
+      {"LSB", "", "", "LSB   59 59 "},      {"usb", "", "", "usb   599599"},
+      {"CW", "", "", "CW    599599"},       {"SSB", "57", "", "SSB   57 59 "},
+      {"CW", "", "579", "CW    599579"},    {"ssb", "", "", "ssb   599599"},
+      {"CW", "5NN", "5nt", "CW    599590"}, {"FT8", "+00", "-00", "FT8   0  0  "},
+      {"FT8", "0", "S9", "FT8   0  599"},   {"DIGITALVOICE", "", "", "DIGITA59 59 "},
   };
   for (const Case& c : cases) {
     WriterRun run(ContestKind::CqWpx);
     ASSERT_TRUE(run.ready());
     QsoRecord record = plainContact();
     setField(record.mode, c.mode);
-    record.rstSent = c.sent;
-    record.rstRcvd = c.received;
+    setField(record.rstSent, c.sent);
+    setField(record.rstRcvd, c.received);
     run.write(record);
     EXPECT_EQ(columns(run.importLines()[0], 30, 41), c.columns) << c.mode;
   }

@@ -118,22 +118,21 @@ struct Frequency {
   FrequencyUnit unit;  // the unit FREQ and FREQ_RX are written in
 };
 
-// The band from FREQ (of the given value) for a log without BAND, with the notice once per
-// run. Returns 0 when FREQ gives no band.
-int32_t deriveBand(Resolution& r, double value, FrequencyUnit& unit) {
+// The band from FREQ for a record without a band, with the once-a-run notice unless the record
+// has a BAND that names no band. Returns 0 when FREQ gives no band.
+int32_t deriveBand(Resolution& r, const Frequency& frequency, bool bandMissing) {
   MessageLists& notes = r.contact.notes;
   if (r.record.freq[0] == '\0') {
     addMessage(kErrorsList, notes, "ADIF file does not have a BAND or FREQ field, can't determine band.");
-    r.state.bandNoticeGiven = true;
+    if (bandMissing) r.state.bandNoticeGiven = true;
     return 0;
   }
-  if (!r.state.bandNoticeGiven) {
+  if (bandMissing && !r.state.bandNoticeGiven) {
     r.state.bandNoticeGiven = true;
     addMessage(kWarningsList, notes, "BAND field is missing, determining band from frequency.");
   }
-  unit = frequencyUnit(value, 0);
-  noteFrequencyUnit(r, unit);
-  const int32_t band = bandFromFrequency(toMegahertz(value, unit));
+  noteFrequencyUnit(r, frequency.unit);
+  const int32_t band = bandFromFrequency(toMegahertz(frequency.value, frequency.unit));
   if (band == 0) addMessage(kErrorsList, notes, formatText("Can't determine band from FREQ = %s", r.record.freq));
   return band;
 }
@@ -150,25 +149,44 @@ bool namesWholeMetres(const char* bandText) {
   return !((unit == 'C' || unit == 'M') && toAsciiUpper(p[1]) == 'M');
 }
 
+// Whether a BAND text starts with a number, as every band does; loggers also write "False" or
+// "Out of amateur bands" there.
+bool startsWithNumber(const char* bandText) {
+  const char* p = bandText;
+  while (isAsciiSpace(*p)) ++p;
+  if (*p == '+' || *p == '-') ++p;
+  return isAsciiDigit(*p);
+}
+
 // The band column, with the record's band messages. A band too wide for its column shows 0
-// rather than its first digits, which would name another band. Returns FREQ as read.
+// rather than its first digits, which would name another band. When BAND and FREQ disagree the
+// column keeps BAND and a warning says so. Returns FREQ as read.
 Frequency resolveBand(Resolution& r) {
-  Frequency frequency{frequencyValue(r.record.freq), FrequencyUnit::Megahertz};
+  const char* bandText = r.record.bandText;
   int32_t band = r.record.band;
+  const bool wholeMetres = band != 0 && namesWholeMetres(bandText);
+  const int32_t knownBand = wholeMetres && isKnownBand(band) ? band : 0;
+  const double value = frequencyValue(r.record.freq);
+  const Frequency frequency{value, frequencyUnit(value, knownBand, band != 0)};
   if (band == 0) {
-    band = deriveBand(r, frequency.value, frequency.unit);
-  } else if (!namesWholeMetres(r.record.bandText)) {
-    r.warn(formatText(": band %s is not a whole number of metres; the band column shows 0.", r.record.bandText));
+    const bool notABand = bandText[0] != '\0' && !startsWithNumber(bandText);
+    if (notABand) r.warn(formatText(": BAND %s is not a band; the band was worked out from FREQ.", bandText));
+    band = deriveBand(r, frequency, !notABand);
+  } else if (!wholeMetres) {
+    noteFrequencyUnit(r, frequency.unit);
+    r.warn(formatText(": band %s is not a whole number of metres; the band column shows 0.", bandText));
     band = 0;
   } else {
-    frequency.unit = frequencyUnit(frequency.value, band);
     noteFrequencyUnit(r, frequency.unit);
+    if (knownBand != 0 && value > 0.0 && bandFromFrequency(toMegahertz(value, frequency.unit)) != knownBand) {
+      r.warn(formatText(": FREQ %s is not in the %s band; the band column follows BAND.", r.record.freq, bandText));
+    }
   }
   ColumnText& column = r.contact.column(Column::Band);
   column.assignNumber(band);
   const int32_t width = r.widthOf(Column::Band);
   if (column.view().size() > static_cast<size_t>(width)) {
-    r.warn(formatText(": BAND %s does not fit its %d-character column; the band column shows 0.", r.record.bandText,
+    r.warn(formatText(": BAND %s does not fit its %d-character column; the band column shows 0.", bandText,
                       static_cast<int>(width)));
     column.assignNumber(0);
   }
@@ -184,14 +202,41 @@ const char* modeTextOf(const QsoRecord& record, ModeRule rule) {
 }
 
 // The modes whose usual report is 59, as loggers write them.
-constexpr std::string_view kPhoneModes[] = {"SSB", "USB", "LSB", "AM", "FM"};
+constexpr std::string_view kPhoneModes[] = {"SSB", "USB", "LSB", "AM", "FM", "DIGITALVOICE"};
+
+// Digital voice as ADIF's submodes name it; its usual report is 59 too.
+constexpr std::string_view kDigitalVoiceSubmodes[] = {"C4FM", "DMR", "DSTAR", "FREEDV", "M17"};
+
+// Report texts short enough to be cut numbers (5NN).
+constexpr size_t kShortestCutReport = 2;
+constexpr size_t kLongestCutReport = 3;
+
+// A report as logged. On CW N stands for 9 and T for 0 (5NN is 599); a report of 0 dB is one
+// too. Returns nullopt when the log gives none: the text is empty or no number (S9).
+std::optional<int32_t> loggedReport(const char* text) {
+  std::string report(text);
+  if (report.size() >= kShortestCutReport && report.size() <= kLongestCutReport) {
+    for (char& c : report) {
+      const char upper = toAsciiUpper(c);
+      if (upper == 'N') c = '9';
+      if (upper == 'T') c = '0';
+    }
+  }
+  const char* p = report.c_str();
+  while (isAsciiSpace(*p)) ++p;
+  if (*p == '+' || *p == '-') ++p;
+  if (!isAsciiDigit(*p)) return std::nullopt;
+  return textToInt(report.c_str());
+}
 
 // A report left out of the log is taken as the usual one: 59 on phone, 599 otherwise.
 void resolveReports(Resolution& r, const char* modeText) {
-  const bool phone = std::find(std::begin(kPhoneModes), std::end(kPhoneModes), modeText) != std::end(kPhoneModes);
+  const bool phone = std::find(std::begin(kPhoneModes), std::end(kPhoneModes), modeText) != std::end(kPhoneModes) ||
+                     std::find(std::begin(kDigitalVoiceSubmodes), std::end(kDigitalVoiceSubmodes), r.record.submode) !=
+                         std::end(kDigitalVoiceSubmodes);
   const int32_t usual = phone ? 59 : 599;
-  const Decimal sent(r.record.rstSent != 0 ? r.record.rstSent : usual);
-  const Decimal received(r.record.rstRcvd != 0 ? r.record.rstRcvd : usual);
+  const Decimal sent(loggedReport(r.record.rstSent).value_or(usual));
+  const Decimal received(loggedReport(r.record.rstRcvd).value_or(usual));
   r.fit(Column::RstSent, "RST_SENT", sent.c_str(), sent.c_str());
   r.fit(Column::RstRcvd, "RST_RCVD", received.c_str(), received.c_str());
 }
@@ -208,7 +253,11 @@ std::string_view exchangeColumnText(const std::string& exchange, size_t width) {
 }
 
 // The exchange keeps a rule of its own: its first characters, with a warning that shows them.
-void resolveExchange(Resolution& r, const std::optional<std::string>& exchange) {
+void resolveExchange(Resolution& r, const ExchangeChoice& choice) {
+  const std::optional<std::string>& exchange = choice.exchange;
+  if (choice.fromSrxString) {
+    r.warn(formatText(": the exchange was taken from SRX_STRING \"%s\".", r.record.srxString));
+  }
   if (!exchange || exchange->empty()) {
     r.warn(" is missing received data.");
     return;
@@ -317,10 +366,10 @@ ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job
 
   const ExchangeChoice choice = selectExchange(record, job, modeText);
   contact.serialExchange = choice.serial;
-  resolveExchange(r, choice.exchange);
+  resolveExchange(r, choice);
   if (choice.zoneNumber != 0) r.fit(Column::Zone, "ZONE", Decimal(choice.zoneNumber).c_str(), choice.zoneText.c_str());
   contact.column(Column::Label).assign(yesNo(job.label));
-  const StateCounty placed = exchangeState(contact.notes, record, job, choice.exchange);
+  const StateCounty placed = exchangeState(contact.notes, record, job, choice.exchange, choice.qthGaveWay);
   if (placed.state != nullptr) r.fit(Column::State, "STATE", placed.state, placed.state);
   contact.county = placed.county;
   if (placed.county != nullptr) r.fit(Column::County, "COUNTY", placed.county, placed.county);
