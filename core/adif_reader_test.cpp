@@ -236,11 +236,12 @@ TEST(ReaderStoring, OverLongValuesAreCutToTheirFieldWithoutTouchingOthers) {
                "1234567890123456789012345678901");
 }
 
-TEST(ReaderStoring, OnlyNamesAreCutBetweenUtf8Characters) {
+TEST(ReaderStoring, OnlyNamesAndQthAreCutBetweenUtf8Characters) {
   const std::string split = "ABCDEFGHIJKLMN\xc3\xa9";  // e-acute would be split after byte 15
   for (const char* tag : {"NAME", "NAME_SENT", "APP_WRITELOG_FNAME", "APP_WRITELOG_NAME"}) {
     EXPECT_STREQ(readOne(std::string("<") + tag + ":16>" + split + "<EOR>\n").name, "ABCDEFGHIJKLMN") << tag;
   }
+  EXPECT_STREQ(readOne("<QTH:16>" + split + "<EOR>\n").qth, "ABCDEFGHIJKLMN");
   EXPECT_STREQ(readOne("<NAME:16>ABCDEFGHIJKLMN\xe9X<EOR>\n").name, "ABCDEFGHIJKLMN\xe9");  // Latin-1
   EXPECT_STREQ(readOne("<CALL:16>" + split + "<EOR>\n").call, "ABCDEFGHIJKLMN\xc3");
 }
