@@ -57,9 +57,13 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
   const std::string pastEnd =
       "K1ABC on 20240330 at 1200: the length of Comment runs past the end of the file; the "
       "value was read up to the next tag or the end of its line.";
-  auto notIn = [](const char* freq, const char* band) {
-    return formatText("K1ABC on 20240330 at 1200: FREQ %s is not in the %s band; the band column follows BAND.", freq,
-                      band);
+  const std::string at = "K1ABC on 20240330 at 1200";
+  const std::string voice = at + ": MODE DIGITALVOICE does not fit its 6-character column; written as DIGITA.";
+  const std::string srxString = at + ": the exchange was taken from SRX_STRING \"599 0123\".";
+  const std::string noData = at + " is missing received data.";
+  const std::string notABand = at + ": BAND False is not a band; the band was worked out from FREQ.";
+  auto notIn = [&at](const char* freq, const char* band) {
+    return at + formatText(": FREQ %s is not in the %s band; the band column follows BAND.", freq, band);
   };
   const Case cases[] = {
       {C::CqWpx, k8, "<BAND:3>20M<FREQ:8>14074000<FREQ_RX:8>14075000", 2, 128, " 14074.00", "Rx=14,075KHz", {hz}},
@@ -78,39 +82,11 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
       {C::CqWpx, k8, "<BAND:3>20M<Comment:99999>QSL? <MODE:3>SSB", 1, 30, "SSB", "", {pastEnd}},
       {C::CqWpx, k8, "<BAND:2>2M<FREQ:4>14.5", 1, 27, "  2", "", {notIn("14.5", "2M")}},
       {C::CqWpx, k8, "<BAND:3>10M<FREQ:4>7001", 1, 128, "  7001.00", "", {khz, notIn("7001", "10M")}},
-      {C::CqWpx,
-       k8,
-       "<BAND:3>20M<MODE:12>DIGITALVOICE<RST_SENT:3>5nN",
-       1,
-       30,
-       "DIGITA59959 ",
-       "",
-       {"K1ABC on 20240330 at 1200: MODE DIGITALVOICE does not fit its 6-character column; written as DIGITA."}},
+      {C::CqWpx, k8, "<BAND:3>20M<MODE:12>DIGITALVOICE<RST_SENT:3>5nN", 1, 30, "DIGITA59959 ", "", {voice}},
       {C::ArrlDx, k8, "<BAND:3>20M<QTH:13>ARROYO GRANDE<STATE:2>CA", 1, 42, "CA         N         NCA", "", {}},
-      {C::CqWpx,
-       k8,
-       "<BAND:3>20M<SRX:0><SRX_STRING:8>599 0123",
-       1,
-       42,
-       "0123",
-       "",
-       {"K1ABC on 20240330 at 1200: the exchange was taken from SRX_STRING \"599 0123\"."}},
-      {C::ArrlFieldDay,
-       k8,
-       "<BAND:3>20M<ARRL_SECT:2>CT<SRX_STRING:5>1G CT",
-       1,
-       42,
-       "    ",
-       "",
-       {"K1ABC on 20240330 at 1200 is missing received data."}},
-      {C::CqWpx,
-       k8,
-       "<BAND:5>False<FREQ:6>14.025",
-       1,
-       27,
-       " 20",
-       "",
-       {"K1ABC on 20240330 at 1200: BAND False is not a band; the band was worked out from FREQ."}},
+      {C::CqWpx, k8, "<BAND:3>20M<SRX:0><SRX_STRING:8>599 0123", 1, 42, "0123", "", {srxString}},
+      {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<SRX_STRING:5>1G CT", 1, 42, "    ", "", {noData}},
+      {C::CqWpx, k8, "<BAND:5>False<FREQ:6>14.025", 1, 27, " 20", "", {notABand}},
       {C::CqWpx, k6, "<BAND:3>40M<FREQ:9>7.100.123", 1, 27, " 40", "7,100KHz", {}},
   };
   for (const Case& c : cases) {
