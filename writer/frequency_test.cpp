@@ -33,6 +33,23 @@ TEST(BandFromFrequency, BandEdges) {
 }
 
 // The column keeps nine characters: fewer decimals for a wide value, 0 for one that never fits.
+// The record's band first, then any band, MHz before kHz before Hz; Hz for a large value only
+// without BAND.
+TEST(FrequencyUnit, BandOfTheRecordThenAnyBand) {
+  using U = FrequencyUnit;
+  const struct {
+    double value;
+    int32_t band;
+    bool bandLogged;
+    FrequencyUnit unit;
+  } cases[] = {
+      {14.074, 20, true, U::Megahertz}, {14074, 20, true, U::Kilohertz}, {7001, 10, true, U::Kilohertz},
+      {14.5, 2, true, U::Megahertz},    {14074, 0, false, U::Kilohertz}, {3e6, 0, false, U::Hertz},
+      {3e6, 0, true, U::Megahertz},     {7.1e6, 0, true, U::Hertz},
+  };
+  for (const auto& c : cases) EXPECT_EQ(frequencyUnit(c.value, c.band, c.bandLogged), c.unit) << c.value;
+}
+
 TEST(FrequencyColumn, NeverWidens) {
   EXPECT_EQ(frequencyColumn(999999.99) + frequencyColumn(9999999.96) + frequencyColumn(1e9),
             "999999.99 10000000     0.00");
@@ -49,7 +66,8 @@ TEST(FormatKilohertz, SeparatorBecomesCommaAndExtraDigitsFollowAPoint) {
       {"14.0255", "14,025.5"}, {"14.025500", "14,025.5"}, {"14.02555", "14,025.55"},
       {"1.8305", "1,830.5"},   {"14,025", "14,025"},      {"14.0250", "14,025"},
       {"28.000", "28,000"},    {"28.0000", "28,000"},     {"3.50010", "3,500.1"},
-      {"", nullptr},           {"14025", nullptr},
+      {"", nullptr},           {"14025", nullptr},        {"7.100.123", "7,100"},
+      {"14,074.5", "14,074"},
   };
   for (const KilohertzCase& c : cases) {
     const std::optional<std::string> text = formatKilohertz(c.megahertz);
