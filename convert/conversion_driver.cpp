@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <set>
-#include <utility>
 
 #include "convert/record_filter.h"
 #include "convert/run_files.h"

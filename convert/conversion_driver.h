@@ -2,7 +2,6 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
-#include <optional>
 #include <string>
 
 #include "convert/log_contest.h"

@@ -9,7 +9,6 @@
 #include <tuple>
 #include <vector>
 
-#include "core/adif_reader.h"
 #include "refdata/contest_choice.h"
 
 // A mapped CONTEST_ID and what it names.

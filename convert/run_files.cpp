@@ -19,8 +19,6 @@ std::string heldFileError(const std::string& path) {
   return formatText("ERROR: %s is open in another program; close it there and convert again.", path.c_str());
 }
 
-namespace {}  // namespace
-
 std::string overwriteRefusal(const std::string& inputPath, const std::string& outputPath,
                              const std::string& namesPath) {
   if (sameFile(inputPath, outputPath)) {
