@@ -143,13 +143,8 @@ int convertOneLog(ConversionRequest request, const std::string& log, const std::
   }
   std::fprintf(stderr, "%s\n", result.error.c_str());
   if (result.unnamedContestId) {
-    const char* pointer = "choose one with --contest (--list-contests shows them).";
-    if (result.unnamedContestId->empty()) {
-      std::fprintf(stderr, "The log names no contest; %s\n", pointer);
-    } else {
-      std::fprintf(stderr, "The log's CONTEST_ID %s is not one of the %d contests; %s\n",
-                   result.unnamedContestId->c_str(), static_cast<int>(kContestCount), pointer);
-    }
+    std::fprintf(stderr, "%s\n",
+                 unnamedContestLine(result, "choose one with --contest (--list-contests shows them).").c_str());
   }
   return result.status == ConversionStatus::CheckFailed ? kExitUsage : kExitFileError;
 }

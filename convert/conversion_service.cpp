@@ -1,7 +1,6 @@
 #include "convert/conversion_service.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -29,6 +28,13 @@ std::string derivedName(const std::string& path, const std::string& extension) {
   const size_t dot = path.rfind('.');
   if (dot == std::string::npos || dot < nameStart) return path + extension;
   return path.substr(0, dot) + extension;
+}
+
+std::string unnamedContestLine(const ConversionResult& result, const std::string& howToChoose) {
+  if (!result.unnamedContestId) return {};
+  if (result.unnamedContestId->empty()) return "The log names no contest; " + howToChoose;
+  return formatText("The log's CONTEST_ID %s is not one of the %d contests; %s", result.unnamedContestId->c_str(),
+                    static_cast<int>(kContestCount), howToChoose.c_str());
 }
 
 namespace {
@@ -100,6 +106,11 @@ std::vector<std::string> resultLines(int32_t count, const ConversionRequest& req
 // Where a check-only run writes its import and names lines: a stream that keeps nothing.
 using SinkFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 SinkFile openSink() { return SinkFile(openDiscardingStream(), &std::fclose); }
+
+// The error of a run that ran out of memory.
+std::string outOfMemoryError(const std::string& inputPath) {
+  return formatText("ERROR: Out of memory while reading %s.", inputPath.c_str());
+}
 
 ConversionResult failed(ConversionStatus status, std::string error) {
   ConversionResult result;
@@ -192,8 +203,7 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
     importSink = openSink();
     namesSink = openSink();
     // A stream that opens no file can only fail for want of memory.
-    if (!importSink || !namesSink)
-      error = formatText("ERROR: Out of memory while reading %s.", request.inputPath.c_str());
+    if (!importSink || !namesSink) error = outOfMemoryError(request.inputPath);
   } else if (error.empty()) {
     error = files.openOutputs(request.outputPath, namesPath);
   }
@@ -250,7 +260,6 @@ ConversionResult convertLog(const ConversionRequest& request) {
     return convertLogUnguarded(request);
   } catch (const std::bad_alloc&) {
     // The run's new files went with the unwinding; the old ones are as they were.
-    return failed(ConversionStatus::FileError,
-                  formatText("ERROR: Out of memory while reading %s.", request.inputPath.c_str()));
+    return failed(ConversionStatus::FileError, outOfMemoryError(request.inputPath));
   }
 }

@@ -57,6 +57,11 @@ struct ConversionResult {
   std::optional<std::string> unnamedContestId;
 };
 
+// The line that follows the error of a run whose contest was to come from the log: what the
+// log's CONTEST_ID named, then howToChoose (how the front end chooses a contest). Returns ""
+// when the result has no such id (unnamedContestId is nullopt).
+std::string unnamedContestLine(const ConversionResult& result, const std::string& howToChoose);
+
 // The path with its file name's extension (from the name's last '.') replaced by the given one,
 // dot included; '/' and '\' both separate folders. A name without '.' gets the extension
 // appended; an empty path stays empty.

@@ -268,12 +268,7 @@ ConversionStatus MainDialogLogic::convert() {
   if (result.status == ConversionStatus::Declined) return result.status;
   if (result.status != ConversionStatus::Converted) {
     std::string error = result.error;
-    if (result.unnamedContestId && result.unnamedContestId->empty()) {
-      error += "\nThe log names no contest; choose one in the Contest list.";
-    } else if (result.unnamedContestId) {
-      error += formatText("\nThe log's CONTEST_ID %s is not one of the %d contests; choose one in the Contest list.",
-                          result.unnamedContestId->c_str(), static_cast<int>(kContestCount));
-    }
+    if (result.unnamedContestId) error += "\n" + unnamedContestLine(result, "choose one in the Contest list.");
     windows_.showError(error);
     return result.status;
   }
