@@ -652,13 +652,14 @@ void checkReplacement(Report& r, Target& t, const std::string& folder) {
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   }
   WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW(widen(folder + "\\cwt.kv?.*-*").c_str(), &found);
+  // A run's temporary and kept names, its mark and its record all begin with ".adif2kvx".
+  HANDLE search = FindFirstFileW(widen(folder + "\\.adif2kvx*").c_str(), &found);
   r.expectTrue("no kept or temporary file left after the held files", search == INVALID_HANDLE_VALUE);
   if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }
 
-// Two starts: the first shows the defaults, centred on its monitor; the choices and the place it
-// is left with come back at the second.
+// Two starts: the first is centred on its monitor; the choices and the place it is left with
+// come back at the second.
 int runRemember(const std::string& program) {
   Report r;
   {
@@ -668,7 +669,6 @@ int runRemember(const std::string& program) {
       r.fail("program starts the first time", error);
       return r.failures();
     }
-    checkDefaults(r, t, "first start: ");
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(t.mainWindow(), MONITOR_DEFAULTTONEAREST), &monitor);
