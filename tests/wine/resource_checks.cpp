@@ -190,7 +190,7 @@ void checkDialog(Report& report, HMODULE module, int id, const std::string& capt
   report.expectTrue(name + " template is complete", in.ok(), "the template ends early");
 }
 
-// Every mnemonic of the main dialog's controls, each letter once.
+// No two of the main dialog's controls share a mnemonic.
 void checkMnemonics(Report& report) {
   std::string letters;
   for (const ControlSpec& control : kMainControls) {
@@ -201,7 +201,6 @@ void checkMnemonics(Report& report) {
                       control.text);
     letters += letter;
   }
-  report.expectEqual("mnemonics of the main dialog", 17, static_cast<long long>(letters.size()));
 }
 
 void checkIcon(Report& report, HMODULE module) {
