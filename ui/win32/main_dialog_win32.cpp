@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -47,6 +48,16 @@ std::optional<long> numberSetting(WindowSystem& windows, const char* name) {
   const long value = std::strtol(text->c_str(), &end, 10);
   if (*end != '\0') return std::nullopt;
   return value;
+}
+
+// The text of a list's entry. Returns "" when the list has no such entry.
+std::wstring listEntryText(HWND list, WPARAM index) {
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(std::max<LRESULT>(copied, 0)));
+  return text;
 }
 
 }  // namespace
@@ -188,10 +199,7 @@ bool Cwl2kvxDlg::onDrawItem(WPARAM, LPARAM lParam, LRESULT& result) {
   GetClientRect(item->hwndItem, &area);
   FillRect(item->hDC, &area, GetSysColorBrush(COLOR_WINDOW));
   if (item->itemID != static_cast<UINT>(-1)) {
-    const LRESULT length = SendMessageW(item->hwndItem, LB_GETTEXTLEN, item->itemID, 0);
-    std::wstring path(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-    path.resize(static_cast<size_t>(std::max<LRESULT>(
-        SendMessageW(item->hwndItem, LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(path.data())), 0)));
+    const std::wstring path = listEntryText(item->hwndItem, item->itemID);
     // The end of a long path is its file name: the folders in the middle give way.
     const int margin = GetSystemMetrics(SM_CXEDGE);
     area.left += margin;
@@ -210,11 +218,7 @@ bool Cwl2kvxDlg::onNotify(WPARAM, LPARAM lParam, LRESULT& result) {
   if (header->hwndFrom != pathTips_ || header->code != TTN_GETDISPINFOW) return false;
   auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
   HWND list = reinterpret_cast<HWND>(tip->hdr.idFrom);
-  tipText_.clear();
-  if (SendMessageW(list, LB_GETCOUNT, 0, 0) > 0) {
-    tipText_.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, 0, 0)) + 1);
-    tipText_.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(tipText_.data()))));
-  }
+  tipText_ = listEntryText(list, 0);
   tip->lpszText = tipText_.data();  // an empty text shows no tip
   result = 0;
   return true;
