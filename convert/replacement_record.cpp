@@ -1,9 +1,12 @@
 #include "convert/replacement_record.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "convert/file_system.h"
@@ -28,6 +31,17 @@ std::vector<std::string> fieldsOf(const ReplacementRecord& record) {
           record.newNames};
 }
 
+// The process id a text of 1 to 19 decimal digits spells. Returns nullopt for any other text and
+// for an id beyond unsigned long (32 bits on Windows).
+std::optional<unsigned long> processIdOf(std::string_view text) {
+  unsigned long id = 0;
+  if (text.empty() || text.size() > 19) return std::nullopt;
+  const char* const end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, id);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return id;
+}
+
 // What reading a record found.
 enum class RecordRead {
   Whole,     // a whole record
@@ -47,12 +61,9 @@ RecordRead readRecord(const std::string& path, ReplacementRecord& record) {
       fields.back() += static_cast<char>(c);
     }
   }
-  const std::string& id = fields.size() > 1 ? fields[1] : std::string();
-  if (fields.size() != 8 || fields[0] != kRecordMark || !fields[7].empty() || id.empty() || id.size() > 19 ||
-      std::strspn(id.c_str(), "0123456789") != id.size()) {
-    return RecordRead::Broken;
-  }
-  record = {std::stoul(id), fields[2], fields[3], fields[4], fields[5], fields[6]};
+  const std::optional<unsigned long> id = fields.size() > 1 ? processIdOf(fields[1]) : std::nullopt;
+  if (fields.size() != 8 || fields[0] != kRecordMark || !fields[7].empty() || !id) return RecordRead::Broken;
+  record = {*id, fields[2], fields[3], fields[4], fields[5], fields[6]};
   return RecordRead::Whole;
 }
 
@@ -82,14 +93,14 @@ unsigned long processOfRunFile(const std::string& name) {
   const size_t prefix = std::strlen(kRunFilePrefix);
   const size_t dash = name.find('-', prefix);
   const size_t dot = name.rfind('.');
-  if (dash == std::string::npos || dot == std::string::npos || dot < dash || dash == prefix || dash - prefix > 19 ||
-      dot == dash + 1 || (name.substr(dot) != ".tmp" && name.substr(dot) != ".old")) {
+  if (dash == std::string::npos || dot == std::string::npos || dot < dash || dot == dash + 1 ||
+      (name.substr(dot) != ".tmp" && name.substr(dot) != ".old")) {
     return 0;
   }
-  for (size_t i = prefix; i < dot; ++i) {
-    if (i != dash && !isAsciiDigit(name[i])) return 0;
+  for (size_t i = dash + 1; i < dot; ++i) {
+    if (!isAsciiDigit(name[i])) return 0;
   }
-  return std::stoul(name.substr(prefix, dash - prefix));
+  return processIdOf(std::string_view(name).substr(prefix, dash - prefix)).value_or(0);
 }
 
 }  // namespace
