@@ -46,18 +46,25 @@ bool stillNamedBy(int descriptor, const std::string& path) {
          open.st_ino == named.st_ino;
 }
 
+// Takes the exclusive lock of an open file or folder, waiting for it. Returns false when it
+// cannot be taken.
+bool lockWaiting(int descriptor) {
+  while (flock(descriptor, LOCK_EX) != 0) {
+    if (errno != EINTR) return false;
+  }
+  return true;
+}
+
 // Locks the folder's lock file, creating it when it is missing. Returns its descriptor, -1
 // when it cannot be locked.
 int lockFileOfFolder(const std::string& path) {
   for (;;) {
     const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (descriptor < 0) return -1;
-    int locked;
-    while ((locked = flock(descriptor, LOCK_EX)) != 0 && errno == EINTR) {
-    }
-    if (locked == 0 && stillNamedBy(descriptor, path)) return descriptor;
+    const bool locked = lockWaiting(descriptor);
+    if (locked && stillNamedBy(descriptor, path)) return descriptor;
     close(descriptor);
-    if (locked != 0) return -1;
+    if (!locked) return -1;
   }
 }
 
@@ -252,12 +259,9 @@ PlacingStep::PlacingStep(const std::string& lockTarget) : held_(std::make_unique
     if (held_->folder < 0) held_->lockFile.clear();
     return;
   }
-  while (flock(held_->folder, LOCK_EX) != 0) {
-    if (errno != EINTR) {
-      close(held_->folder);
-      held_->folder = -1;
-      break;
-    }
+  if (!lockWaiting(held_->folder)) {
+    close(held_->folder);
+    held_->folder = -1;
   }
 }
 
