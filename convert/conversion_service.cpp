@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <new>
 #include <optional>
 
@@ -104,8 +103,7 @@ std::vector<std::string> resultLines(int32_t count, const ConversionRequest& req
 }
 
 // Where a check-only run writes its import and names lines: a stream that keeps nothing.
-using SinkFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-SinkFile openSink() { return SinkFile(openDiscardingStream(), &std::fclose); }
+OwnedFile openSink() { return OwnedFile(openDiscardingStream(), &std::fclose); }
 
 // The error of a run that ran out of memory.
 std::string outOfMemoryError(const std::string& inputPath) {
@@ -138,7 +136,7 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   const bool contestFromLog = request.contestFromLog && static_cast<int32_t>(job.contest) < 0;
   // The log as the run reads it: the file `files` opened, the stream given, or a copy of either.
   std::FILE* input = nullptr;
-  InputCopy copy(nullptr, &std::fclose);
+  OwnedFile copy(nullptr, &std::fclose);
   // A log that cannot go back (a pipe, standard input) is read from a copy: the contest scan and
   // a log without a header both need a second reading.
   const auto openInput = [&]() {
@@ -198,7 +196,7 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   job.note[noteLength] = '\0';
 
   std::string error = contestFromLog ? std::string() : openInput();
-  SinkFile importSink(nullptr, &std::fclose), namesSink(nullptr, &std::fclose);
+  OwnedFile importSink(nullptr, &std::fclose), namesSink(nullptr, &std::fclose);
   if (error.empty() && request.checkOnly) {
     importSink = openSink();
     namesSink = openSink();

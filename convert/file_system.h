@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+// An open stream that closes itself (std::fclose) when it goes.
+using OwnedFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
 // The names of a run's own files beside its output begin with this: ".adif2kvx-PID-N.tmp" for a
 // new file, ".adif2kvx-PID-N.old" for the old output's second name. They are short whatever
 // the output's name, so any name the system accepts can be an output.

@@ -11,12 +11,12 @@ bool canReadAgain(std::FILE* input) {
   return start >= 0 && std::fseek(input, start, SEEK_SET) == 0;
 }
 
-std::string copyInput(std::FILE* input, const std::string& inputPath, InputCopy& copy) {
+std::string copyInput(std::FILE* input, const std::string& inputPath, OwnedFile& copy) {
   const auto keepError = [&inputPath](int error) {
     return formatText("ERROR: Can't keep a copy of input file %s: %s", inputPath.c_str(), std::strerror(error));
   };
   // The system removes an anonymous file however the run ends, so nothing can be left behind.
-  InputCopy kept(std::tmpfile(), &std::fclose);
+  OwnedFile kept(std::tmpfile(), &std::fclose);
   if (!kept) return keepError(errno);
   char piece[64 * 1024];
   size_t read = sizeof piece;

@@ -2,17 +2,16 @@
 // temporary file so that the contest scan and the conversion can both read it.
 #pragma once
 #include <cstdio>
-#include <memory>
 #include <string>
 
-// An open copy of an input; closing it deletes it.
-using InputCopy = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+#include "convert/file_system.h"
 
 // Whether the input can go back to where it stands, to be read again from there.
 bool canReadAgain(std::FILE* input);
 
 // Copies what is left of the input into an anonymous temporary file, in pieces of a fixed size,
-// and leaves `copy` open at its start; inputPath names the input in the error text.
+// and leaves `copy` open at its start (closing it deletes it); inputPath names the input in the
+// error text.
 // Returns an "ERROR: " text when the input could not be read or the copy not be written (and
 // `copy` is then empty), empty on success.
-std::string copyInput(std::FILE* input, const std::string& inputPath, InputCopy& copy);
+std::string copyInput(std::FILE* input, const std::string& inputPath, OwnedFile& copy);

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -19,8 +18,6 @@ constexpr char kRecordName[] = ".adif2kvx.replacing";
 
 // The first line of a record, so that no other file is taken for one.
 constexpr char kRecordMark[] = "adif2kvx replacing a pair";
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // The fields of a record in their order; each is followed by a NUL byte, as a path may hold a
 // line end but never a NUL.
@@ -51,7 +48,7 @@ enum class RecordRead {
 
 // Reads a record.
 RecordRead readRecord(const std::string& path, ReplacementRecord& record) {
-  File file(openFile(path, "rb"), &std::fclose);
+  OwnedFile file(openFile(path, "rb"), &std::fclose);
   if (!file) return RecordRead::Unopened;
   std::vector<std::string> fields(1);
   for (int c; (c = std::fgetc(file.get())) != EOF;) {
@@ -109,7 +106,7 @@ std::string replacementRecordPath(const std::string& outputTarget) { return path
 
 std::string writeReplacementRecord(const ReplacementRecord& record) {
   const std::string path = replacementRecordPath(record.outputTarget);
-  File file(openFile(path, "wb"), &std::fclose);
+  OwnedFile file(openFile(path, "wb"), &std::fclose);
   if (!file) return std::strerror(errno);
   for (const std::string& field : fieldsOf(record)) std::fwrite(field.c_str(), 1, field.size() + 1, file.get());
   std::string why = flushToDisk(file.get());
