@@ -82,17 +82,13 @@ void resolveDate(Resolution& r) {
   r.fitWhole(Column::Date, "QSO_DATE", date, date);
 }
 
-// Some loggers write only the end of a contact; its time stands in for the start.
 void resolveTime(Resolution& r) {
-  const char* time = r.record.timeOn;
+  const char* time = shownTime(r.record);
   if (time[0] == '\0') {
-    if (r.record.timeOff[0] == '\0') {
-      r.warn(": TIME_ON and TIME_OFF are missing; the time column is blank.");
-      return;
-    }
-    r.warn(": TIME_ON is missing; the time column shows TIME_OFF.");
-    time = r.record.timeOff;
+    r.warn(": TIME_ON and TIME_OFF are missing; the time column is blank.");
+    return;
   }
+  if (time == r.record.timeOff) r.warn(": TIME_ON is missing; the time column shows TIME_OFF.");
   const size_t length = std::strlen(time);
   static_assert(sizeof r.record.timeOff == sizeof r.record.timeOn, "either time fits the buffer below");
   char value[sizeof r.record.timeOn + 2];
