@@ -133,25 +133,25 @@ int32_t deriveBand(Resolution& r, const Frequency& frequency, bool bandMissing) 
   return band;
 }
 
+// Where the digits of a text's leading number would begin: after its blanks and its sign.
+const char* leadingDigits(const char* text) {
+  while (isAsciiSpace(*text)) ++text;
+  if (*text == '+' || *text == '-') ++text;
+  return text;
+}
+
+// Whether a text starts with a number, as every band and report does; loggers also write
+// "False" or "Out of amateur bands" for BAND and "S9" for a report.
+bool startsWithNumber(const char* text) { return isAsciiDigit(*leadingDigits(text)); }
+
 // Whether a BAND text names a whole number of metres: not centimetres or millimetres (70CM,
 // 3MM) and no fraction (1.25M), whose leading number is no band in metres.
 bool namesWholeMetres(const char* bandText) {
-  const char* p = bandText;
-  while (isAsciiSpace(*p)) ++p;
-  if (*p == '+' || *p == '-') ++p;
+  const char* p = leadingDigits(bandText);
   while (isAsciiDigit(*p)) ++p;
   if (*p == '.') return false;
   const char unit = toAsciiUpper(p[0]);
   return !((unit == 'C' || unit == 'M') && toAsciiUpper(p[1]) == 'M');
-}
-
-// Whether a BAND text starts with a number, as every band does; loggers also write "False" or
-// "Out of amateur bands" there.
-bool startsWithNumber(const char* bandText) {
-  const char* p = bandText;
-  while (isAsciiSpace(*p)) ++p;
-  if (*p == '+' || *p == '-') ++p;
-  return isAsciiDigit(*p);
 }
 
 // The band column, with the record's band messages. A band too wide for its column shows 0
@@ -218,10 +218,7 @@ std::optional<int32_t> loggedReport(const char* text) {
       if (upper == 'T') c = '0';
     }
   }
-  const char* p = report.c_str();
-  while (isAsciiSpace(*p)) ++p;
-  if (*p == '+' || *p == '-') ++p;
-  if (!isAsciiDigit(*p)) return std::nullopt;
+  if (!startsWithNumber(report.c_str())) return std::nullopt;
   return textToInt(report.c_str());
 }
 
