@@ -317,8 +317,8 @@ bool skipHeader(AdifInput& input, ConversionJob& job) {
 }
 
 // Makes input.rest hold record text when the current line is used up, reading lines on; a line
-// that starts with a line end is blank (a piece that goes on from the one before is no line). Returns false at the end
-// of the input or on a read error.
+// that starts with a line end is blank, but a piece that goes on from the one before is no
+// line. Returns false at the end of the input or on a read error.
 bool haveRecordText(AdifInput& input) {
   while (input.rest.empty()) {
     std::string_view line;

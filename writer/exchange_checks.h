@@ -24,7 +24,7 @@ bool checkTakesExchange(StateRule rule, const char* text);
 
 // An award reference as the award column shows it.
 struct AwardReference {
-  std::string text;   // "%-4s%-8s": the reference kind, then the value; longer when the value is
+  std::string text;   // "%-4s%-8s": the reference kind, then the value; longer for a longer value
   std::string value;  // the value as the log gives it
 };
 
