@@ -24,9 +24,11 @@ struct Resolution {
   ImportWriterState& state;    // the run's notices
   ResolvedContact& contact;    // the result
   const ColumnWidths& widths;  // of the job's layout
-  bool frequencyColumn;        // the layout has a frequency column; otherwise the note line has the frequency
 
   int32_t widthOf(Column column) const { return widths[static_cast<size_t>(column)]; }
+
+  // Whether the layout has a frequency column; otherwise the note line has the frequency.
+  bool hasFrequencyColumn() const { return widthOf(Column::Frequency) != 0; }
 
   void warn(const std::string& text) { addMessage(kWarningsList, contact.notes, contactPrefix(record) + text); }
 
@@ -277,7 +279,7 @@ std::string iotaColumnText(const char* iota) {
 
 // The KOLVEX8 frequency column: FREQ in kHz when it is to be written.
 void resolveFrequencyColumn(Resolution& r, const Frequency& frequency) {
-  if (!r.frequencyColumn || r.job.includeFrequency == 0 || r.record.freq[0] == '\0') return;
+  if (!r.hasFrequencyColumn() || r.job.includeFrequency == 0 || r.record.freq[0] == '\0') return;
   r.place(Column::Frequency, frequencyColumn(toKilohertz(frequency.value, frequency.unit)));
 }
 
@@ -291,7 +293,7 @@ void resolveNoteLine(Resolution& r, const ExchangeChoice& choice, const Frequenc
   };
 
   if (job.includeFrequency != 0) {
-    if (!r.frequencyColumn) {
+    if (!r.hasFrequencyColumn()) {
       const std::optional<std::string> transmit = kilohertzText(record.freq, frequency.unit);
       if (transmit) {
         const std::optional<std::string> receive = kilohertzText(record.freqRx, frequency.unit);
@@ -342,8 +344,7 @@ void resolveNamesEntry(Resolution& r, const std::optional<std::string>& name) {
 
 ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job, ImportWriterState& state) {
   ResolvedContact contact;
-  const ColumnWidths& widths = columnWidths(job.importFormat);
-  Resolution r{record, job, state, contact, widths, widths[static_cast<size_t>(Column::Frequency)] != 0};
+  Resolution r{record, job, state, contact, columnWidths(job.importFormat)};
   static const ContestRow kNoContest{};
   const ContestRow* found = contestRow(job.contest);
   const ContestRow& row = found != nullptr ? *found : kNoContest;
