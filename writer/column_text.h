@@ -49,6 +49,6 @@ class ColumnText {
   std::string_view view() const { return {bytes_, size_}; }
 
  private:
-  char bytes_[4 * kMaxValueWidth];
-  size_t size_ = 0;
+  char bytes_[4 * kMaxValueWidth];  // the text, not NUL-terminated
+  size_t size_ = 0;                 // bytes of bytes_ in use
 };
