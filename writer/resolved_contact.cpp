@@ -363,7 +363,7 @@ ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job
   resolveExchange(r, choice);
   if (choice.zoneNumber != 0) r.fit(Column::Zone, "ZONE", Decimal(choice.zoneNumber).c_str(), choice.zoneText.c_str());
   contact.column(Column::Label).assign(yesNo(job.label));
-  const StateCounty placed = exchangeState(contact.notes, record, job, choice.exchange, choice.qthGaveWay);
+  const StateCountyPair placed = exchangeState(contact.notes, record, job, choice.exchange, choice.qthGaveWay);
   if (placed.state != nullptr) r.fit(Column::State, "STATE", placed.state, placed.state);
   contact.county = placed.county;
   if (placed.county != nullptr) r.fit(Column::County, "COUNTY", placed.county, placed.county);
