@@ -38,8 +38,7 @@ struct Resolution {
   bool fit(Column column, const char* name, std::string_view value, const char* logged) {
     const int32_t width = widthOf(column);
     if (width == 0) return false;
-    const size_t keep = characterPrefixBytes(value, static_cast<size_t>(width));
-    contact.column(column).assign(value.substr(0, keep));
+    const size_t keep = place(column, value);
     if (keep == value.size()) return false;
     warn(formatText(": %s %s does not fit its %d-character column; written as %.*s.", name, logged,
                     static_cast<int>(width), static_cast<int>(keep), value.data()));
@@ -56,10 +55,12 @@ struct Resolution {
     }
   }
 
-  // A value the layout fixes (group number, grid): cut to the column without a word.
-  void place(Column column, std::string_view value) {
+  // A value the layout fixes (group number, grid): cut to the column without a word. Returns
+  // the bytes of the value kept.
+  size_t place(Column column, std::string_view value) {
     const size_t keep = characterPrefixBytes(value, static_cast<size_t>(widthOf(column)));
     contact.column(column).assign(value.substr(0, keep));
+    return keep;
   }
 };
 
