@@ -271,15 +271,6 @@ TEST(ModeAndReports, DefaultReportsDependOnExactPhoneModes) {
   }
 }
 
-TEST(ModeAndReports, Kolvex6ModeColumnIsFiveWide) {
-  WriterRun run(ContestKind::CqWpx, ImportFormat::Kolvex6);
-  ASSERT_TRUE(run.ready());
-  QsoRecord record = plainContact();
-  setField(record.mode, "SSB");
-  run.write(record);
-  EXPECT_EQ(columns(run.importLines()[0], 30, 40), "SSB  59 59 ");
-}
-
 TEST(ModeAndReports, RttyRoundUpWritesRttyOrPsk31) {
   struct Case {
     const char* mode;
@@ -735,7 +726,6 @@ TEST(NamesFile, EachPairOncePerRun) {
   setField(record.name, "JOHN");
   run.write(record);
   EXPECT_EQ(run.job.namesWritten, 8);
-  EXPECT_FALSE(run.state.bandNoticeGiven);
 }
 
 TEST(NamesFile, OnlyNameContestsWriteNames) {
