@@ -250,12 +250,15 @@ TagScanEnd scanTags(AdifInput& input, OnTag&& onTag) {
         // The value runs past its line, or its length may count characters: read on from the
         // tag's start, which keeps the name in the bytes read.
         const size_t prefix = static_cast<size_t>(next - open);
-        const int64_t inInput = length > kLongestHeldValue ? input.lines.bytesLeftFrom(next) : -1;
-        const bool tooLong = length > kLongestHeldValue && (inInput < 0 || static_cast<uint64_t>(inInput) >= length);
-        const std::string_view bytes =
-            // A length that may count characters needs up to four bytes for each.
-            input.lines.ahead(open,
-                              prefix + (tooLong ? kHeldStartOfLongValue : 4 * std::min(length, kLongestHeldValue) + 4));
+        // A value longer than the reader holds is skipped past, unless the input ends before it.
+        bool tooLong = false;
+        if (length > kLongestHeldValue) {
+          const int64_t inInput = input.lines.bytesLeftFrom(next);
+          tooLong = inInput < 0 || static_cast<uint64_t>(inInput) >= length;
+        }
+        // A length that may count characters needs up to four bytes for each.
+        const size_t wanted = tooLong ? kHeldStartOfLongValue : 4 * std::min(length, kLongestHeldValue) + 4;
+        const std::string_view bytes = input.lines.ahead(open, prefix + wanted);
         name = bytes.substr(1, name.size());
         const std::string_view from = bytes.substr(prefix);
         bool goOn;
@@ -317,8 +320,8 @@ bool skipHeader(AdifInput& input, ConversionJob& job) {
 }
 
 // Makes input.rest hold record text when the current line is used up, reading lines on; a line
-// that starts with a line end is blank (a piece that goes on from the one before is no line). Returns false at the end
-// of the input or on a read error.
+// that starts with a line end is blank, but a piece that goes on from the one before is no
+// line. Returns false at the end of the input or on a read error.
 bool haveRecordText(AdifInput& input) {
   while (input.rest.empty()) {
     std::string_view line;

@@ -81,6 +81,9 @@ constexpr bool everyLayoutTiles() {
 static_assert(everyLayoutTiles(), "each layout's columns fill its line without gaps or overlaps");
 static_assert(std::size(kTraits) == static_cast<size_t>(kImportFormatCount), "one layout per format");
 
+// Room for the QSO line of any format, in the blank lines below.
+constexpr size_t kMaxLineLength = 192;
+
 constexpr bool withinTheLimits() {
   for (const FormatTraits& traits : kTraits) {
     if (traits.lineLength > static_cast<int32_t>(kMaxLineLength)) return false;

@@ -79,9 +79,6 @@ using ColumnWidths = std::array<int32_t, kContactColumnCount>;
 // Characters of the widest column that shows a contact's value (the county) in any format.
 constexpr int32_t kMaxValueWidth = 22;
 
-// Characters of the longest QSO line of any format.
-constexpr size_t kMaxLineLength = 192;
-
 // A QSO line with the format's constant texts in place and blanks in every other column:
 // lineLength characters, not NUL-terminated. Format values other than 0 or 1 get KOLVEX8's.
 const char* blankLine(ImportFormat format);

@@ -68,5 +68,5 @@ class LineReader {
   bool inputEnded_ = false;     // the stream has no more bytes, or a read failed
   bool pieceCut_ = false;       // the last line handed out ended at a cut, not at a line end
   bool continuesLine_ = false;  // see continuesLine()
-  int readError_ = 0;
+  int readError_ = 0;           // see readError()
 };

@@ -6,7 +6,7 @@
 
 // Index of a message list.
 enum MessageListIndex : int {
-  kSummaryList = 0,   // the unique-callsign count of a CW Ops Mini-CWT run
+  kSummaryList = 0,   // the run as a whole: the contest taken from the log, unique callsigns, QSOs skipped
   kWarningsList = 1,  // contacts that were written but did not check out in full
   kErrorsList = 2,    // contacts whose band or state exchange could not be placed
 };

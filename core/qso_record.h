@@ -51,6 +51,10 @@ struct QsoRecord {
   char zone[8];          // zone item of an exchange: APP_WRITELOG_ZONE
 };
 
+// The time a contact's QSO line shows, as read: TIME_ON, or TIME_OFF when TIME_ON is empty, as
+// some loggers write only the end of a contact. Returns the empty text when both are empty.
+const char* shownTime(const QsoRecord& record);
+
 // How every message about a contact names it: "<call> on <date> at <time>", each as read; the
-// time is TIME_OFF when TIME_ON is empty.
+// time is the shown time.
 std::string contactPrefix(const QsoRecord& record);

@@ -66,7 +66,7 @@ std::string utcBoundText(int64_t moment) {
 
 std::optional<int64_t> recordUtcMoment(const QsoRecord& record) {
   const std::string_view date(record.qsoDate);
-  const std::string_view time(record.timeOn[0] != '\0' ? record.timeOn : record.timeOff);
+  const std::string_view time(shownTime(record));
   if (date.size() != 8 || !allDigits(date) || (time.size() != 4 && time.size() != 6) || !allDigits(time)) {
     return std::nullopt;
   }

@@ -30,10 +30,11 @@ struct PartyCountyTable {
   size_t count;                // number of rows searched
 };
 
-// The state and county of a multi-state table hit; both refer into the table.
+// A state and a county, both referring into the tables: a multi-state table's hit, or where a
+// contact's received text was placed, with nullptr for a state or county column left blank.
 struct StateCountyPair {
-  const char* state;   // two-letter state code
-  const char* county;  // county name
+  const char* state = nullptr;   // two-letter state code
+  const char* county = nullptr;  // county name
 };
 
 // The county name for a key of one single-state table. Returns nullptr on a miss.

@@ -23,13 +23,6 @@ void warnIndependentCity(MessageLists& lists, const QsoRecord& record, const cha
   addMessage(kWarningsList, lists, contactPrefix(record) + formatText(": %s is a %s independent city.", text, state));
 }
 
-// The state and county of a multi-state table hit; nullopt on a miss.
-std::optional<StateCounty> takePartyCounty(const PartyCountyTable& table, const char* text) {
-  const std::optional<StateCountyPair> pair = findPartyCounty(table, text);
-  if (!pair) return std::nullopt;
-  return StateCounty{pair->state, pair->county};
-}
-
 // The 7th-area parties accept NVCAR, Carson City, as an independent city of Nevada.
 bool isCarsonCity(const char* text) { return std::string_view(text) == "NVCAR"; }
 
@@ -48,7 +41,7 @@ const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, cons
 
 }  // namespace
 
-StateCounty validateStateCounty(MessageLists& lists, const QsoRecord& record, const ConversionJob& job) {
+StateCountyPair validateStateCounty(MessageLists& lists, const QsoRecord& record, const ConversionJob& job) {
   const char* text = receivedText(record);
   if (text == nullptr) return {};
   const StateNumber n = job.stateNumber;
@@ -61,18 +54,18 @@ StateCounty validateStateCounty(MessageLists& lists, const QsoRecord& record, co
       return {stateCodeOf(kStateVirginia), nullptr};
     }
   } else if (n == kPartyNeqp) {
-    if (const std::optional<StateCounty> hit = takePartyCounty(neqpCounties(), text)) return *hit;
+    if (const std::optional<StateCountyPair> hit = findPartyCounty(neqpCounties(), text)) return *hit;
   } else if (n == kPartySevenQp || n == kPartyMulti) {
     if (n == kPartyMulti) {
       // Indiana's own table first: its keys win over the other parties' same keys.
       if (const char* county = findCounty(*countyTableOf(kStateIndiana), text)) {
         return {stateCodeOf(kStateIndiana), county};
       }
-      if (const std::optional<StateCounty> hit = takePartyCounty(neqpCounties(), text)) return *hit;
+      if (const std::optional<StateCountyPair> hit = findPartyCounty(neqpCounties(), text)) return *hit;
     }
-    if (const std::optional<StateCounty> hit = takePartyCounty(sevenQpCounties(), text)) return *hit;
+    if (const std::optional<StateCountyPair> hit = findPartyCounty(sevenQpCounties(), text)) return *hit;
     if (n == kPartyMulti) {
-      if (const std::optional<StateCounty> hit = takePartyCounty(allStatesCounties(), text)) return *hit;
+      if (const std::optional<StateCountyPair> hit = findPartyCounty(allStatesCounties(), text)) return *hit;
     }
     if (isCarsonCity(text)) {
       warnIndependentCity(lists, record, text, stateCodeOf(kStateNevada));

@@ -55,7 +55,7 @@ void expectCase(const Case& c) {
   ConversionJob job;
   job.stateNumber = c.party;
   MessageLists lists;
-  const StateCounty placed = validateStateCounty(lists, record, job);
+  const StateCountyPair placed = validateStateCounty(lists, record, job);
 
   EXPECT_STREQ(placed.state, c.state);
   EXPECT_STREQ(placed.county, c.county);

@@ -27,14 +27,6 @@ bool isUtf8(std::string_view text) {
   return true;
 }
 
-// Nearly every value is ASCII, where a character is a byte.
-bool isAscii(std::string_view text) {
-  for (char byte : text) {
-    if (static_cast<unsigned char>(byte) >= 0x80) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 size_t nonAsciiCharacterCount(std::string_view text) {
@@ -48,7 +40,7 @@ size_t nonAsciiCharacterCount(std::string_view text) {
 
 size_t characterPrefixBytes(std::string_view text, size_t count) {
   if (text.size() <= count) return text.size();  // never more characters than bytes
-  if (isAscii(text) || !isUtf8(text)) return count;
+  if (isAsciiText(text) || !isUtf8(text)) return count;
   size_t at = 0;
   for (size_t n = 0; n < count && at < text.size(); ++n) at += sequenceLength(text[at]);
   return at;

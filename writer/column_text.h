@@ -15,13 +15,18 @@
 // UTF-8, else its bytes.
 size_t nonAsciiCharacterCount(std::string_view text);
 
-// The characters of a text: its UTF-8 characters when it is UTF-8, else its bytes. Nearly
-// every value is ASCII, where a character is a byte; a QSO line counts each of its values.
+// Whether every byte of the text is below 0x80. Nearly every value is ASCII, where a character
+// is a byte; the loop without an early exit is the quicker one for such texts.
+inline bool isAsciiText(std::string_view text) {
+  unsigned char high = 0;
+  for (char byte : text) high |= static_cast<unsigned char>(byte);
+  return high < 0x80;
+}
+
+// The characters of a text: its UTF-8 characters when it is UTF-8, else its bytes. A QSO line
+// counts each of its values.
 inline size_t characterCount(std::string_view text) {
-  for (char byte : text) {
-    if (static_cast<unsigned char>(byte) >= 0x80) return nonAsciiCharacterCount(text);
-  }
-  return text.size();
+  return isAsciiText(text) ? text.size() : nonAsciiCharacterCount(text);
 }
 
 // The bytes of the text's first `count` characters, counted as characterCount does; a cut
@@ -44,6 +49,6 @@ class ColumnText {
   std::string_view view() const { return {bytes_, size_}; }
 
  private:
-  char bytes_[4 * kMaxValueWidth];
-  size_t size_ = 0;
+  char bytes_[4 * kMaxValueWidth];  // the text, not NUL-terminated
+  size_t size_ = 0;                 // bytes of bytes_ in use
 };

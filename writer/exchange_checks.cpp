@@ -48,21 +48,21 @@ struct StateInput {
   bool qthGaveWay;                             // QTH was passed over as no exchange; it is not read
 };
 
-StateCounty noState(MessageLists&, const StateInput&) { return {}; }
+StateCountyPair noState(MessageLists&, const StateInput&) { return {}; }
 
 // Stations send a US state, a Canadian province or a number; only the first gives a state.
-StateCounty usStateExchange(MessageLists& lists, const StateInput& in) {
+StateCountyPair usStateExchange(MessageLists& lists, const StateInput& in) {
   if (!in.exchange || isNumeric(in.exchange->c_str()) || findProvince(in.exchange->c_str()) != nullptr) return {};
   return {stateOrWarn(lists, in.record, in.exchange->c_str())};
 }
 
-StateCounty sectionExchange(MessageLists& lists, const StateInput& in) {
+StateCountyPair sectionExchange(MessageLists& lists, const StateInput& in) {
   if (!in.exchange) return {};
   return {sectionOrWarn(lists, in.record, in.exchange->c_str())};
 }
 
 // ARRL DX: a W/VE station may show its state in QTH, STATE or, when STATE is missing, SRX.
-StateCounty arrlDxState(MessageLists& lists, const StateInput& in) {
+StateCountyPair arrlDxState(MessageLists& lists, const StateInput& in) {
   const QsoRecord& record = in.record;
   const char* result = nullptr;
   if (!in.qthGaveWay && record.qth[0] != '\0' && findProvince(record.qth) == nullptr) {
@@ -81,17 +81,17 @@ StateCounty arrlDxState(MessageLists& lists, const StateInput& in) {
 // The section Field Day stations outside the ARRL and RAC sections send.
 constexpr const char* kFieldDayDxSection = "DX";
 
-StateCounty fieldDaySection(MessageLists& lists, const StateInput& in) {
+StateCountyPair fieldDaySection(MessageLists& lists, const StateInput& in) {
   if (std::strcmp(in.record.arrlSect, kFieldDayDxSection) == 0) return {""};
   return {sectionOrWarn(lists, in.record, in.record.arrlSect)};
 }
 
-StateCounty sweepstakesSection(MessageLists& lists, const StateInput& in) {
+StateCountyPair sweepstakesSection(MessageLists& lists, const StateInput& in) {
   return {sectionOrWarn(lists, in.record, in.record.arrlSect)};
 }
 
 // Members send their member number; anyone else sends a location.
-StateCounty cwOpsState(MessageLists& lists, const StateInput& in) {
+StateCountyPair cwOpsState(MessageLists& lists, const StateInput& in) {
   if (!in.exchange) {
     addMessage(kWarningsList, lists, formatText("%s is not a CWOPS member.", in.record.call));
     return {};
@@ -103,7 +103,7 @@ StateCounty cwOpsState(MessageLists& lists, const StateInput& in) {
 }
 
 // Maritime stations send their county; others their province or state.
-StateCounty maritimeState(MessageLists& lists, const StateInput& in) {
+StateCountyPair maritimeState(MessageLists& lists, const StateInput& in) {
   const std::optional<std::string>& exchange = in.exchange;
   if (!exchange || findMaritimeCounty(exchange->c_str()) != nullptr || findProvince(exchange->c_str()) != nullptr) {
     return {};
@@ -113,7 +113,7 @@ StateCounty maritimeState(MessageLists& lists, const StateInput& in) {
 
 // A prefix of K marks a US station whose QTH is its state; otherwise STATE is used, where a
 // Canadian station logs its province.
-StateCounty prefixState(MessageLists& lists, const StateInput& in) {
+StateCountyPair prefixState(MessageLists& lists, const StateInput& in) {
   const QsoRecord& record = in.record;
   if (std::strcmp(record.pref, "K") == 0) {
     if (std::strcmp(record.qth, "DC") == 0) {
@@ -127,14 +127,14 @@ StateCounty prefixState(MessageLists& lists, const StateInput& in) {
   return {stateOrWarn(lists, record, record.state)};
 }
 
-StateCounty partyCounty(MessageLists& lists, const StateInput& in) {
+StateCountyPair partyCounty(MessageLists& lists, const StateInput& in) {
   return validateStateCounty(lists, in.record, in.job);
 }
 
 // The code of each state rule, in the rule's order.
 struct StateRuleCode {
-  StateRule rule;                                          // the rule
-  StateCounty (*place)(MessageLists&, const StateInput&);  // its code
+  StateRule rule;                                              // the rule
+  StateCountyPair (*place)(MessageLists&, const StateInput&);  // its code
 };
 
 constexpr StateRuleCode kStateRules[] = {
@@ -219,8 +219,8 @@ std::optional<std::string> awardValue(AwardValue rule, const QsoRecord& record, 
 
 }  // namespace
 
-StateCounty exchangeState(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
-                          const std::optional<std::string>& exchange, bool qthGaveWay) {
+StateCountyPair exchangeState(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
+                              const std::optional<std::string>& exchange, bool qthGaveWay) {
   const ContestRow* row = contestRow(job.contest);
   if (row == nullptr) return {};
   return kStateRules[static_cast<size_t>(row->state)].place(lists, StateInput{record, job, exchange, qthGaveWay});

@@ -14,8 +14,8 @@
 // that do not check out; for the State QSO Party also the county column. A QTH that gave way
 // to a later candidate is not read. Changes neither the record nor the job. Returns both
 // columns blank (nullptr) when the contest has no state rule.
-StateCounty exchangeState(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
-                          const std::optional<std::string>& exchange, bool qthGaveWay = false);
+StateCountyPair exchangeState(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
+                              const std::optional<std::string>& exchange, bool qthGaveWay = false);
 
 // Whether a state rule's check takes a text as the exchange without a warning (a state, a
 // province, a number or a section, as the rule reads it). Returns true for rules that check
@@ -24,7 +24,7 @@ bool checkTakesExchange(StateRule rule, const char* text);
 
 // An award reference as the award column shows it.
 struct AwardReference {
-  std::string text;   // "%-4s%-8s": the reference kind, then the value; longer when the value is
+  std::string text;   // "%-4s%-8s": the reference kind, then the value; longer for a longer value
   std::string value;  // the value as the log gives it
 };
 

@@ -278,12 +278,12 @@ TEST(StateQsoPartyState, CountyValidationFillsStateAndCounty) {
   MessageLists lists;
   ConversionJob job = jobFor(ContestKind::StateQsoParty);
   job.stateNumber = 1;  // Alabama
-  const StateCounty placed = exchangeState(lists, record, job, std::string("AUTA"));
+  const StateCountyPair placed = exchangeState(lists, record, job, std::string("AUTA"));
   EXPECT_STREQ(placed.state, "AL");
   EXPECT_STREQ(placed.county, "Autauga");
 
   setField(record.exchange1, "ZZZ");
-  const StateCounty unplaced = exchangeState(lists, record, job, std::string("ZZZ"));
+  const StateCountyPair unplaced = exchangeState(lists, record, job, std::string("ZZZ"));
   EXPECT_EQ(unplaced.state, nullptr);
   EXPECT_EQ(unplaced.county, nullptr);
   EXPECT_EQ(lists.lines[kErrorsList], Lines{"N0CALL on 20120325 at 1430: ZZZ is not a valid state/province/county."});

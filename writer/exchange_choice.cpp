@@ -107,8 +107,8 @@ std::optional<std::string> fieldDayClassOf(const char* srxString) {
   return std::string(word);
 }
 
-// The first candidate, with a locator narrowed to its square: a contest whose exchange is the
-// square gets it whole from a longer locator.
+// The first filled candidate's text, a locator narrowed to its square. Returns nullopt when
+// every candidate is empty.
 std::optional<std::string> candidateExchange(const QsoRecord& record, const CandidateList& candidates, StateRule check,
                                              bool& qthGaveWay) {
   const FieldReader read = firstFilledField(record, candidates, check, qthGaveWay);

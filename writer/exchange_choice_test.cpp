@@ -165,33 +165,6 @@ TEST(ExchangeSelection, EveryContestTriesItsCandidatesInOrder) {
   }
 }
 
-// --- serial contests -----------------------------------------------------------------------
-
-TEST(SerialContests, CqWpxTakesSrxAsASerial) {
-  QsoRecord record = contactRecord();
-  setField(record.srx, "123");
-  const ExchangeChoice choice = selectExchange(record, jobFor(ContestKind::CqWpx), "CW");
-  EXPECT_EQ(choice.exchange.value_or("none"), "123");
-  EXPECT_EQ(choice.zoneNumber, 0);
-  EXPECT_TRUE(choice.serial);
-}
-
-TEST(SerialContests, ArrlDxPrefersReceivedPower) {
-  QsoRecord record = contactRecord();
-  setField(record.rxPwr, "KW");
-  setField(record.state, "MA");
-  const ExchangeChoice choice = selectExchange(record, jobFor(ContestKind::ArrlDx), "CW");
-  EXPECT_EQ(choice.exchange.value_or("none"), "KW");
-  EXPECT_FALSE(choice.serial);
-}
-
-TEST(SerialContests, FieldDayLooksOnlyAtTheFirstExchangeItemAndTheClass) {
-  QsoRecord record = contactRecord();
-  setField(record.qth, "MA");
-  ConversionJob job = jobFor(ContestKind::ArrlFieldDay);
-  EXPECT_FALSE(selectExchange(record, job, "CW").exchange);
-}
-
 // --- zone contests -------------------------------------------------------------------------
 
 TEST(ZoneContests, CqWwOnCwTakesSrxThenCqz) {

@@ -27,6 +27,13 @@ const BandEdges kBands[] = {
     {144.0, 148.0, true, 2},
 };
 
+// The table's entry of a band in metres; nullptr for a band it lacks.
+const BandEdges* bandEdgesOf(int32_t band) {
+  const auto edges = std::find_if(std::begin(kBands), std::end(kBands),
+                                  [band](const BandEdges& entry) { return entry.metres == band; });
+  return edges != std::end(kBands) ? edges : nullptr;
+}
+
 bool inBand(double megahertz, const BandEdges& band) {
   if (band.included) return megahertz >= band.low && megahertz <= band.high;
   return megahertz > band.low && megahertz < band.high;
@@ -106,16 +113,11 @@ double frequencyValue(const char* text) {
   return value > 0.0 ? value : 0.0;
 }
 
-bool isKnownBand(int32_t band) {
-  return std::any_of(std::begin(kBands), std::end(kBands),
-                     [band](const BandEdges& entry) { return entry.metres == band; });
-}
+bool isKnownBand(int32_t band) { return bandEdgesOf(band) != nullptr; }
 
 FrequencyUnit frequencyUnit(double value, int32_t band, bool bandLogged) {
   constexpr FrequencyUnit kUnits[] = {FrequencyUnit::Megahertz, FrequencyUnit::Kilohertz, FrequencyUnit::Hertz};
-  const auto edges = std::find_if(std::begin(kBands), std::end(kBands),
-                                  [band](const BandEdges& entry) { return entry.metres == band; });
-  if (edges != std::end(kBands)) {
+  if (const BandEdges* edges = bandEdgesOf(band)) {
     for (FrequencyUnit unit : kUnits) {
       if (inBand(toMegahertz(value, unit), *edges)) return unit;
     }

@@ -32,7 +32,6 @@ TEST(BandFromFrequency, BandEdges) {
   }
 }
 
-// The column keeps nine characters: fewer decimals for a wide value, 0 for one that never fits.
 // The record's band first, then any band, MHz before kHz before Hz; Hz for a large value only
 // without BAND.
 TEST(FrequencyUnit, BandOfTheRecordThenAnyBand) {
@@ -50,6 +49,7 @@ TEST(FrequencyUnit, BandOfTheRecordThenAnyBand) {
   for (const auto& c : cases) EXPECT_EQ(frequencyUnit(c.value, c.band, c.bandLogged), c.unit) << c.value;
 }
 
+// The column keeps nine characters: fewer decimals for a wide value, 0 for one that never fits.
 TEST(FrequencyColumn, NeverWidens) {
   EXPECT_EQ(frequencyColumn(999999.99) + frequencyColumn(9999999.96) + frequencyColumn(1e9),
             "999999.99 10000000     0.00");

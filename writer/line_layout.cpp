@@ -25,9 +25,7 @@ bool layOutAscii(RecordBuffer& out, ImportFormat format, const ResolvedContact& 
     std::memcpy(line + spec.start - 1 + offset, text.data(), size);
   }
   // The constant texts are ASCII, so the whole line shows whether a value is not.
-  unsigned char high = 0;
-  for (size_t i = 0; i < length; ++i) high |= static_cast<unsigned char>(line[i]);
-  if (high < 0x80) return true;
+  if (isAsciiText(std::string_view(line, length))) return true;
   out.unclaim(length);
   return false;
 }

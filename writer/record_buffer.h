@@ -53,7 +53,7 @@ class RecordBuffer {
 
  private:
   static constexpr size_t kCapacity = 1024;  // room for both lines of any ordinary record
-  std::FILE* file_;
-  char data_[kCapacity];
-  size_t used_ = 0;
+  std::FILE* file_;                          // where flush() writes
+  char data_[kCapacity];                     // the bytes not yet written
+  size_t used_ = 0;                          // bytes of data_ in use
 };

@@ -24,9 +24,11 @@ struct Resolution {
   ImportWriterState& state;    // the run's notices
   ResolvedContact& contact;    // the result
   const ColumnWidths& widths;  // of the job's layout
-  bool frequencyColumn;        // the layout has a frequency column; otherwise the note line has the frequency
 
   int32_t widthOf(Column column) const { return widths[static_cast<size_t>(column)]; }
+
+  // Whether the layout has a frequency column; otherwise the note line has the frequency.
+  bool hasFrequencyColumn() const { return widthOf(Column::Frequency) != 0; }
 
   void warn(const std::string& text) { addMessage(kWarningsList, contact.notes, contactPrefix(record) + text); }
 
@@ -36,8 +38,7 @@ struct Resolution {
   bool fit(Column column, const char* name, std::string_view value, const char* logged) {
     const int32_t width = widthOf(column);
     if (width == 0) return false;
-    const size_t keep = characterPrefixBytes(value, static_cast<size_t>(width));
-    contact.column(column).assign(value.substr(0, keep));
+    const size_t keep = place(column, value);
     if (keep == value.size()) return false;
     warn(formatText(": %s %s does not fit its %d-character column; written as %.*s.", name, logged,
                     static_cast<int>(width), static_cast<int>(keep), value.data()));
@@ -54,10 +55,12 @@ struct Resolution {
     }
   }
 
-  // A value the layout fixes (group number, grid): cut to the column without a word.
-  void place(Column column, std::string_view value) {
+  // A value the layout fixes (group number, grid): cut to the column without a word. Returns
+  // the bytes of the value kept.
+  size_t place(Column column, std::string_view value) {
     const size_t keep = characterPrefixBytes(value, static_cast<size_t>(widthOf(column)));
     contact.column(column).assign(value.substr(0, keep));
+    return keep;
   }
 };
 
@@ -82,17 +85,13 @@ void resolveDate(Resolution& r) {
   r.fitWhole(Column::Date, "QSO_DATE", date, date);
 }
 
-// Some loggers write only the end of a contact; its time stands in for the start.
 void resolveTime(Resolution& r) {
-  const char* time = r.record.timeOn;
+  const char* time = shownTime(r.record);
   if (time[0] == '\0') {
-    if (r.record.timeOff[0] == '\0') {
-      r.warn(": TIME_ON and TIME_OFF are missing; the time column is blank.");
-      return;
-    }
-    r.warn(": TIME_ON is missing; the time column shows TIME_OFF.");
-    time = r.record.timeOff;
+    r.warn(": TIME_ON and TIME_OFF are missing; the time column is blank.");
+    return;
   }
+  if (time == r.record.timeOff) r.warn(": TIME_ON is missing; the time column shows TIME_OFF.");
   const size_t length = std::strlen(time);
   static_assert(sizeof r.record.timeOff == sizeof r.record.timeOn, "either time fits the buffer below");
   char value[sizeof r.record.timeOn + 2];
@@ -137,25 +136,25 @@ int32_t deriveBand(Resolution& r, const Frequency& frequency, bool bandMissing) 
   return band;
 }
 
+// Where the digits of a text's leading number would begin: after its blanks and its sign.
+const char* leadingDigits(const char* text) {
+  while (isAsciiSpace(*text)) ++text;
+  if (*text == '+' || *text == '-') ++text;
+  return text;
+}
+
+// Whether a text starts with a number, as every band and report does; loggers also write
+// "False" or "Out of amateur bands" for BAND and "S9" for a report.
+bool startsWithNumber(const char* text) { return isAsciiDigit(*leadingDigits(text)); }
+
 // Whether a BAND text names a whole number of metres: not centimetres or millimetres (70CM,
 // 3MM) and no fraction (1.25M), whose leading number is no band in metres.
 bool namesWholeMetres(const char* bandText) {
-  const char* p = bandText;
-  while (isAsciiSpace(*p)) ++p;
-  if (*p == '+' || *p == '-') ++p;
+  const char* p = leadingDigits(bandText);
   while (isAsciiDigit(*p)) ++p;
   if (*p == '.') return false;
   const char unit = toAsciiUpper(p[0]);
   return !((unit == 'C' || unit == 'M') && toAsciiUpper(p[1]) == 'M');
-}
-
-// Whether a BAND text starts with a number, as every band does; loggers also write "False" or
-// "Out of amateur bands" there.
-bool startsWithNumber(const char* bandText) {
-  const char* p = bandText;
-  while (isAsciiSpace(*p)) ++p;
-  if (*p == '+' || *p == '-') ++p;
-  return isAsciiDigit(*p);
 }
 
 // The band column, with the record's band messages. A band too wide for its column shows 0
@@ -222,10 +221,7 @@ std::optional<int32_t> loggedReport(const char* text) {
       if (upper == 'T') c = '0';
     }
   }
-  const char* p = report.c_str();
-  while (isAsciiSpace(*p)) ++p;
-  if (*p == '+' || *p == '-') ++p;
-  if (!isAsciiDigit(*p)) return std::nullopt;
+  if (!startsWithNumber(report.c_str())) return std::nullopt;
   return textToInt(report.c_str());
 }
 
@@ -284,7 +280,7 @@ std::string iotaColumnText(const char* iota) {
 
 // The KOLVEX8 frequency column: FREQ in kHz when it is to be written.
 void resolveFrequencyColumn(Resolution& r, const Frequency& frequency) {
-  if (!r.frequencyColumn || r.job.includeFrequency == 0 || r.record.freq[0] == '\0') return;
+  if (!r.hasFrequencyColumn() || r.job.includeFrequency == 0 || r.record.freq[0] == '\0') return;
   r.place(Column::Frequency, frequencyColumn(toKilohertz(frequency.value, frequency.unit)));
 }
 
@@ -298,7 +294,7 @@ void resolveNoteLine(Resolution& r, const ExchangeChoice& choice, const Frequenc
   };
 
   if (job.includeFrequency != 0) {
-    if (!r.frequencyColumn) {
+    if (!r.hasFrequencyColumn()) {
       const std::optional<std::string> transmit = kilohertzText(record.freq, frequency.unit);
       if (transmit) {
         const std::optional<std::string> receive = kilohertzText(record.freqRx, frequency.unit);
@@ -349,8 +345,7 @@ void resolveNamesEntry(Resolution& r, const std::optional<std::string>& name) {
 
 ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job, ImportWriterState& state) {
   ResolvedContact contact;
-  const ColumnWidths& widths = columnWidths(job.importFormat);
-  Resolution r{record, job, state, contact, widths, widths[static_cast<size_t>(Column::Frequency)] != 0};
+  Resolution r{record, job, state, contact, columnWidths(job.importFormat)};
   static const ContestRow kNoContest{};
   const ContestRow* found = contestRow(job.contest);
   const ContestRow& row = found != nullptr ? *found : kNoContest;
@@ -369,7 +364,7 @@ ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job
   resolveExchange(r, choice);
   if (choice.zoneNumber != 0) r.fit(Column::Zone, "ZONE", Decimal(choice.zoneNumber).c_str(), choice.zoneText.c_str());
   contact.column(Column::Label).assign(yesNo(job.label));
-  const StateCounty placed = exchangeState(contact.notes, record, job, choice.exchange, choice.qthGaveWay);
+  const StateCountyPair placed = exchangeState(contact.notes, record, job, choice.exchange, choice.qthGaveWay);
   if (placed.state != nullptr) r.fit(Column::State, "STATE", placed.state, placed.state);
   contact.county = placed.county;
   if (placed.county != nullptr) r.fit(Column::County, "COUNTY", placed.county, placed.county);

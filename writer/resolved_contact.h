@@ -20,6 +20,7 @@ struct NamesEntry {
   std::string writtenName;  // the name as written: lower case from its second character on
 };
 
+// One contact as its import record will show it.
 struct ResolvedContact {
   std::array<ColumnText, kContactColumnCount> columns;  // text of each Column, at most its width; blank = empty
   std::string noteLine;                                 // the free line after the columns, without its line end
