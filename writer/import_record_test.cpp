@@ -157,6 +157,8 @@ TEST(ImportRecordLayout, ValuesThatDoNotFitTheirColumns) {
        "VP2V/N0CALL/."},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.rstSent, "-143"); }, 36, "-14",
        "N0CALL on 20120325 at 1430: RST_SENT -143 does not fit its 3-character column; written as -14."},
+      {F::Kolvex8, C::SpDx, [](QsoRecord& r) { setField(r.exchange1, u8"ŁódźW"); }, 42, u8"Łódź",
+       u8"N0CALL on 20120325 at 1430: truncating exchange ŁódźW to Łódź."},
       {F::Kolvex8, C::CqWw, [](QsoRecord& r) { setField(r.srx, "0123"); }, 42, "0123     12",
        "N0CALL on 20120325 at 1430: ZONE 0123 does not fit its 2-character column; written as 12."},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.bandText, "2190M"), r.band = 2190; }, 27, "  0",

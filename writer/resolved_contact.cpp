@@ -260,13 +260,12 @@ void resolveExchange(Resolution& r, const ExchangeChoice& choice) {
   }
   const size_t width = static_cast<size_t>(r.widthOf(Column::Exchange));
   const std::string_view e = exchangeColumnText(*exchange, width);
-  if (e.size() <= width) {
-    r.contact.column(Column::Exchange).assign(e);
-    return;
-  }
-  r.contact.column(Column::Exchange).assign(e.substr(0, width));
-  r.warn(formatText(": truncating exchange %.*s to %.*s.", static_cast<int>(e.size()), e.data(),
-                    static_cast<int>(width), e.data()));
+  // Counted in characters like every column, so that a town's "ó" is never split.
+  const size_t keep = characterPrefixBytes(e, width);
+  r.contact.column(Column::Exchange).assign(e.substr(0, keep));
+  if (keep == e.size()) return;
+  r.warn(formatText(": truncating exchange %.*s to %.*s.", static_cast<int>(e.size()), e.data(), static_cast<int>(keep),
+                    e.data()));
 }
 
 // Characters 1, 2, 4, 5 and 6 of a reference such as EU-005; blanks past a short one's end.
