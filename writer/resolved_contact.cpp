@@ -213,16 +213,17 @@ constexpr size_t kLongestCutReport = 3;
 // A report as logged. On CW N stands for 9 and T for 0 (5NN is 599); a report of 0 dB is one
 // too. Returns nullopt when the log gives none: the text is empty or no number (S9).
 std::optional<int32_t> loggedReport(const char* text) {
-  std::string report(text);
-  if (report.size() >= kShortestCutReport && report.size() <= kLongestCutReport) {
-    for (char& c : report) {
+  char digits[kLongestCutReport + 1];
+  const size_t length = std::strlen(text);
+  if (length >= kShortestCutReport && length <= kLongestCutReport) {
+    std::transform(text, text + length + 1, digits, [](char c) {
       const char upper = toAsciiUpper(c);
-      if (upper == 'N') c = '9';
-      if (upper == 'T') c = '0';
-    }
+      return upper == 'N' ? '9' : upper == 'T' ? '0' : c;
+    });
+    text = digits;
   }
-  if (!startsWithNumber(report.c_str())) return std::nullopt;
-  return textToInt(report.c_str());
+  if (!startsWithNumber(text)) return std::nullopt;
+  return textToInt(text);
 }
 
 // A report left out of the log is taken as the usual one: 59 on phone, 599 otherwise.
