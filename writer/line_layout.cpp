@@ -15,14 +15,14 @@ bool layOutAscii(RecordBuffer& out, ImportFormat format, const ResolvedContact& 
   char* line = out.claim(length);
   std::memcpy(line, blankLine(format), length);
   for (size_t i = 0; i < traits.columnCount; ++i) {
-    const ColumnSpec& spec = traits.columns[i];
-    if (spec.column == Column::Constant) continue;
-    const std::string_view text = contact.column(spec.column).view();
+    const ColumnSpec& layoutColumn = traits.columns[i];
+    if (layoutColumn.column == Column::Constant) continue;
+    const std::string_view text = contact.column(layoutColumn.column).view();
     if (text.empty()) continue;
-    const size_t width = static_cast<size_t>(spec.width);
+    const size_t width = static_cast<size_t>(layoutColumn.width);
     const size_t size = text.size() < width ? text.size() : width;
-    const size_t offset = spec.align == Align::Right ? width - size : 0;
-    std::memcpy(line + spec.start - 1 + offset, text.data(), size);
+    const size_t offset = layoutColumn.align == Align::Right ? width - size : 0;
+    std::memcpy(line + layoutColumn.start - 1 + offset, text.data(), size);
   }
   // The constant texts are ASCII, so the whole line shows whether a value is not.
   if (isAsciiText(std::string_view(line, length))) return true;
@@ -33,21 +33,21 @@ bool layOutAscii(RecordBuffer& out, ImportFormat format, const ResolvedContact& 
 // A value holds other characters than ASCII: each column is padded by its characters.
 void layOutCharacters(RecordBuffer& out, const FormatTraits& traits, const ResolvedContact& contact) {
   for (size_t i = 0; i < traits.columnCount; ++i) {
-    const ColumnSpec& spec = traits.columns[i];
-    const size_t width = static_cast<size_t>(spec.width);
-    if (spec.column == Column::Constant) {
-      out.append(std::string_view(spec.text, width));
+    const ColumnSpec& layoutColumn = traits.columns[i];
+    const size_t width = static_cast<size_t>(layoutColumn.width);
+    if (layoutColumn.column == Column::Constant) {
+      out.append(std::string_view(layoutColumn.text, width));
       continue;
     }
-    std::string_view text = contact.column(spec.column).view();
+    std::string_view text = contact.column(layoutColumn.column).view();
     size_t characters = characterCount(text);
     if (characters > width) {  // a value the resolution left too wide still keeps the line's length
       text = text.substr(0, characterPrefixBytes(text, width));
       characters = width;
     }
-    if (spec.align == Align::Right) out.fill(' ', width - characters);
+    if (layoutColumn.align == Align::Right) out.fill(' ', width - characters);
     out.append(text);
-    if (spec.align == Align::Left) out.fill(' ', width - characters);
+    if (layoutColumn.align == Align::Left) out.fill(' ', width - characters);
   }
 }
 
