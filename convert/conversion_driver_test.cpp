@@ -62,6 +62,9 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
   const std::string srxString = at + ": the exchange was taken from SRX_STRING \"599 0123\".";
   const std::string noData = at + " is missing received data.";
   const std::string notABand = at + ": BAND False is not a band; the band was worked out from FREQ.";
+  auto ascii = [&at](const char* column) {
+    return at + formatText(": %s Győ holds characters outside ASCII; written as Gyo.", column);
+  };
   auto notIn = [&at](const char* freq, const char* band) {
     return at + formatText(": FREQ %s is not in the %s band; the band column follows BAND.", freq, band);
   };
@@ -77,8 +80,8 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
       {C::ArrlVhf, k8, "<BAND:2>2M<GRIDSQUARE:6>EM40lo", 1, 42, "EM40     ", "", {}},
       {C::CqWpx, k8, "<BAND:3>20M<MODE:3>USB", 1, 30, "USB   59 59 1   ", "", {}},
       {C::CqWpx, k8, "<BAND:3>20M<NOTES:21>QSL via\r\n<CALL:4>FAKE", 1, 15, "K1ABC        20", "", {}},
-      {C::HaDx, k8, "<BAND:3>20M<RCVD:3>Győ", 1, 42, "Győ     ", "", {}},
-      {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<SRX_STRING:5>1f CT", 1, 42, "1f       ", "", {}},
+      {C::HaDx, k8, "<BAND:3>20M<RCVD:3>Győ", 1, 42, "Gyo     ", "", {ascii("EXCHANGE"), ascii("AWARD")}},
+      {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<SRX_STRING:5>1f CT", 1, 42, "1F       ", "", {}},
       {C::CqWpx, k8, "<BAND:3>20M<Comment:99999>QSL? <MODE:3>SSB", 1, 30, "SSB", "", {pastEnd}},
       {C::CqWpx, k8, "<BAND:2>2M<FREQ:4>14.5", 1, 27, "  2", "", {notIn("14.5", "2M")}},
       {C::CqWpx, k8, "<BAND:3>10M<FREQ:4>7001", 1, 128, "  7001.00", "", {khz, notIn("7001", "10M")}},

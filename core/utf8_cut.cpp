@@ -1,11 +1,7 @@
 #include "core/utf8_cut.h"
 
-namespace {
-
-// The length of the well-formed UTF-8 character at the text's start: 1 to 4, or 0 when the
-// bytes there are no character (a stray continuation byte, an over-long or surrogate form,
-// a code point beyond U+10FFFF, or a character cut short by the text's end).
-size_t characterLength(std::string_view text) {
+size_t utf8CharacterLength(std::string_view text) {
+  if (text.empty()) return 0;
   const unsigned char lead = static_cast<unsigned char>(text[0]);
   if (lead <= 0x7f) return 1;
   size_t length = 0;
@@ -34,13 +30,12 @@ size_t characterLength(std::string_view text) {
   return length;
 }
 
-}  // namespace
 
 size_t utf8CutLength(std::string_view text, size_t limit) {
   if (text.size() <= limit) return text.size();
   size_t at = 0;
   while (at < limit) {
-    const size_t length = characterLength(text.substr(at));
+    const size_t length = utf8CharacterLength(text.substr(at));
     if (length == 0) return limit;       // not UTF-8: cut between bytes as they come
     if (at + length > limit) return at;  // the character the limit falls into goes whole
     at += length;
@@ -54,13 +49,13 @@ size_t countedValueLength(std::string_view bytes, size_t count) {
   size_t at = 0;
   size_t characters = 0;
   while (at < count) {
-    const size_t length = characterLength(bytes.substr(at));
+    const size_t length = utf8CharacterLength(bytes.substr(at));
     if (length == 0) return count;  // not UTF-8: the count is in bytes
     at += length;
     ++characters;
   }
   while (characters < count && at < bytes.size()) {
-    const size_t length = characterLength(bytes.substr(at));
+    const size_t length = utf8CharacterLength(bytes.substr(at));
     if (length == 0) break;
     at += length;
     ++characters;

@@ -7,6 +7,11 @@
 // Whether a byte continues a UTF-8 character (bit pattern 10xxxxxx).
 inline bool isUtf8Continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
+// The length of the well-formed UTF-8 character at the text's start: 1 to 4, or 0 when the
+// bytes there are no character (a stray continuation byte, an over-long or surrogate form,
+// a code point beyond U+10FFFF, or a character cut short by the text's end, or no text).
+size_t utf8CharacterLength(std::string_view text);
+
 // How many bytes of the text to keep so that at most `limit` remain: when the text is longer
 // and its bytes up to the end of the character the limit falls into form UTF-8, the cut moves
 // back to that character's start. Returns the limit itself for bytes that are not UTF-8, and

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/ascii.h"
+#include "core/ascii_text.h"
 #include "core/contest_table.h"
 #include "core/text_number.h"
 #include "refdata/state_table.h"
@@ -95,16 +96,20 @@ std::optional<std::string> squareOfLocator(const char* locator) {
   return std::string(locator, 4);
 }
 
+// A text in upper case. Loggers keep SRX_STRING as the operator typed it ("599 ct").
+std::string upperCased(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = toAsciiUpper(c);
+  return upper;
+}
+
 // Field Day's class (1F, 12A) as one logger keeps it: the first word of SRX_STRING ("1F CT").
-// Returns nullopt when that word is no class: one or two digits and a letter A-F, any case.
+// Returns nullopt when that word is no class.
 std::optional<std::string> fieldDayClassOf(const char* srxString) {
   const std::string_view text = srxString;
   const std::string_view word = text.substr(0, text.find(' '));
-  if (word.size() < 2 || word.size() > 3) return std::nullopt;
-  if (!std::all_of(word.begin(), word.end() - 1, isAsciiDigit)) return std::nullopt;
-  const char letter = toAsciiUpper(word.back());
-  if (letter < 'A' || letter > 'F') return std::nullopt;
-  return std::string(word);
+  if (!isFieldDayClass(word)) return std::nullopt;
+  return upperCased(word);
 }
 
 // The first filled candidate's text, a locator narrowed to its square. Returns nullopt when
@@ -179,6 +184,13 @@ void takeZone(ZoneRule rule, const QsoRecord& record, ExchangeChoice& choice) {
 
 }  // namespace
 
+bool isFieldDayClass(std::string_view text) {
+  if (text.size() < 2 || text.size() > 3) return false;
+  if (!std::all_of(text.begin(), text.end() - 1, isAsciiDigit)) return false;
+  const char letter = toAsciiUpper(text.back());
+  return letter >= 'A' && letter <= 'F';
+}
+
 ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job, const char* modeText) {
   ExchangeChoice choice;
   const ContestRow* row = contestRow(job.contest);
@@ -195,6 +207,12 @@ ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job,
           candidateExchange(record, rtty ? row->rttyCandidates : row->candidates, row->state, choice.qthGaveWay);
       if (!choice.exchange && row->exchange == ExchangeRule::CandidatesElseSrxClass) {
         choice.exchange = fieldDayClassOf(record.srxString);
+      }
+      // One logger keeps the class in the report fields (RST_RCVD 3A).
+      const std::string_view report = trimAsciiSpace(record.rstRcvd);
+      if (!choice.exchange && row->exchange == ExchangeRule::CandidatesElseSrxClass && isFieldDayClass(report)) {
+        choice.exchange = upperCased(report);
+        choice.classFromReport = true;
       }
       break;
     }
@@ -216,6 +234,7 @@ ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job,
   if (!choice.exchange && candidatesTried) {
     choice.exchange = lastWordOf(record.srxString);
     choice.fromSrxString = choice.exchange.has_value();
+    if (choice.exchange) choice.exchange = upperCased(*choice.exchange);
   }
   takeZone(row->zone, record, choice);
   choice.operatorName = nameOf(name, record);

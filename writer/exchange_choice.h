@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/conversion_job.h"
 #include "core/qso_record.h"
@@ -17,12 +18,17 @@ struct ExchangeChoice {
   std::string cnty;                         // CNTY as the award column reads it (an RDA district rebuilt as AB-12)
   bool qthGaveWay = false;                  // QTH was no exchange the contest checks take; a later candidate was
   bool fromSrxString = false;               // every candidate was empty; the exchange is SRX_STRING's last word
+  bool classFromReport = false;             // Field Day without a class elsewhere: RST_RCVD held it
 };
+
+// Whether a text is a Field Day class: one or two digits and a letter A-F, in any case.
+bool isFieldDayClass(std::string_view text);
 
 // Chooses the received exchange for the job's contest from the record's fields, using the mode
 // text the writer prints. A QTH that the contest's checks do not take (a town) gives way to a
 // later filled candidate; when every candidate is empty, SRX_STRING's last word stands in
-// (not for Field Day, whose SRX_STRING starts with its class). Changes neither the record nor
+// (not for Field Day, whose SRX_STRING starts with its class), upper-cased as every table code
+// is. Field Day without a class elsewhere takes an RST_RCVD that is one. Changes neither the record nor
 // the job. Returns no exchange when nothing is found, and an empty choice for a job without a
 // contest.
 ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job, const char* modeText);

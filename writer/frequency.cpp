@@ -44,8 +44,9 @@ constexpr double kPerMegahertz[] = {1.0, 1e3, 1e6};
 
 double perMegahertz(FrequencyUnit unit) { return kPerMegahertz[static_cast<int>(unit)]; }
 
-// A FREQ without BAND of this value or more can only be in Hz.
-constexpr double kHertzWithoutBand = 1e6;
+// A FREQ of this value or more that lies in no band as MHz or kHz can only be in Hz: read as
+// MHz it would be over a THz.
+constexpr double kHertzAtLeast = 1e6;
 
 // Decimals of the MHz text of a value converted from kHz or Hz: whole Hz.
 constexpr int kMegahertzDecimals = 6;
@@ -115,7 +116,7 @@ double frequencyValue(const char* text) {
 
 bool isKnownBand(int32_t band) { return bandEdgesOf(band) != nullptr; }
 
-FrequencyUnit frequencyUnit(double value, int32_t band, bool bandLogged) {
+FrequencyUnit frequencyUnit(double value, int32_t band) {
   constexpr FrequencyUnit kUnits[] = {FrequencyUnit::Megahertz, FrequencyUnit::Kilohertz, FrequencyUnit::Hertz};
   if (const BandEdges* edges = bandEdgesOf(band)) {
     for (FrequencyUnit unit : kUnits) {
@@ -126,7 +127,7 @@ FrequencyUnit frequencyUnit(double value, int32_t band, bool bandLogged) {
   for (FrequencyUnit unit : kUnits) {
     if (bandFromFrequency(toMegahertz(value, unit)) != 0) return unit;
   }
-  if (!bandLogged && value >= kHertzWithoutBand) return FrequencyUnit::Hertz;
+  if (value >= kHertzAtLeast) return FrequencyUnit::Hertz;
   return FrequencyUnit::Megahertz;
 }
 

@@ -26,9 +26,9 @@ bool isKnownBand(int32_t band);
 
 // The unit a FREQ value is written in: the one under which the value lies in the record's band
 // (in metres; 0 = none or one outside bandFromFrequency's table); else the one under which it
-// lies in any band of that table, MHz tried first; else, when the record has no BAND, Hz for
-// 1,000,000 and more. Returns Megahertz in every other case.
-FrequencyUnit frequencyUnit(double value, int32_t band, bool bandLogged);
+// lies in any band of that table, MHz tried first; else Hz for 1,000,000 and more, whatever the
+// record's BAND. Returns Megahertz in every other case.
+FrequencyUnit frequencyUnit(double value, int32_t band);
 
 // A value written in the unit, in MHz.
 double toMegahertz(double value, FrequencyUnit unit);

@@ -32,21 +32,20 @@ TEST(BandFromFrequency, BandEdges) {
   }
 }
 
-// The record's band first, then any band, MHz before kHz before Hz; Hz for a large value only
-// without BAND.
+// The record's band first, then any band, MHz before kHz before Hz; Hz for a large value that
+// lies in no band, whatever BAND says.
 TEST(FrequencyUnit, BandOfTheRecordThenAnyBand) {
   using U = FrequencyUnit;
   const struct {
     double value;
     int32_t band;
-    bool bandLogged;
     FrequencyUnit unit;
   } cases[] = {
-      {14.074, 20, true, U::Megahertz}, {14074, 20, true, U::Kilohertz}, {7001, 10, true, U::Kilohertz},
-      {14.5, 2, true, U::Megahertz},    {14074, 0, false, U::Kilohertz}, {3e6, 0, false, U::Hertz},
-      {3e6, 0, true, U::Megahertz},     {7.1e6, 0, true, U::Hertz},
+      {14.074, 20, U::Megahertz}, {14074, 20, U::Kilohertz}, {7001, 10, U::Kilohertz},   {14.5, 2, U::Megahertz},
+      {14074, 0, U::Kilohertz},   {3e6, 0, U::Hertz},        {7.1e6, 0, U::Hertz},       {436804070, 2, U::Hertz},
+      {1e6, 20, U::Hertz},        {999999, 20, U::Megahertz},
   };
-  for (const auto& c : cases) EXPECT_EQ(frequencyUnit(c.value, c.band, c.bandLogged), c.unit) << c.value;
+  for (const auto& c : cases) EXPECT_EQ(frequencyUnit(c.value, c.band), c.unit) << c.value;
 }
 
 // The column keeps nine characters: fewer decimals for a wide value, 0 for one that never fits.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/test_input.h"
+#include "core/text_format.h"
 #include "writer/column_text.h"
 #include "writer/test_record.h"
 
@@ -141,34 +142,43 @@ TEST(ImportRecordLayout, ValuesThatDoNotFitTheirColumns) {
     void (*change)(QsoRecord&);  // what the plain contact gets
     size_t first;                // the line differs from the plain contact's from this character on
     const char* written;         // ... in these characters
-    const char* warning;         // the record's one warning
+    Lines warnings;              // the record's warnings
   };
   using C = ContestKind;
   using F = ImportFormat;
+  const std::string at = "N0CALL on 20120325 at 1430";
   const Case cases[] = {
       {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.mode, "OLIVIA"); }, 30, "OLIVI",
-       "N0CALL on 20120325 at 1430: MODE OLIVIA does not fit its 5-character column; written as OLIVI."},
+       {at + ": MODE OLIVIA does not fit its 5-character column; written as OLIVI."}},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.mode, "MFSK"), setField(r.submode, "CONT\xC3\x89STI"); }, 30,
-       "CONT\xC3\x89S",
-       "N0CALL on 20120325 at 1430: MODE CONT\xC3\x89STI does not fit its 6-character column; written as "
-       "CONT\xC3\x89S."},
+       "CONTES",
+       {at + ": MODE CONT\xC3\x89STI holds characters outside ASCII; written as CONTESTI.",
+        at + ": MODE CONT\xC3\x89STI does not fit its 6-character column; written as CONTES."}},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.call, "VP2V/N0CALL/P"); }, 15, "VP2V/N0CALL/",
-       "VP2V/N0CALL/P on 20120325 at 1430: CALL VP2V/N0CALL/P does not fit its 12-character column; written as "
-       "VP2V/N0CALL/."},
+       {"VP2V/N0CALL/P on 20120325 at 1430: CALL VP2V/N0CALL/P does not fit its 12-character column; written as "
+        "VP2V/N0CALL/."}},
+      {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.call, "WA9WFD 2O CT"); }, 15, "WA9WFD      ",
+       {"WA9WFD 2O CT on 20120325 at 1430: CALL WA9WFD 2O CT holds more than a callsign; written as WA9WFD."}},
+      {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.call, "KX8JK|7O|CT"); }, 15, "KX8JK       ",
+       {"KX8JK|7O|CT on 20120325 at 1430: CALL KX8JK|7O|CT holds more than a callsign; written as KX8JK."}},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.rstSent, "-143"); }, 36, "-14",
-       "N0CALL on 20120325 at 1430: RST_SENT -143 does not fit its 3-character column; written as -14."},
-      {F::Kolvex8, C::SpDx, [](QsoRecord& r) { setField(r.exchange1, u8"ŁódźW"); }, 42, u8"Łódź",
-       u8"N0CALL on 20120325 at 1430: truncating exchange ŁódźW to Łódź."},
+       {at + ": RST_SENT -143 does not fit its 3-character column; written as -14."}},
+      {F::Kolvex8, C::SpDx, [](QsoRecord& r) { setField(r.exchange1, u8"ŁódźW"); }, 42, "Lodz",
+       {at + u8": EXCHANGE ŁódźW holds characters outside ASCII; written as LodzW.",
+        at + ": truncating exchange LodzW to Lodz."}},
+      {F::Kolvex6, C::SpDx, [](QsoRecord& r) { setField(r.exchange1, u8"Oñati"); }, 41, "Onat",
+       {at + u8": EXCHANGE Oñati holds characters outside ASCII; written as Onati.",
+        at + ": truncating exchange Onati to Onat."}},
       {F::Kolvex8, C::CqWw, [](QsoRecord& r) { setField(r.srx, "0123"); }, 42, "0123     12",
-       "N0CALL on 20120325 at 1430: ZONE 0123 does not fit its 2-character column; written as 12."},
+       {at + ": ZONE 0123 does not fit its 2-character column; written as 12."}},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.bandText, "2190M"), r.band = 2190; }, 27, "  0",
-       "N0CALL on 20120325 at 1430: BAND 2190M does not fit its 3-character column; the band column shows 0."},
+       {at + ": BAND 2190M does not fit its 3-character column; the band column shows 0."}},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.timeOn, ""), setField(r.timeOff, "1502"); }, 9, "150200",
-       "N0CALL on 20120325 at 1502: TIME_ON is missing; the time column shows TIME_OFF."},
+       {"N0CALL on 20120325 at 1502: TIME_ON is missing; the time column shows TIME_OFF."}},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.timeOn, "14301"); }, 9, "14301 ",
-       "N0CALL on 20120325 at 14301: TIME_ON 14301 is too short for its 6-character column."},
+       {"N0CALL on 20120325 at 14301: TIME_ON 14301 is too short for its 6-character column."}},
       {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.qsoDate, ""); }, 1, "        ",
-       "N0CALL on  at 1430: QSO_DATE is missing; the date column is blank."},
+       {"N0CALL on  at 1430: QSO_DATE is missing; the date column is blank."}},
   };
   for (const Case& c : cases) {
     WriterRun plain(c.contest, c.format), run(c.contest, c.format);
@@ -180,8 +190,8 @@ TEST(ImportRecordLayout, ValuesThatDoNotFitTheirColumns) {
     run.write(record);
     std::string expected = plain.importLines().at(0);
     expected.replace(c.first - 1, characterCount(c.written), c.written);
-    EXPECT_EQ(run.importLines().at(0), expected) << c.warning;
-    EXPECT_EQ(run.warnings(), Lines{c.warning});
+    EXPECT_EQ(run.importLines().at(0), expected) << c.written;
+    EXPECT_EQ(run.warnings(), c.warnings);
   }
 }
 
@@ -292,7 +302,7 @@ TEST(ModeAndReports, RttyRoundUpWritesRttyOrPsk31) {
   }
 }
 
-TEST(ModeAndReports, MfskIsShownByItsSubmode) {
+TEST(ModeAndReports, MfskAndPskAreShownByTheirSubmode) {
   struct Case {
     ContestKind contest;
     const char* mode;
@@ -304,6 +314,7 @@ TEST(ModeAndReports, MfskIsShownByItsSubmode) {
       {ContestKind::CqWpx, "MFSK", "SSB", "SSB   59 59 "},  // the report defaults follow it
       {ContestKind::CqWpx, "mfsk", "FT4", "mfsk  599599"},           {ContestKind::CqWpx, "FT8", "FT4", "FT8   599599"},
       {ContestKind::ArrlRttyRoundUp, "MFSK", "FT4", "RTTY  599599"},
+      {ContestKind::CqWpx, "PSK", "PSK63", "PSK63 599599"},          {ContestKind::CqWpx, "PSK", "", "PSK   599599"},
   };
   for (const Case& c : cases) {
     WriterRun run(c.contest);
@@ -489,9 +500,18 @@ TEST(GridAndIota, IotaTakesFivePositions) {
   }
 }
 
-TEST(GridAndIota, LocatorsLongerThanSixKeepTheirSquare) {
-  const char* const cases[][2] = {
-      {"FN42", "FN42  EU005"}, {"FN42AA", "FN42AAEU005"}, {"IO64MW1", "IO64MWEU005"}, {"", "      EU005"}};
+// Only a locator fills the grid column; a longer one keeps its square.
+TEST(GridAndIota, GridColumnHoldsLocatorsOnly) {
+  const char* const cases[][3] = {
+      {"FN42", "FN42  EU005", ""},
+      {"FN42AA", "FN42AAEU005", ""},
+      {"IO64MW12", "IO64MWEU005", ""},
+      {" fn31pr ", "fn31prEU005", ""},
+      {"", "      EU005", ""},
+      {"IO64MW1", "      EU005", "IO64MW1"},
+      {"IN2dp", "      EU005", "IN2dp"},
+      {"FN31ZZ", "      EU005", "FN31ZZ"},
+  };
   for (const auto& c : cases) {
     WriterRun run(ContestKind::Iota);
     ASSERT_TRUE(run.ready());
@@ -501,7 +521,9 @@ TEST(GridAndIota, LocatorsLongerThanSixKeepTheirSquare) {
     run.write(record);
     const std::string line = run.importLines()[0];
     EXPECT_EQ(columns(line, 93, 103), c[1]) << c[0];
-    EXPECT_TRUE(run.warnings().empty()) << c[0];
+    const std::string warning =
+        formatText("N0CALL on 20120325 at 1430: GRIDSQUARE %s is not a locator; the grid column is blank.", c[2]);
+    EXPECT_EQ(run.warnings(), c[2][0] == '\0' ? Lines{} : Lines{warning}) << c[0];
   }
 }
 

@@ -7,13 +7,16 @@
 #include <string_view>
 
 #include "core/ascii.h"
+#include "core/ascii_text.h"
 #include "core/contest_table.h"
 #include "core/text_format.h"
 #include "core/text_number.h"
+#include "writer/ascii_column.h"
 #include "writer/column_text.h"
 #include "writer/exchange_checks.h"
 #include "writer/exchange_choice.h"
 #include "writer/frequency.h"
+#include "writer/locator.h"
 
 namespace {
 
@@ -32,17 +35,30 @@ struct Resolution {
 
   void warn(const std::string& text) { addMessage(kWarningsList, contact.notes, contactPrefix(record) + text); }
 
-  // The value in its column, cut to the column's width with a warning that names the column
-  // and the value as logged. A layout without the column shows nothing of it. Returns whether
-  // the value was cut.
+  // The value in its column, in ASCII and cut to the column's width, with a warning for each
+  // change that names the column and the value as logged. A layout without the column shows
+  // nothing of it. Returns whether the value was cut.
   bool fit(Column column, const char* name, std::string_view value, const char* logged) {
     const int32_t width = widthOf(column);
     if (width == 0) return false;
+    const std::string ascii = asciiValue(name, value, logged);
+    value = ascii;
     const size_t keep = place(column, value);
     if (keep == value.size()) return false;
     warn(formatText(": %s %s does not fit its %d-character column; written as %.*s.", name, logged,
                     static_cast<int>(width), static_cast<int>(keep), value.data()));
     return true;
+  }
+
+  // The value as a column holds it: a value with characters outside ASCII is spelt in ASCII
+  // with a warning, as a station log that reads columns by byte would shift every later one.
+  // The message shows the logged value both ways (an award's, not the column with its kind).
+  std::string asciiValue(const char* name, std::string_view value, std::string_view logged) {
+    if (isAsciiText(value)) return std::string(value);
+    const std::string ascii = asciiColumnText(logged);
+    warn(formatText(": %s %.*s holds characters outside ASCII; written as %s.", name, static_cast<int>(logged.size()),
+                    logged.data(), ascii.c_str()));
+    return asciiColumnText(value);
   }
 
   // As fit, and a value shorter than its column is said too: the date and time columns are
@@ -166,7 +182,7 @@ Frequency resolveBand(Resolution& r) {
   const bool wholeMetres = band != 0 && namesWholeMetres(bandText);
   const int32_t knownBand = wholeMetres && isKnownBand(band) ? band : 0;
   const double value = frequencyValue(r.record.freq);
-  const Frequency frequency{value, frequencyUnit(value, knownBand, band != 0)};
+  const Frequency frequency{value, frequencyUnit(value, knownBand)};
   if (band == 0) {
     const bool notABand = bandText[0] != '\0' && !startsWithNumber(bandText);
     if (notABand) r.warn(formatText(": BAND %s is not a band; the band was worked out from FREQ.", bandText));
@@ -193,10 +209,12 @@ Frequency resolveBand(Resolution& r) {
 }
 
 // The mode text written, which also decides the default reports and the CQ WW candidates.
-// ADIF 3 logs newer digital modes as MODE MFSK with the actual mode (FT4, JS8...) in SUBMODE.
+// ADIF 3 logs newer digital modes as MODE MFSK with the actual mode (FT4, JS8...) in SUBMODE,
+// and PSK with its variant (PSK31, PSK63).
 const char* modeTextOf(const QsoRecord& record, ModeRule rule) {
   if (rule == ModeRule::RoundUp) return std::strcmp(record.dgtl, "BPSK") == 0 ? "PSK31" : "RTTY";
-  if (std::strcmp(record.mode, "MFSK") == 0 && record.submode[0] != '\0') return record.submode;
+  const bool takesSubmode = std::strcmp(record.mode, "MFSK") == 0 || std::strcmp(record.mode, "PSK") == 0;
+  if (takesSubmode && record.submode[0] != '\0') return record.submode;
   return record.mode;
 }
 
@@ -226,14 +244,16 @@ std::optional<int32_t> loggedReport(const char* text) {
   return textToInt(text);
 }
 
-// A report left out of the log is taken as the usual one: 59 on phone, 599 otherwise.
-void resolveReports(Resolution& r, const char* modeText) {
+// A report left out of the log is taken as the usual one: 59 on phone, 599 otherwise. Field
+// Day's class logged in the reports is no report.
+void resolveReports(Resolution& r, const char* modeText, bool classFromReport) {
   const bool phone = std::find(std::begin(kPhoneModes), std::end(kPhoneModes), modeText) != std::end(kPhoneModes) ||
                      std::find(std::begin(kDigitalVoiceSubmodes), std::end(kDigitalVoiceSubmodes), r.record.submode) !=
                          std::end(kDigitalVoiceSubmodes);
   const int32_t usual = phone ? 59 : 599;
-  const Decimal sent(loggedReport(r.record.rstSent).value_or(usual));
-  const Decimal received(loggedReport(r.record.rstRcvd).value_or(usual));
+  const bool sentIsClass = classFromReport && isFieldDayClass(trimAsciiSpace(r.record.rstSent));
+  const Decimal sent(sentIsClass ? usual : loggedReport(r.record.rstSent).value_or(usual));
+  const Decimal received(classFromReport ? usual : loggedReport(r.record.rstRcvd).value_or(usual));
   r.fit(Column::RstSent, "RST_SENT", sent.c_str(), sent.c_str());
   r.fit(Column::RstRcvd, "RST_RCVD", received.c_str(), received.c_str());
 }
@@ -249,18 +269,22 @@ std::string_view exchangeColumnText(const std::string& exchange, size_t width) {
   return text.substr(firstSignificant);
 }
 
-// The exchange keeps a rule of its own: its first characters, with a warning that shows them.
+// The exchange keeps a rule of its own: its first characters in ASCII, with a warning that
+// shows them.
 void resolveExchange(Resolution& r, const ExchangeChoice& choice) {
-  const std::optional<std::string>& exchange = choice.exchange;
+  if (choice.classFromReport) {
+    r.warn(formatText(": the Field Day class was taken from RST_RCVD %s.", r.record.rstRcvd));
+  }
   if (choice.fromSrxString) {
     r.warn(formatText(": the exchange was taken from SRX_STRING \"%s\".", r.record.srxString));
   }
-  if (!exchange || exchange->empty()) {
+  if (!choice.exchange || choice.exchange->empty()) {
     r.warn(" is missing received data.");
     return;
   }
+  const std::string exchange = r.asciiValue("EXCHANGE", *choice.exchange, *choice.exchange);
   const size_t width = static_cast<size_t>(r.widthOf(Column::Exchange));
-  const std::string_view e = exchangeColumnText(*exchange, width);
+  const std::string_view e = exchangeColumnText(exchange, width);
   // Counted in characters like every column, so that a town's "ó" is never split.
   const size_t keep = characterPrefixBytes(e, width);
   r.contact.column(Column::Exchange).assign(e.substr(0, keep));
@@ -333,18 +357,46 @@ void resolveNoteLine(Resolution& r, const ExchangeChoice& choice, const Frequenc
   }
 }
 
-// The names-file entry of a contest that carries the other operator's name.
-void resolveNamesEntry(Resolution& r, const std::optional<std::string>& name) {
+// The names-file entry of a contest that carries the other operator's name, under the call
+// as the call column shows it.
+void resolveNamesEntry(Resolution& r, const std::optional<std::string>& name, std::string_view call) {
   if (!name) return;
   std::string written = *name;
   for (size_t i = 1; i < written.size(); ++i) written[i] = toAsciiLower(written[i]);
-  r.contact.namesEntry = NamesEntry{r.record.call, *name, std::move(written)};
+  r.contact.namesEntry = NamesEntry{std::string(call), *name, std::move(written)};
+}
+
+// The call column's value: the first word of a CALL that holds more (an exchange typed into it,
+// "WA9WFD 2O CT" or "KX8JK|7O|CT"), with a warning.
+std::string_view resolveCallWord(Resolution& r) {
+  const std::string_view call = r.record.call;
+  const size_t end = call.find_first_of(" |", 1);
+  if (end == std::string_view::npos) return call;
+  r.warn(formatText(": CALL %s holds more than a callsign; written as %.*s.", r.record.call, static_cast<int>(end),
+                    call.data()));
+  return call.substr(0, end);
+}
+
+// The record as the rules read it: a GRIDSQUARE without its surrounding blanks, and none when
+// it is no locator. Returns the record itself when nothing changes, else `cleaned`.
+const QsoRecord& gridCleaned(const QsoRecord& record, QsoRecord& cleaned, bool& gridRejected) {
+  const std::string_view grid = trimAsciiSpace(record.grid);
+  gridRejected = !grid.empty() && !isMaidenheadLocator(grid);
+  if (!gridRejected && grid.size() == std::strlen(record.grid)) return record;
+  cleaned = record;
+  const std::string_view kept = gridRejected ? std::string_view() : grid;
+  kept.copy(cleaned.grid, kept.size());
+  cleaned.grid[kept.size()] = '\0';
+  return cleaned;
 }
 
 }  // namespace
 
-ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job, ImportWriterState& state) {
+ResolvedContact resolveContact(const QsoRecord& logged, const ConversionJob& job, ImportWriterState& state) {
   ResolvedContact contact;
+  QsoRecord cleaned;
+  bool gridRejected = false;
+  const QsoRecord& record = gridCleaned(logged, cleaned, gridRejected);
   Resolution r{record, job, state, contact, columnWidths(job.importFormat)};
   static const ContestRow kNoContest{};
   const ContestRow* found = contestRow(job.contest);
@@ -353,13 +405,14 @@ ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job
   // In column order, which is also the order of the notes.
   resolveDate(r);
   resolveTime(r);
-  r.fit(Column::Call, "CALL", record.call, record.call);
+  const std::string_view call = resolveCallWord(r);
+  r.fit(Column::Call, "CALL", call, std::string(call).c_str());
   const Frequency frequency = resolveBand(r);
   const char* modeText = modeTextOf(record, row.mode);
   r.fit(Column::Mode, "MODE", modeText, modeText);
-  resolveReports(r, modeText);
-
   const ExchangeChoice choice = selectExchange(record, job, modeText);
+  resolveReports(r, modeText, choice.classFromReport);
+
   contact.serialExchange = choice.serial;
   resolveExchange(r, choice);
   if (choice.zoneNumber != 0) r.fit(Column::Zone, "ZONE", Decimal(choice.zoneNumber).c_str(), choice.zoneText.c_str());
@@ -371,8 +424,9 @@ ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job
   r.place(Column::Group, Decimal(job.groupNumber).c_str());
   // A locator of eight characters (ADIF allows them) names a smaller area inside the square of
   // its first six; that square fills the column.
+  if (gridRejected) r.warn(formatText(": GRIDSQUARE %s is not a locator; the grid column is blank.", logged.grid));
   r.place(Column::Grid, record.grid);
-  contact.column(Column::Iota).assign(iotaColumnText(record.iota));
+  r.fit(Column::Iota, "IOTA", iotaColumnText(record.iota), record.iota);
   if (const std::optional<AwardReference> award = awardReference(record, job, choice)) {
     r.fit(Column::Award, "AWARD", award->text, award->value.c_str());
   }
@@ -380,6 +434,6 @@ ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job
   resolveFrequencyColumn(r, frequency);
 
   resolveNoteLine(r, choice, frequency, row.noteItem);
-  resolveNamesEntry(r, choice.operatorName);
+  resolveNamesEntry(r, choice.operatorName, call);
   return contact;
 }
