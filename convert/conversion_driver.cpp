@@ -7,6 +7,7 @@
 #include "convert/record_filter.h"
 #include "convert/run_files.h"
 #include "core/adif_reader.h"
+#include "core/ascii.h"
 #include "core/qso_record.h"
 #include "core/text_format.h"
 #include "writer/import_record.h"
@@ -35,6 +36,8 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
                formatText("%s has no ADIF header; its QSOs were read from the first line.", inputPath.c_str()));
   }
   SkipCounts skips;
+  // The words for nothing already told of, upper-cased: one warning per word and log.
+  std::set<std::string> nothingWordsTold;
   while (more == 1) {
     ++skips.read;
     // A skipped record is decided on as read, before anything of it is worked out, and leaves
@@ -42,6 +45,18 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     const RecordSkip skip = recordSkip(job, record, adif.recordContestIds);
     if (skip == RecordSkip::None) {
       if (contests != nullptr) noteRecordContests(*contests, adif.recordContestIds);
+      for (const std::string& word : adif.nothingWords) {
+        std::string key = word;
+        for (char& c : key) c = toAsciiUpper(c);
+        if (!nothingWordsTold.insert(key).second) continue;
+        addMessage(kWarningsList, lists,
+                   formatText("%s writes %s for values that are not there; they were read as empty.",
+                              inputPath.c_str(), word.c_str()));
+      }
+      for (const std::string& tag : adif.lineBreakTags) {
+        addMessage(kWarningsList, lists,
+                   contactPrefix(record) + formatText(": %s holds a line break; it was read without it.", tag.c_str()));
+      }
       if (!adif.lengthPastEnd.empty()) {
         addMessage(kWarningsList, lists,
                    contactPrefix(record) + formatText(": the length of %s runs past the end of the file; the value was "

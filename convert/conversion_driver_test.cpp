@@ -61,7 +61,13 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
   const std::string voice = at + ": MODE DIGITALVOICE does not fit its 6-character column; written as DIGITA.";
   const std::string srxString = at + ": the exchange was taken from SRX_STRING \"599 0123\".";
   const std::string noData = at + " is missing received data.";
-  const std::string notABand = at + ": BAND False is not a band; the band was worked out from FREQ.";
+  const std::string notABand = at + ": BAND VHF is not a band; the band was worked out from FREQ.";
+  auto nothing = [](const char* word) {
+    return formatText("my log.adi writes %s for values that are not there; they were read as empty.", word);
+  };
+  auto fieldDayClass = [&at](const char* report) {
+    return at + formatText(": the Field Day class was taken from RST_RCVD %s.", report);
+  };
   auto ascii = [&at](const char* column) {
     return at + formatText(": %s Győ holds characters outside ASCII; written as Gyo.", column);
   };
@@ -89,7 +95,18 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
       {C::ArrlDx, k8, "<BAND:3>20M<QTH:13>ARROYO GRANDE<STATE:2>CA", 1, 42, "CA         N         NCA", "", {}},
       {C::CqWpx, k8, "<BAND:3>20M<SRX:0><SRX_STRING:8>599 0123", 1, 42, "0123", "", {srxString}},
       {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<SRX_STRING:5>1G CT", 1, 42, "    ", "", {noData}},
-      {C::CqWpx, k8, "<BAND:5>False<FREQ:6>14.025", 1, 27, " 20", "", {notABand}},
+      {C::CqWpx, k8, "<BAND:3>VHF<FREQ:6>14.025", 1, 27, " 20", "", {notABand}},
+      {C::CqWpx, k8, "<BAND:5>FALSE<FREQ:6>14.025<RST_RCVD:5> none<GRIDSQUARE:5>False", 2, 27, " 20CW    599599", "",
+       {nothing("FALSE"), nothing("none"), noBand}},
+      {C::CqWpx, k8, "<BAND:3>20M<CALL:6>W2\r\nXH", 1, 15, "W2XH         20", "",
+       {"W2XH on 20240330 at 1200: CALL holds a line break; it was read without it."}},
+      {C::CqWpx, k8, "<BAND:3>20M<FREQ:7>1000000", 1, 128, "  1000.00", "", {hz, notIn("1000000", "20M")}},
+      {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<RST_SENT:3>12F<RST_RCVD:2>3a", 1, 36, "5995993A  ", "",
+       {fieldDayClass("3a")}},
+      {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<RST_SENT:3>12F<RST_RCVD:2>3G", 1, 36, "12 3      ", "",
+       {noData}},
+      {C::Arrl10, k8, "<BAND:3>10M<SRX:0><SRX_STRING:6>599 ct", 1, 42, "CT         N         NCT", "",
+       {at + ": the exchange was taken from SRX_STRING \"599 ct\"."}},
       {C::CqWpx, k6, "<BAND:3>40M<FREQ:9>7.100.123", 1, 27, " 40", "7,100KHz", {}},
   };
   for (const Case& c : cases) {

@@ -220,10 +220,19 @@ enum class TagScanEnd {
   Stopped,    // the tag handler asked to stop; the text holds what follows that tag's value
 };
 
-// What a tag handler gets of a value that runs over lines (notes and addresses may hold line
-// ends): its text up to its first CR or LF, so that no text kept from it can break a line of
-// the import file.
+// What a tag handler that keeps no line ends gets of a value that runs over lines (notes and
+// addresses may hold line ends): its text up to its first CR or LF.
 std::string_view keptPart(std::string_view value) { return value.substr(0, value.find_first_of("\r\n")); }
+
+// A value without its CR and LF bytes.
+std::string withoutLineEnds(std::string_view value) {
+  std::string joined;
+  joined.reserve(value.size());
+  for (char c : value) {
+    if (c != '\r' && c != '\n') joined += c;
+  }
+  return joined;
+}
 
 // The longest value that is read whole; a longer one has its first bytes kept and the rest
 // skipped unread, so that the memory held does not grow with it. Its length is taken in bytes.
@@ -242,8 +251,8 @@ size_t valueCutShort(std::string_view text) {
 
 // Scans the tags at the front of input.rest, hands each data tag's name (as written) and value
 // to onTag, and drops what it scanned. A value is as long as its length says, read across line
-// ends when it runs past its line, and reading goes on after the whole value. onTag returns
-// false to stop the scan after its tag.
+// ends when it runs past its line (onTag gets them too), and reading goes on after the whole
+// value. onTag returns false to stop the scan after its tag.
 template <typename OnTag>
 TagScanEnd scanTags(AdifInput& input, OnTag&& onTag) {
   // Between tags and inside a tag name the next mark is a few bytes away, where std::find's
@@ -300,7 +309,7 @@ TagScanEnd scanTags(AdifInput& input, OnTag&& onTag) {
           if (pastEnd && input.lengthPastEnd.empty()) input.lengthPastEnd = std::string(name);
           const std::string_view value =
               from.substr(0, pastEnd ? valueCutShort(from) : countedValueLength(from, length));
-          goOn = onTag(name, keptPart(value));
+          goOn = onTag(name, value);
           input.lines.resumeAt(value.data() + value.size(), input.rest);
         }
         if (!goOn) return TagScanEnd::Stopped;
@@ -366,15 +375,36 @@ bool haveRecordText(AdifInput& input) {
 
 bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CONTEST_ID"); }
 
+bool isWordForNothing(std::string_view value) {
+  const std::string_view word = trimAsciiSpace(value);
+  return equalsIgnoringCase(word, "False") || equalsIgnoringCase(word, "None") || equalsIgnoringCase(word, "null") ||
+         equalsIgnoringCase(word, "NaN");
+}
+
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
   input.lengthPastEnd.clear();
   if (job.headerSeen == 0 && !skipHeader(input, job)) return 0;
   input.recordContestIds.clear();
+  input.lineBreakTags.clear();
+  input.nothingWords.clear();
+  std::string joined;
   const auto store = [&](std::string_view name, std::string_view value) {
-    if (const TagRule* rule = findTagRule(name)) {
+    const TagRule* rule = findTagRule(name);
+    if (rule == nullptr && !isContestIdTag(name)) return true;
+    // ADIF counts a line end inside a value as part of it; some exports put one there.
+    if (value.find_first_of("\r\n") != std::string_view::npos) {
+      joined = withoutLineEnds(value);
+      value = joined;
+      input.lineBreakTags.emplace_back(name);
+    }
+    if (isWordForNothing(value)) {
+      input.nothingWords.emplace_back(trimAsciiSpace(value));
+      value = {};
+    }
+    if (rule != nullptr) {
       storeValue(*rule, value, record);
       input.valueStored = true;
-    } else if (isContestIdTag(name)) {
+    } else {
       input.recordContestIds.emplace_back(value);  // kept by the caller, not stored into the record
     }
     return true;
@@ -395,8 +425,11 @@ bool scanRecordTags(std::FILE* file, const RecordTagHandler& onTag) {
   AdifInput input(file);
   ConversionJob job;
   if (!skipHeader(input, job)) return false;
+  const auto onKeptPart = [&onTag](std::string_view name, std::string_view value) {
+    return onTag(name, keptPart(value));
+  };
   while (haveRecordText(input)) {
-    if (scanTags(input, onTag) == TagScanEnd::Stopped) return true;
+    if (scanTags(input, onKeptPart) == TagScanEnd::Stopped) return true;
   }
   return false;
 }

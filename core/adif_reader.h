@@ -26,13 +26,25 @@ struct AdifInput {
   // empty when none did. Each call of readQsoRecord begins it afresh.
   std::string lengthPastEnd;
   std::vector<std::string> recordContestIds;  // CONTEST_ID values of the record just read, as written, in order
+  // Names, as written, of the record's kept values whose length spanned a line end, in order;
+  // those values were read without their CR and LF bytes.
+  std::vector<std::string> lineBreakTags;
+  // The words for nothing (False, None, null, NaN) that kept values of the record were, as
+  // written without surrounding blanks, in order; those values were read as empty.
+  std::vector<std::string> nothingWords;
 };
+
+// Whether a value is a word that loggers write for a value that is not there: False, None,
+// null or NaN, in any case and with surrounding blanks.
+bool isWordForNothing(std::string_view value);
 
 // Whether a tag name is CONTEST_ID, in any letter case.
 bool isContestIdTag(std::string_view name);
 
 // Reads until an end-of-record tag completes a record, storing the known tags into the record
 // (which the caller empties beforehand) and its CONTEST_ID values into input.recordContestIds.
+// A kept value whose length spans a line end is read without it, and a word for nothing as
+// empty; lineBreakTags and nothingWords tell of them.
 // Skips the header first while job.headerSeen is 0 and then sets it; a log without an
 // end-of-header is read from its start when "<" comes first.
 // Returns 1 when a record was completed, 0 at end of input or on a read error.

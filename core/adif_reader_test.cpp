@@ -224,6 +224,14 @@ TEST(ReaderStoring, CharacterTakesTheFirstByteOrNone) {
   EXPECT_EQ(readOne("<PREC:1>A<PREC:0><EOR>\n").prec, '\0');
 }
 
+TEST(ReaderStoring, WordsForNothingAreReadAsEmpty) {
+  const QsoRecord record =
+      readOne("<GRIDSQUARE:5>FALSE<BAND:6> None <RST_RCVD:4>null<FREQ:3>NaN<NAME:8>Nonesuch<CALL:5>False<EOR>\n");
+  EXPECT_EQ(std::string(record.grid) + record.bandText + record.rstRcvd + record.freq + record.call, "");
+  EXPECT_STREQ(record.name, "Nonesuch");
+  EXPECT_EQ(record.band, 0);
+}
+
 TEST(ReaderStoring, EmptyValueReplacesAnEarlierOne) { EXPECT_STREQ(readOne("<CALL:5>K1ABC<CALL:0><EOR>\n").call, ""); }
 
 TEST(ReaderStoring, OverLongValuesAreCutToTheirFieldWithoutTouchingOthers) {
@@ -319,7 +327,7 @@ TEST(ReaderLineEnds, CrLfAndLfReadAlike) {
 }
 
 // A value runs as far as its length says, across line ends; a logger may count the length in
-// UTF-8 characters. What is kept of a value ends at its first line end.
+// UTF-8 characters. A kept value is read without its line ends.
 TEST(ReaderLineEnds, ValuesRunAcrossLinesAndLengthsMayCountCharacters) {
   struct Case {
     const char* body;
@@ -328,13 +336,16 @@ TEST(ReaderLineEnds, ValuesRunAcrossLinesAndLengthsMayCountCharacters) {
   };
   const Case cases[] = {
       {"<CALL:5>K1ABC<ADDRESS:26>Main St\r\nTown <CALL:4>FAKE\n<EOR>\n", "K1ABC", ""},
-      {"<CALL:9>K1ABC\r\n<EOR>\n<NAME:2>JO<EOR>\n", "K1ABC", "JO"},  // "<E" is part of the value
+      {"<CALL:9>K1ABC\r\n<EOR>\n<NAME:2>JO<EOR>\n", "K1ABC<E", "JO"},  // "<E" is part of the value
       {"<CALL:6>K1ABC\r\n<EOR>\n", "K1ABC", ""},
       {"<NAME:12>Karel Duchoň<CALL:2>AB<EOR>\n", "AB", "Karel Duchoň"},
       {"<NAME:6>Tankó<CALL:2>AB<EOR>\n", "AB", "Tankó"},  // counted in bytes
       {"<NAME:3>ÓÓÓ<CALL:2>AB<EOR>\n", "AB", "ÓÓÓ"},
       {"<NAME:5>Andr\xe9\xa0<CALL:2>AB<EOR>\n", "AB", "Andr\xe9"},  // Latin-1: counted in bytes
-      {"<NAME:3>A\nÓ<CALL:2>AB<EOR>\n", "AB", "A"},
+      {"<NAME:3>A\nÓ<CALL:2>AB<EOR>\n", "AB", "AÓ"},
+      {"<CALL:5>W2\nXH<EOR>\n", "W2XH", ""},
+      {"<CALL:5>\nW2XH<EOR>\n", "W2XH", ""},
+      {"<CALL:6>W2\r\nXH\r\n<EOR>\n", "W2XH", ""},
   };
   for (const Case& c : cases) {
     const QsoRecord record = readOne(c.body);
