@@ -153,12 +153,18 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
     return error;
   };
   std::optional<LogContest> named;
-  std::optional<std::string> logContestId;
-  if (contestFromLog) {
+  // The contests the log's records name, read before the run when the contest comes from the log
+  // or the contest filter needs to know whether any record names one.
+  std::optional<LogContests> logContests;
+  const bool inputOpenedFirst = contestFromLog || job.onlyContest != 0;
+  if (inputOpenedFirst) {
     std::string error = openInput();
     if (!error.empty()) return failed(ConversionStatus::FileError, error);
-    logContestId = contestIdIn(input);
-    named = logContestOf(logContestId);
+    logContests = logContestsIn(input);
+  }
+  if (contestFromLog) {
+    std::string error;
+    named = logContests ? majorityContest(*logContests) : std::nullopt;
     if (named) {
       job.contest = named->contest.contest;
       if (job.stateNumber < 0) job.stateNumber = named->contest.state;
@@ -180,7 +186,8 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   if (!failure.empty()) {
     ConversionResult result = failed(ConversionStatus::CheckFailed, failure);
     if (contestFromLog && static_cast<int32_t>(job.contest) < 0) {
-      result.unnamedContestId = std::string(trimAsciiSpace(logContestId.value_or("")));
+      const std::optional<std::string> firstId = logContests ? logContests->firstId : std::nullopt;
+      result.unnamedContestId = std::string(trimAsciiSpace(firstId.value_or("")));
     }
     return result;
   }
@@ -195,7 +202,7 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   std::memcpy(job.note, request.noteText.data(), noteLength);
   job.note[noteLength] = '\0';
 
-  std::string error = contestFromLog ? std::string() : openInput();
+  std::string error = inputOpenedFirst ? std::string() : openInput();
   OwnedFile importSink(nullptr, &std::fclose), namesSink(nullptr, &std::fclose);
   if (error.empty() && request.checkOnly) {
     importSink = openSink();
@@ -211,11 +218,20 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
 
   MessageLists lists;
   const ContestChoice runContest{job.contest, job.stateNumber};
-  if (named) {
+  if (named && logContests->ids.size() > 1) {
+    addMessage(kSummaryList, lists,
+               formatText("Contest: %s, from the log's CONTEST_ID %s, which %d of its %d QSOs name.",
+                          contestChoiceName(runContest).c_str(), named->contestId.c_str(),
+                          static_cast<int>(recordsNaming(*logContests, runContest)),
+                          static_cast<int>(logContests->records)));
+  } else if (named) {
     addMessage(kSummaryList, lists,
                formatText("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
                           named->contestId.c_str()));
   }
+  // A filter with nothing to filter by would skip every QSO: the whole log is converted instead.
+  const bool filterNotApplied = job.onlyContest != 0 && logContests && logContests->ids.empty();
+  if (filterNotApplied) job.onlyContest = 0;
   LogContests contests;
   const int32_t count = runConversion(lists, input, request.inputPath, importFile, namesFile, job, &contests);
   // Nothing of a half-read log, or of one without a header, is kept: the new files go with `files`.
@@ -228,7 +244,17 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   if (named) {
     logWarnings.push_back(contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest));
   }
-  logWarnings.push_back(severalContestsWarning(request.inputPath, contests.ids, runContest, filtersRecords(job)));
+  if (filterNotApplied) {
+    logWarnings.push_back(request.inputPath + ": no QSO names a contest, so the contest filter was not applied.");
+  }
+  const std::string several = severalContestsWarning(request.inputPath, contests.ids, runContest, filtersRecords(job));
+  logWarnings.push_back(several);
+  const int32_t namingRunContest = recordsNaming(contests, runContest);
+  if (!several.empty() && job.onlyContest == 0 && namingRunContest > 0) {
+    logWarnings.push_back(
+        request.inputPath + formatText(": Only this contest's QSOs (--only-contest) converts just the %d QSOs that name %s.",
+                                       static_cast<int>(namingRunContest), contestChoiceName(runContest).c_str()));
+  }
   logWarnings.push_back(
       unnamedContestWarning(request.inputPath, contests.recordsNamingNone, contests.records, runContest));
   logWarnings.erase(std::remove(logWarnings.begin(), logWarnings.end(), std::string()), logWarnings.end());

@@ -236,8 +236,10 @@ TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
             "<CONTEST_ID:6>NTC-QP<EOR>\n");
   ConversionRequest request = wpxRequest(path("logbook.adi"), path("out.kvx"));
   ConversionResult result = convertLog(request);
-  ASSERT_GE(result.lines.size(), 7u);
-  EXPECT_EQ(result.lines[6], path("logbook.adi") + ": 2 of its 9 QSOs name no contest; all were converted as CQ WPX.");
+  ASSERT_GE(result.lines.size(), 8u);
+  EXPECT_EQ(result.lines[6], path("logbook.adi") +
+                                 ": Only this contest's QSOs (--only-contest) converts just the 2 QSOs that name CQ WPX.");
+  EXPECT_EQ(result.lines[7], path("logbook.adi") + ": 2 of its 9 QSOs name no contest; all were converted as CQ WPX.");
   EXPECT_EQ(result.lines[4], path("logbook.adi") +
                                  " names the contest State QSO Party (Florida) (CONTEST_ID FL-QSO-PARTY); it was "
                                  "converted as CQ WPX.");
@@ -250,6 +252,42 @@ TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
   ASSERT_GE(result.lines.size(), 6u);
   // Right after the contest the first id names: both ids are ARRL Field Day.
   EXPECT_EQ(result.lines[5], path("fd.adi") + ": 1 of its 3 QSOs name no contest; all were converted as CQ WPX.");
+
+  // Taken from the log, the contest is the one most QSOs name; a tie goes to the first named.
+  const char* const logbooks[][3] = {
+      {"<CONTEST_ID:9>CQ-WPX-CW<EOR><CONTEST_ID:8>CQ-WW-CW<EOR><CONTEST_ID:9>CQ-WW-SSB<EOR><EOR>",
+       "Contest: CQ WW, from the log's CONTEST_ID CQ-WW-CW, which 2 of its 4 QSOs name.", "2"},
+      {"<CONTEST_ID:8>CQ-WW-CW<EOR><CONTEST_ID:9>CQ-WPX-CW<EOR>",
+       "Contest: CQ WW, from the log's CONTEST_ID CQ-WW-CW, which 1 of its 2 QSOs name.", "1"},
+  };
+  for (const auto& logbook : logbooks) {
+    writeFile(path("logbook.adi"), std::string("<EOH>") + logbook[0] + "\n");
+    request.options.contest = ContestKind::None;
+    request.contestFromLog = true;
+    result = convertLog(request);
+    ASSERT_GE(result.lines.size(), 8u);
+    EXPECT_EQ(result.lines[4], logbook[1]);
+    EXPECT_EQ(result.lines[7], path("logbook.adi") +
+                                   ": Only this contest's QSOs (--only-contest) converts just the " + logbook[2] +
+                                   " QSOs that name CQ WW.");
+  }
+
+  // With nothing to filter by, the contest filter converts every QSO and says why.
+  writeFile(path("logbook.adi"), "<EOH><CALL:3>K1A<EOR><CALL:3>K1B<CONTEST_ID:1> <EOR>\n");
+  request = wpxRequest(path("logbook.adi"), path("out.kvx"));
+  request.options.onlyContest = 1;
+  result = convertLog(request);
+  EXPECT_EQ(result.lines, (std::vector<std::string>{
+                              "Wrote 2 QSOs to " + path("out.kvx"), "", "Import this file as KOLVEX8 format.", "",
+                              path("logbook.adi") + ": no QSO names a contest, so the contest filter was not applied.",
+                              "K1A on  at : QSO_DATE is missing; the date column is blank.",
+                              "K1A on  at : TIME_ON and TIME_OFF are missing; the time column is blank.",
+                              "K1A on  at  is missing received data.",
+                              "K1B on  at : QSO_DATE is missing; the date column is blank.",
+                              "K1B on  at : TIME_ON and TIME_OFF are missing; the time column is blank.",
+                              "K1B on  at  is missing received data.", "",
+                              "ADIF file does not have a BAND or FREQ field, can't determine band.",
+                              "ADIF file does not have a BAND or FREQ field, can't determine band.", ""}));
 }
 
 // A logbook of three contests and an untagged QSO, converted with each choice of records: the

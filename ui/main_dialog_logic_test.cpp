@@ -355,6 +355,13 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   EXPECT_EQ(windows.comboTexts[ComboId::State], "");
   EXPECT_EQ(job.stateNumber, -1);
 
+  // A logbook's contest is the one most of its QSOs name, as on the command line.
+  writeFile(path("book.adi"), "<EOH>\n<CONTEST_ID:9>CQ-WPX-CW<EOR>\n" + logNaming("FL-QSO-PARTY").substr(6) +
+                                  logNaming("FL-QSO-PARTY").substr(6));
+  dialog.takeInputFile(path("book.adi"));
+  EXPECT_EQ(job.contest, ContestKind::StateQsoParty);
+  EXPECT_EQ(job.stateNumber, findStateNumber("FL"));
+
   dialog.takeInputFile(path("vtqp.adi"));
   EXPECT_EQ(windows.selection[ComboId::Contest], 35);
   EXPECT_EQ(windows.selection[ComboId::State], -1);
