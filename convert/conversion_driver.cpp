@@ -50,8 +50,8 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
         for (char& c : key) c = toAsciiUpper(c);
         if (!nothingWordsTold.insert(key).second) continue;
         addMessage(kWarningsList, lists,
-                   formatText("%s writes %s for values that are not there; they were read as empty.",
-                              inputPath.c_str(), word.c_str()));
+                   formatText("%s writes %s for values that are not there; they were read as empty.", inputPath.c_str(),
+                              word.c_str()));
       }
       for (const std::string& tag : adif.lineBreakTags) {
         addMessage(kWarningsList, lists,

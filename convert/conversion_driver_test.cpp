@@ -65,9 +65,11 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
   auto nothing = [](const char* word) {
     return formatText("my log.adi writes %s for values that are not there; they were read as empty.", word);
   };
-  auto fieldDayClass = [&at](const char* report) {
-    return at + formatText(": the Field Day class was taken from RST_RCVD %s.", report);
-  };
+  const std::string falseWord = nothing("FALSE"), noneWord = nothing("none"), nullWord = nothing("null");
+  const std::string fdClass = at + ": the Field Day class was taken from RST_RCVD 3a.";
+  const std::string lineBreak = "W2XH on 20240330 at 1200: CALL holds a line break; it was read without it.";
+  const std::string lowerCase = at + ": the exchange was taken from SRX_STRING \"599 ct\".";
+  const std::string fd = "<BAND:3>20M<ARRL_SECT:2>CT<RST_SENT:3>12F<RST_RCVD:2>", fdClassA = fd + "3a", fdG = fd + "3G";
   auto ascii = [&at](const char* column) {
     return at + formatText(": %s Győ holds characters outside ASCII; written as Gyo.", column);
   };
@@ -96,17 +98,19 @@ TEST(ConversionDriver, RecordsAsLoggersWriteThem) {
       {C::CqWpx, k8, "<BAND:3>20M<SRX:0><SRX_STRING:8>599 0123", 1, 42, "0123", "", {srxString}},
       {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<SRX_STRING:5>1G CT", 1, 42, "    ", "", {noData}},
       {C::CqWpx, k8, "<BAND:3>VHF<FREQ:6>14.025", 1, 27, " 20", "", {notABand}},
-      {C::CqWpx, k8, "<BAND:5>FALSE<FREQ:6>14.025<RST_RCVD:5> none<GRIDSQUARE:5>False", 2, 27, " 20CW    599599", "",
-       {nothing("FALSE"), nothing("none"), noBand}},
-      {C::CqWpx, k8, "<BAND:3>20M<CALL:6>W2\r\nXH", 1, 15, "W2XH         20", "",
-       {"W2XH on 20240330 at 1200: CALL holds a line break; it was read without it."}},
+      {C::CqWpx,
+       k8,
+       "<BAND:5>FALSE<FREQ:6>14.025<RST_RCVD:5> none<GRIDSQUARE:4>null",
+       2,
+       27,
+       " 20CW    599599",
+       "",
+       {falseWord, noneWord, nullWord, noBand}},
+      {C::CqWpx, k8, "<BAND:3>20M<CALL:6>W2\r\nXH", 1, 15, "W2XH         20", "", {lineBreak}},
       {C::CqWpx, k8, "<BAND:3>20M<FREQ:7>1000000", 1, 128, "  1000.00", "", {hz, notIn("1000000", "20M")}},
-      {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<RST_SENT:3>12F<RST_RCVD:2>3a", 1, 36, "5995993A  ", "",
-       {fieldDayClass("3a")}},
-      {C::ArrlFieldDay, k8, "<BAND:3>20M<ARRL_SECT:2>CT<RST_SENT:3>12F<RST_RCVD:2>3G", 1, 36, "12 3      ", "",
-       {noData}},
-      {C::Arrl10, k8, "<BAND:3>10M<SRX:0><SRX_STRING:6>599 ct", 1, 42, "CT         N         NCT", "",
-       {at + ": the exchange was taken from SRX_STRING \"599 ct\"."}},
+      {C::ArrlFieldDay, k8, fdClassA.c_str(), 1, 36, "5995993A  ", "", {fdClass}},
+      {C::ArrlFieldDay, k8, fdG.c_str(), 1, 36, "12 3      ", "", {noData}},
+      {C::Arrl10, k8, "<BAND:3>10M<SRX:0><SRX_STRING:6>599 ct", 1, 42, "CT         N         NCT", "", {lowerCase}},
       {C::CqWpx, k6, "<BAND:3>40M<FREQ:9>7.100.123", 1, 27, " 40", "7,100KHz", {}},
   };
   for (const Case& c : cases) {

@@ -219,11 +219,11 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   MessageLists lists;
   const ContestChoice runContest{job.contest, job.stateNumber};
   if (named && logContests->ids.size() > 1) {
-    addMessage(kSummaryList, lists,
-               formatText("Contest: %s, from the log's CONTEST_ID %s, which %d of its %d QSOs name.",
-                          contestChoiceName(runContest).c_str(), named->contestId.c_str(),
-                          static_cast<int>(recordsNaming(*logContests, runContest)),
-                          static_cast<int>(logContests->records)));
+    addMessage(
+        kSummaryList, lists,
+        formatText("Contest: %s, from the log's CONTEST_ID %s, which %d of its %d QSOs name.",
+                   contestChoiceName(runContest).c_str(), named->contestId.c_str(),
+                   static_cast<int>(recordsNaming(*logContests, runContest)), static_cast<int>(logContests->records)));
   } else if (named) {
     addMessage(kSummaryList, lists,
                formatText("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
@@ -252,8 +252,9 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   const int32_t namingRunContest = recordsNaming(contests, runContest);
   if (!several.empty() && job.onlyContest == 0 && namingRunContest > 0) {
     logWarnings.push_back(
-        request.inputPath + formatText(": Only this contest's QSOs (--only-contest) converts just the %d QSOs that name %s.",
-                                       static_cast<int>(namingRunContest), contestChoiceName(runContest).c_str()));
+        request.inputPath +
+        formatText(": Only this contest's QSOs (--only-contest) converts just the %d QSOs that name %s.",
+                   static_cast<int>(namingRunContest), contestChoiceName(runContest).c_str()));
   }
   logWarnings.push_back(
       unnamedContestWarning(request.inputPath, contests.recordsNamingNone, contests.records, runContest));

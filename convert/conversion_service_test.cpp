@@ -237,8 +237,9 @@ TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
   ConversionRequest request = wpxRequest(path("logbook.adi"), path("out.kvx"));
   ConversionResult result = convertLog(request);
   ASSERT_GE(result.lines.size(), 8u);
-  EXPECT_EQ(result.lines[6], path("logbook.adi") +
-                                 ": Only this contest's QSOs (--only-contest) converts just the 2 QSOs that name CQ WPX.");
+  EXPECT_EQ(
+      result.lines[6],
+      path("logbook.adi") + ": Only this contest's QSOs (--only-contest) converts just the 2 QSOs that name CQ WPX.");
   EXPECT_EQ(result.lines[7], path("logbook.adi") + ": 2 of its 9 QSOs name no contest; all were converted as CQ WPX.");
   EXPECT_EQ(result.lines[4], path("logbook.adi") +
                                  " names the contest State QSO Party (Florida) (CONTEST_ID FL-QSO-PARTY); it was "
@@ -267,9 +268,8 @@ TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
     result = convertLog(request);
     ASSERT_GE(result.lines.size(), 8u);
     EXPECT_EQ(result.lines[4], logbook[1]);
-    EXPECT_EQ(result.lines[7], path("logbook.adi") +
-                                   ": Only this contest's QSOs (--only-contest) converts just the " + logbook[2] +
-                                   " QSOs that name CQ WW.");
+    EXPECT_EQ(result.lines[7], path("logbook.adi") + ": Only this contest's QSOs (--only-contest) converts just the " +
+                                   logbook[2] + " QSOs that name CQ WW.");
   }
 
   // With nothing to filter by, the contest filter converts every QSO and says why.
@@ -277,17 +277,17 @@ TEST_F(ConversionService, ContestsTheLogNamesAreTold) {
   request = wpxRequest(path("logbook.adi"), path("out.kvx"));
   request.options.onlyContest = 1;
   result = convertLog(request);
-  EXPECT_EQ(result.lines, (std::vector<std::string>{
-                              "Wrote 2 QSOs to " + path("out.kvx"), "", "Import this file as KOLVEX8 format.", "",
-                              path("logbook.adi") + ": no QSO names a contest, so the contest filter was not applied.",
-                              "K1A on  at : QSO_DATE is missing; the date column is blank.",
-                              "K1A on  at : TIME_ON and TIME_OFF are missing; the time column is blank.",
-                              "K1A on  at  is missing received data.",
-                              "K1B on  at : QSO_DATE is missing; the date column is blank.",
-                              "K1B on  at : TIME_ON and TIME_OFF are missing; the time column is blank.",
-                              "K1B on  at  is missing received data.", "",
-                              "ADIF file does not have a BAND or FREQ field, can't determine band.",
-                              "ADIF file does not have a BAND or FREQ field, can't determine band.", ""}));
+  EXPECT_EQ(result.lines,
+            (std::vector<std::string>{
+                "Wrote 2 QSOs to " + path("out.kvx"), "", "Import this file as KOLVEX8 format.", "",
+                path("logbook.adi") + ": no QSO names a contest, so the contest filter was not applied.",
+                "K1A on  at : QSO_DATE is missing; the date column is blank.",
+                "K1A on  at : TIME_ON and TIME_OFF are missing; the time column is blank.",
+                "K1A on  at  is missing received data.", "K1B on  at : QSO_DATE is missing; the date column is blank.",
+                "K1B on  at : TIME_ON and TIME_OFF are missing; the time column is blank.",
+                "K1B on  at  is missing received data.", "",
+                "ADIF file does not have a BAND or FREQ field, can't determine band.",
+                "ADIF file does not have a BAND or FREQ field, can't determine band.", ""}));
 }
 
 // A logbook of three contests and an untagged QSO, converted with each choice of records: the

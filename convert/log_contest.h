@@ -27,9 +27,9 @@ struct LogContests {
   std::vector<int32_t> recordsNaming;  // for each entry of `ids`, the complete records that name its contest
   // The contests of `ids`, to tell a new one, each with its index in `ids`.
   std::map<std::tuple<int32_t, StateNumber, std::string>, size_t> keys;
-  std::string lastId;    // the id noted last
-  size_t lastIndex = 0;  // the index in `ids` of the contest lastId names
-  int32_t records = 0;                                           // complete records
+  std::string lastId;             // the id noted last
+  size_t lastIndex = 0;           // the index in `ids` of the contest lastId names
+  int32_t records = 0;            // complete records
   int32_t recordsNamingNone = 0;  // complete records whose CONTEST_ID is missing, empty or blank
 };
 

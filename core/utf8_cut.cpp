@@ -30,7 +30,6 @@ size_t utf8CharacterLength(std::string_view text) {
   return length;
 }
 
-
 size_t utf8CutLength(std::string_view text, size_t limit) {
   if (text.size() <= limit) return text.size();
   size_t at = 0;

@@ -13,18 +13,18 @@ constexpr char32_t kLatinFirst = 0xC0;
 // The ASCII spelling of U+00C0 to U+017F (Latin-1 letters and Latin Extended-A): the base letter
 // of a letter with a diacritic or stroke, two letters for a ligature, "?" for the rest.
 constexpr const char* kLatinLetters[] = {
-    "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",  // U+00C0
-    "D", "N", "O", "O", "O", "O", "O", "?", "O", "U", "U", "U", "U", "Y", "?", "ss",  // U+00D0
-    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",  // U+00E0
-    "d", "n", "o", "o", "o", "o", "o", "?", "o", "u", "u", "u", "u", "y", "?", "y",   // U+00F0
-    "A", "a", "A", "a", "A", "a", "C", "c", "C", "c", "C", "c", "C", "c", "D", "d",   // U+0100
-    "D", "d", "E", "e", "E", "e", "E", "e", "E", "e", "E", "e", "G", "g", "G", "g",   // U+0110
-    "G", "g", "G", "g", "H", "h", "H", "h", "I", "i", "I", "i", "I", "i", "I", "i",   // U+0120
-    "I", "i", "IJ", "ij", "J", "j", "K", "k", "?", "L", "l", "L", "l", "L", "l", "L", // U+0130
-    "l", "L", "l", "N", "n", "N", "n", "N", "n", "n", "?", "?", "O", "o", "O", "o",   // U+0140
-    "O", "o", "OE", "oe", "R", "r", "R", "r", "R", "r", "S", "s", "S", "s", "S", "s", // U+0150
-    "S", "s", "T", "t", "T", "t", "T", "t", "U", "u", "U", "u", "U", "u", "U", "u",   // U+0160
-    "U", "u", "U", "u", "W", "w", "Y", "y", "Y", "Z", "z", "Z", "z", "Z", "z", "s",   // U+0170
+    "A", "A", "A",  "A",  "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",   // U+00C0
+    "D", "N", "O",  "O",  "O", "O", "O",  "?", "O", "U", "U", "U", "U", "Y", "?", "ss",  // U+00D0
+    "a", "a", "a",  "a",  "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",   // U+00E0
+    "d", "n", "o",  "o",  "o", "o", "o",  "?", "o", "u", "u", "u", "u", "y", "?", "y",   // U+00F0
+    "A", "a", "A",  "a",  "A", "a", "C",  "c", "C", "c", "C", "c", "C", "c", "D", "d",   // U+0100
+    "D", "d", "E",  "e",  "E", "e", "E",  "e", "E", "e", "E", "e", "G", "g", "G", "g",   // U+0110
+    "G", "g", "G",  "g",  "H", "h", "H",  "h", "I", "i", "I", "i", "I", "i", "I", "i",   // U+0120
+    "I", "i", "IJ", "ij", "J", "j", "K",  "k", "?", "L", "l", "L", "l", "L", "l", "L",   // U+0130
+    "l", "L", "l",  "N",  "n", "N", "n",  "N", "n", "n", "?", "?", "O", "o", "O", "o",   // U+0140
+    "O", "o", "OE", "oe", "R", "r", "R",  "r", "R", "r", "S", "s", "S", "s", "S", "s",   // U+0150
+    "S", "s", "T",  "t",  "T", "t", "T",  "t", "U", "u", "U", "u", "U", "u", "U", "u",   // U+0160
+    "U", "u", "U",  "u",  "W", "w", "Y",  "y", "Y", "Z", "z", "Z", "z", "Z", "z", "s",   // U+0170
 };
 
 // Romanian's S and T with a comma below, outside the block above.

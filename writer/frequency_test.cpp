@@ -41,8 +41,8 @@ TEST(FrequencyUnit, BandOfTheRecordThenAnyBand) {
     int32_t band;
     FrequencyUnit unit;
   } cases[] = {
-      {14.074, 20, U::Megahertz}, {14074, 20, U::Kilohertz}, {7001, 10, U::Kilohertz},   {14.5, 2, U::Megahertz},
-      {14074, 0, U::Kilohertz},   {3e6, 0, U::Hertz},        {7.1e6, 0, U::Hertz},       {436804070, 2, U::Hertz},
+      {14.074, 20, U::Megahertz}, {14074, 20, U::Kilohertz},  {7001, 10, U::Kilohertz}, {14.5, 2, U::Megahertz},
+      {14074, 0, U::Kilohertz},   {3e6, 0, U::Hertz},         {7.1e6, 0, U::Hertz},     {436804070, 2, U::Hertz},
       {1e6, 20, U::Hertz},        {999999, 20, U::Megahertz},
   };
   for (const auto& c : cases) EXPECT_EQ(frequencyUnit(c.value, c.band), c.unit) << c.value;

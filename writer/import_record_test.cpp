@@ -142,43 +142,43 @@ TEST(ImportRecordLayout, ValuesThatDoNotFitTheirColumns) {
     void (*change)(QsoRecord&);  // what the plain contact gets
     size_t first;                // the line differs from the plain contact's from this character on
     const char* written;         // ... in these characters
-    Lines warnings;              // the record's warnings
+    std::string warning;         // the record's first warning
+    std::string second = {};     // its second warning, if any
   };
   using C = ContestKind;
   using F = ImportFormat;
   const std::string at = "N0CALL on 20120325 at 1430";
   const Case cases[] = {
       {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.mode, "OLIVIA"); }, 30, "OLIVI",
-       {at + ": MODE OLIVIA does not fit its 5-character column; written as OLIVI."}},
+       at + ": MODE OLIVIA does not fit its 5-character column; written as OLIVI."},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.mode, "MFSK"), setField(r.submode, "CONT\xC3\x89STI"); }, 30,
-       "CONTES",
-       {at + ": MODE CONT\xC3\x89STI holds characters outside ASCII; written as CONTESTI.",
-        at + ": MODE CONT\xC3\x89STI does not fit its 6-character column; written as CONTES."}},
+       "CONTES", at + ": MODE CONT\xC3\x89STI holds characters outside ASCII; written as CONTESTI.",
+       at + ": MODE CONT\xC3\x89STI does not fit its 6-character column; written as CONTES."},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.call, "VP2V/N0CALL/P"); }, 15, "VP2V/N0CALL/",
-       {"VP2V/N0CALL/P on 20120325 at 1430: CALL VP2V/N0CALL/P does not fit its 12-character column; written as "
-        "VP2V/N0CALL/."}},
+       "VP2V/N0CALL/P on 20120325 at 1430: CALL VP2V/N0CALL/P does not fit its 12-character column; written as "
+       "VP2V/N0CALL/."},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.call, "WA9WFD 2O CT"); }, 15, "WA9WFD      ",
-       {"WA9WFD 2O CT on 20120325 at 1430: CALL WA9WFD 2O CT holds more than a callsign; written as WA9WFD."}},
+       "WA9WFD 2O CT on 20120325 at 1430: CALL WA9WFD 2O CT holds more than a callsign; written as WA9WFD."},
       {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.call, "KX8JK|7O|CT"); }, 15, "KX8JK       ",
-       {"KX8JK|7O|CT on 20120325 at 1430: CALL KX8JK|7O|CT holds more than a callsign; written as KX8JK."}},
+       "KX8JK|7O|CT on 20120325 at 1430: CALL KX8JK|7O|CT holds more than a callsign; written as KX8JK."},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.rstSent, "-143"); }, 36, "-14",
-       {at + ": RST_SENT -143 does not fit its 3-character column; written as -14."}},
+       at + ": RST_SENT -143 does not fit its 3-character column; written as -14."},
       {F::Kolvex8, C::SpDx, [](QsoRecord& r) { setField(r.exchange1, u8"ŁódźW"); }, 42, "Lodz",
-       {at + u8": EXCHANGE ŁódźW holds characters outside ASCII; written as LodzW.",
-        at + ": truncating exchange LodzW to Lodz."}},
+       at + u8": EXCHANGE ŁódźW holds characters outside ASCII; written as LodzW.",
+       at + ": truncating exchange LodzW to Lodz."},
       {F::Kolvex6, C::SpDx, [](QsoRecord& r) { setField(r.exchange1, u8"Oñati"); }, 41, "Onat",
-       {at + u8": EXCHANGE Oñati holds characters outside ASCII; written as Onati.",
-        at + ": truncating exchange Onati to Onat."}},
+       at + u8": EXCHANGE Oñati holds characters outside ASCII; written as Onati.",
+       at + ": truncating exchange Onati to Onat."},
       {F::Kolvex8, C::CqWw, [](QsoRecord& r) { setField(r.srx, "0123"); }, 42, "0123     12",
-       {at + ": ZONE 0123 does not fit its 2-character column; written as 12."}},
+       at + ": ZONE 0123 does not fit its 2-character column; written as 12."},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.bandText, "2190M"), r.band = 2190; }, 27, "  0",
-       {at + ": BAND 2190M does not fit its 3-character column; the band column shows 0."}},
+       at + ": BAND 2190M does not fit its 3-character column; the band column shows 0."},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.timeOn, ""), setField(r.timeOff, "1502"); }, 9, "150200",
-       {"N0CALL on 20120325 at 1502: TIME_ON is missing; the time column shows TIME_OFF."}},
+       "N0CALL on 20120325 at 1502: TIME_ON is missing; the time column shows TIME_OFF."},
       {F::Kolvex8, C::CqWpx, [](QsoRecord& r) { setField(r.timeOn, "14301"); }, 9, "14301 ",
-       {"N0CALL on 20120325 at 14301: TIME_ON 14301 is too short for its 6-character column."}},
+       "N0CALL on 20120325 at 14301: TIME_ON 14301 is too short for its 6-character column."},
       {F::Kolvex6, C::CqWpx, [](QsoRecord& r) { setField(r.qsoDate, ""); }, 1, "        ",
-       {"N0CALL on  at 1430: QSO_DATE is missing; the date column is blank."}},
+       "N0CALL on  at 1430: QSO_DATE is missing; the date column is blank."},
   };
   for (const Case& c : cases) {
     WriterRun plain(c.contest, c.format), run(c.contest, c.format);
@@ -191,7 +191,7 @@ TEST(ImportRecordLayout, ValuesThatDoNotFitTheirColumns) {
     std::string expected = plain.importLines().at(0);
     expected.replace(c.first - 1, characterCount(c.written), c.written);
     EXPECT_EQ(run.importLines().at(0), expected) << c.written;
-    EXPECT_EQ(run.warnings(), c.warnings);
+    EXPECT_EQ(run.warnings(), c.second.empty() ? Lines{c.warning} : (Lines{c.warning, c.second}));
   }
 }
 
@@ -310,11 +310,14 @@ TEST(ModeAndReports, MfskAndPskAreShownByTheirSubmode) {
     const char* columns;  // 30-41 in KOLVEX8: mode and both reports
   };
   const Case cases[] = {
-      {ContestKind::CqWpx, "MFSK", "FT4", "FT4   599599"},           {ContestKind::CqWpx, "MFSK", "", "MFSK  599599"},
+      {ContestKind::CqWpx, "MFSK", "FT4", "FT4   599599"},
+      {ContestKind::CqWpx, "MFSK", "", "MFSK  599599"},
       {ContestKind::CqWpx, "MFSK", "SSB", "SSB   59 59 "},  // the report defaults follow it
-      {ContestKind::CqWpx, "mfsk", "FT4", "mfsk  599599"},           {ContestKind::CqWpx, "FT8", "FT4", "FT8   599599"},
+      {ContestKind::CqWpx, "mfsk", "FT4", "mfsk  599599"},
+      {ContestKind::CqWpx, "FT8", "FT4", "FT8   599599"},
       {ContestKind::ArrlRttyRoundUp, "MFSK", "FT4", "RTTY  599599"},
-      {ContestKind::CqWpx, "PSK", "PSK63", "PSK63 599599"},          {ContestKind::CqWpx, "PSK", "", "PSK   599599"},
+      {ContestKind::CqWpx, "PSK", "PSK63", "PSK63 599599"},
+      {ContestKind::CqWpx, "PSK", "", "PSK   599599"},
   };
   for (const Case& c : cases) {
     WriterRun run(c.contest);
@@ -503,14 +506,10 @@ TEST(GridAndIota, IotaTakesFivePositions) {
 // Only a locator fills the grid column; a longer one keeps its square.
 TEST(GridAndIota, GridColumnHoldsLocatorsOnly) {
   const char* const cases[][3] = {
-      {"FN42", "FN42  EU005", ""},
-      {"FN42AA", "FN42AAEU005", ""},
-      {"IO64MW12", "IO64MWEU005", ""},
-      {" fn31pr ", "fn31prEU005", ""},
-      {"", "      EU005", ""},
-      {"IO64MW1", "      EU005", "IO64MW1"},
-      {"IN2dp", "      EU005", "IN2dp"},
-      {"FN31ZZ", "      EU005", "FN31ZZ"},
+      {"FN42", "FN42  EU005", ""},       {"FN42AA", "FN42AAEU005", ""},
+      {"IO64MW12", "IO64MWEU005", ""},   {" fn31pr ", "fn31prEU005", ""},
+      {"", "      EU005", ""},           {"IO64MW1", "      EU005", "IO64MW1"},
+      {"IN2dp", "      EU005", "IN2dp"}, {"FN31ZZ", "      EU005", "FN31ZZ"},
   };
   for (const auto& c : cases) {
     WriterRun run(ContestKind::Iota);
