@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "convert/conversion_driver.h"
+#include "convert/log_contest.h"
 #include "core/ascii.h"
-#include "core/contest_id_scan.h"
 #include "core/test_input.h"
 
 namespace {
@@ -133,7 +133,9 @@ TEST(RealLogs, ContestIdsOfEachLog) {
   for (const auto& c : cases) {
     TestFile input(std::fopen((folder / c.log).string().c_str(), "rb"));
     ASSERT_NE(input, nullptr) << c.log;
-    EXPECT_EQ(scanContestId(input.get()), c.id) << c.log;
+    const std::optional<LogContests> named = logContestsIn(input.get());
+    ASSERT_TRUE(named.has_value()) << c.log;
+    EXPECT_EQ(named->firstId, c.id) << c.log;
     EXPECT_EQ(convert(folder / c.log).contests.ids, c.distinct) << c.log;
   }
 }

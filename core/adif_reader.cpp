@@ -220,8 +220,8 @@ enum class TagScanEnd {
   Stopped,    // the tag handler asked to stop; the text holds what follows that tag's value
 };
 
-// What a tag handler that keeps no line ends gets of a value that runs over lines (notes and
-// addresses may hold line ends): its text up to its first CR or LF.
+// What a tag handler gets of a value too long to be held: its first bytes up to the first CR
+// or LF, as such values are notes and addresses, never a field the reader keeps whole.
 std::string_view keptPart(std::string_view value) { return value.substr(0, value.find_first_of("\r\n")); }
 
 // A value without its CR and LF bytes.
@@ -419,17 +419,4 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
       return 1;
     }
   }
-}
-
-bool scanRecordTags(std::FILE* file, const RecordTagHandler& onTag) {
-  AdifInput input(file);
-  ConversionJob job;
-  if (!skipHeader(input, job)) return false;
-  const auto onKeptPart = [&onTag](std::string_view name, std::string_view value) {
-    return onTag(name, keptPart(value));
-  };
-  while (haveRecordText(input)) {
-    if (scanTags(input, onKeptPart) == TagScanEnd::Stopped) return true;
-  }
-  return false;
 }

@@ -2,7 +2,6 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,13 +48,3 @@ bool isContestIdTag(std::string_view name);
 // end-of-header is read from its start when "<" comes first.
 // Returns 1 when a record was completed, 0 at end of input or on a read error.
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job);
-
-// Told of one data tag of record text: its name as written and its value; of a value that runs
-// over lines, the text up to its first line end. Returns false to stop the scan.
-using RecordTagHandler = std::function<bool(std::string_view name, std::string_view value)>;
-
-// Reads the record text of an input from where it stands, as readQsoRecord finds it (after the
-// header, or from the first line of a log without one), and hands every data tag to onTag,
-// end-of-record tags aside, until onTag returns false. Nothing is stored.
-// Returns true when onTag stopped the scan; false at the end of the input or on a read error.
-bool scanRecordTags(std::FILE* input, const RecordTagHandler& onTag);

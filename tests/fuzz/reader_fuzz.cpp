@@ -1,11 +1,11 @@
-// Coverage-guided fuzzing of the ADIF reader and the scan for the contest id: any bytes as a log.
+// Coverage-guided fuzzing of the ADIF reader and the scan for the contests a log names: any bytes as a log.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
+#include "convert/log_contest.h"
 #include "core/adif_reader.h"
-#include "core/contest_id_scan.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (input == nullptr) return 0;
   std::fwrite(data, 1, size, input);
   std::rewind(input);
-  scanContestId(input);
+  logContestsIn(input);
   std::rewind(input);
   ConversionJob job;
   AdifInput adif(input);
