@@ -219,11 +219,11 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   MessageLists lists;
   const ContestChoice runContest{job.contest, job.stateNumber};
   if (named && logContests->ids.size() > 1) {
-    addMessage(
-        kSummaryList, lists,
-        formatText("Contest: %s, from the log's CONTEST_ID %s, which %d of its %d QSOs name.",
-                   contestChoiceName(runContest).c_str(), named->contestId.c_str(),
-                   static_cast<int>(recordsNaming(*logContests, runContest)), static_cast<int>(logContests->records)));
+    addMessage(kSummaryList, lists,
+               formatText("Contest: %s, from the log's CONTEST_ID %s, which %d of its %d QSOs name.",
+                          contestChoiceName(runContest).c_str(), named->contestId.c_str(),
+                          static_cast<int>(recordsNaming(*logContests, named->contest)),
+                          static_cast<int>(logContests->records)));
   } else if (named) {
     addMessage(kSummaryList, lists,
                formatText("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
