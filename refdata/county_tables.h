@@ -51,11 +51,11 @@ enum class ReceivedText {
 
 // A single-state or provincial party: its county table and how its contacts are read.
 struct SingleStateParty {
-  StateNumber state;          // StateTable row of the party's state or province
-  const CountyTable* table;   // its county table
-  ReceivedText received;      // where the placed text comes from
-  bool ownCodeRefused;        // its own code is no exchange: stations inside send their region
-  bool dcCountsAsMaryland;    // a station in DC may send DC, which counts as MD
+  StateNumber state;         // StateTable row of the party's state or province
+  const CountyTable* table;  // its county table
+  ReceivedText received;     // where the placed text comes from
+  bool ownCodeRefused;       // its own code is no exchange: stations inside send their region
+  bool dcCountsAsMaryland;   // a station in DC may send DC, which counts as MD
 };
 
 // The party of a state or province with a county table. Returns nullptr for any other row.

@@ -24,14 +24,14 @@ struct Received {
 
 // One contact under one party and what the validation must make of it.
 struct Case {
-  const char* label;   // case named in failures
-  StateNumber party;   // job.stateNumber
-  const char* call;    // contacted callsign
-  Received received;   // the four received fields
-  const char* state;   // returned state code; nullptr: blank
-  const char* county;  // returned county name; nullptr: blank
-  Lines warnings;      // warnings list afterwards
-  Lines errors;        // errors list afterwards
+  const char* label;               // case named in failures
+  StateNumber party;               // job.stateNumber
+  const char* call;                // contacted callsign
+  Received received;               // the four received fields
+  const char* state;               // returned state code; nullptr: blank
+  const char* county;              // returned county name; nullptr: blank
+  Lines warnings;                  // warnings list afterwards
+  Lines errors;                    // errors list afterwards
   const char* exchange = nullptr;  // the exchange the writer chose; nullptr: none
 };
 
@@ -263,32 +263,51 @@ TEST(ValidateStateCounty, PartiesWithTheSponsorsOwnLists) {
     const char* wrong;   // a text no table of the party holds, such as an older list's key
   };
   const Party parties[] = {
-      {"AR", "ARK", "Arkansas", "ARKA"},          {"BC", "WVS", "West Vancouver-Sunsh", "NWB"},
-      {"CT", "NAU", "Naugatuck Valley", "FFD"},   {"DE", "SDE", "Sussex", "KEN"},
-      {"HI", "VOL", "Volcano Park", "HAWA"},      {"ID", "ADA", "Ada", "IDADA"},
-      {"LA", "SJB", "St. John the Baptist", "ORL"}, {"MD", "WDC", "District of Columbia", "BCO"},
-      {"ME", "ARO", "Aroostook", "AROO"},         {"MS", "JAS", "Jasper", "JAX"},
-      {"MT", "YEL", "Yellowstone", "MTYEL"},      {"ND", "GFK", "Grand Forks", "GRF"},
-      {"NE", "COLF", "Colfax", "CLOF"},           {"NH", "COO", "Coos", "COOS"},
-      {"NJ", "MIDD", "Middlesex", "MID"},         {"OK", "OKL", "Oklahoma", "OKC"},
-      {"ON", "DUR", "Durham", "OTW"},             {"OR", "MUL", "Multnomah", "ORMUL"},
-      {"QC", "GIM", "Gaspesie-Iles-de-la", "QC"}, {"RI", "PRO", "Providence", "PRV"},
-      {"SC", "YORK", "York", "YRK"},              {"UT", "SAL", "Salt Lake", "UTSAL"},
-      {"VT", "CHI", "Chittenden", "WND"},         {"WV", "KAN", "Kanawha", "WVKAN"},
+      {"AR", "ARK", "Arkansas", "ARKA"},
+      {"BC", "WVS", "West Vancouver-Sunsh", "NWB"},
+      {"CT", "NAU", "Naugatuck Valley", "FFD"},
+      {"DE", "SDE", "Sussex", "KEN"},
+      {"HI", "VOL", "Volcano Park", "HAWA"},
+      {"ID", "ADA", "Ada", "IDADA"},
+      {"LA", "SJB", "St. John the Baptist", "ORL"},
+      {"MD", "WDC", "District of Columbia", "BCO"},
+      {"ME", "ARO", "Aroostook", "AROO"},
+      {"MS", "JAS", "Jasper", "JAX"},
+      {"MT", "YEL", "Yellowstone", "MTYEL"},
+      {"ND", "GFK", "Grand Forks", "GRF"},
+      {"NE", "COLF", "Colfax", "CLOF"},
+      {"NH", "COO", "Coos", "COOS"},
+      {"NJ", "MIDD", "Middlesex", "MID"},
+      {"OK", "OKL", "Oklahoma", "OKC"},
+      {"ON", "DUR", "Durham", "OTW"},
+      {"OR", "MUL", "Multnomah", "ORMUL"},
+      {"QC", "GIM", "Gaspesie-Iles-de-la", "QC"},
+      {"RI", "PRO", "Providence", "PRV"},
+      {"SC", "YORK", "York", "YRK"},
+      {"UT", "SAL", "Salt Lake", "UTSAL"},
+      {"VT", "CHI", "Chittenden", "WND"},
+      {"WV", "KAN", "Kanawha", "WVKAN"},
       {"WY", "ALB", "Albany", "WYALB"},
   };
   for (const Party& p : parties) {
     const StateNumber n = findStateNumber(p.code);
-    const std::string wrong = std::string("K1ABC on 20240504 at 1432: ") + p.wrong +
-                              " is not a valid state/province/county.";
+    const std::string wrong =
+        std::string("K1ABC on 20240504 at 1432: ") + p.wrong + " is not a valid state/province/county.";
     // The chosen exchange comes before a CNTY in ADIF's own "state,county" form.
     expectCase({p.code, n, "K1ABC", {"", "XX,NAME"}, p.code, p.county, {}, {}, p.key});
     expectCase({p.code, n, "K1ABC", {"NY"}, "NY", nullptr, {}, {}, "NY"});
     expectCase({p.code, n, "K1ABC", {p.wrong}, nullptr, nullptr, {}, {wrong}, p.wrong});
   }
   expectCase({"fields without an exchange", findStateNumber("VT"), "K1ABC", {"", "CHI"}, "VT", "Chittenden", {}, {}});
-  expectCase({"Quebec's own code, from inside", findStateNumber("QC"), "VE2ABC", {"PQ"}, nullptr, nullptr, {},
-              {"VE2ABC on 20240504 at 1432: PQ is not a valid state/province/county."}, "PQ"});
+  expectCase({"Quebec's own code, from inside",
+              findStateNumber("QC"),
+              "VE2ABC",
+              {"PQ"},
+              nullptr,
+              nullptr,
+              {},
+              {"VE2ABC on 20240504 at 1432: PQ is not a valid state/province/county."},
+              "PQ"});
   expectCase({"another province", findStateNumber("QC"), "VE3ABC", {"ON"}, nullptr, nullptr, {}, {}, "ON"});
   expectCase({"DC counts as MD", findStateNumber("BC"), "K3ABC", {"DC"}, "MD", nullptr, {}, {}, "DC"});
 }

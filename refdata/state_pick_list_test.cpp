@@ -7,9 +7,9 @@ namespace {
 TEST(StatePickList, FiftyFourEntriesInDialogOrder) {
   // The single-state and provincial parties by name, then the three multi-state entries.
   const char* const codes[kStatePickCount] = {
-      "AL", "AZ", "AR", "BC", "CA", "CO", "CT", "DE", "FL", "GA", "HI", "ID", "IL",  "IN",   "IA",    "KS", "KY", "LA",
-      "ME", "MD", "MI", "MN", "MS", "MO", "MT", "NE", "NV", "NH", "NJ", "NM", "NY",  "NC",   "ND",    "OH", "OK", "ON",
-      "OR", "PA", "QC", "RI", "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV",  "WI",   "WY",    "7QP", "NEQP", "MULTI",
+      "AL", "AZ", "AR", "BC", "CA", "CO", "CT", "DE", "FL", "GA", "HI", "ID", "IL", "IN", "IA", "KS",  "KY",   "LA",
+      "ME", "MD", "MI", "MN", "MS", "MO", "MT", "NE", "NV", "NH", "NJ", "NM", "NY", "NC", "ND", "OH",  "OK",   "ON",
+      "OR", "PA", "QC", "RI", "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY", "7QP", "NEQP", "MULTI",
   };
   for (int32_t i = 0; i < kStatePickCount; ++i) {
     const StateNumber n = statePickListEntry(i);

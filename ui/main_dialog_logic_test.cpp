@@ -335,7 +335,7 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   writeFile(path("fqp.adi"), logNaming("FL-QSO-PARTY"));
   writeFile(path("wpx.adi"), logNaming("cq-wpx-cw "));
   writeFile(path("maqp.adi"), logNaming("MIDATLANTIC-QSO-PARTY"));  // a party the state list does not offer
-  writeFile(path("ntc.adi"), logNaming("NTC-QP"));              // an id that names none of the contests
+  writeFile(path("ntc.adi"), logNaming("NTC-QP"));                  // an id that names none of the contests
   writeFile(path("none.adi"), kWpxLog);
   FakeWindows windows;
   MainDialogLogic dialog(windows, "");
