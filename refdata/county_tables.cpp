@@ -25,32 +25,57 @@ constexpr ReceivedText kField = ReceivedText::FirstField;
 constexpr ReceivedText kExchange = ReceivedText::ExchangeFirst;
 
 const SingleStateParty kParties[] = {
-    {1, &CountyTableAL, kField, false, false},     {2, &CountyTableAR, kExchange, false, false},
-    {3, &CountyTableAZ, kField, false, false},     {4, &CountyTableCA, kField, false, false},
-    {5, &CountyTableCO, kField, false, false},     {6, &CountyTableCT, kExchange, false, false},
-    {7, &CountyTableDE, kExchange, false, false},  {8, &CountyTableFL, kField, false, false},
-    {9, &CountyTableGA, kField, false, false},     {10, &CountyTableHI, kExchange, false, false},
-    {11, &CountyTableIA, kField, false, false},    {12, &CountyTableID, kExchange, false, false},
-    {13, &CountyTableIL, kField, false, false},    {14, &CountyTableIN, kField, false, false},
-    {15, &CountyTableKS, kField, false, false},    {16, &CountyTableKY, kField, false, false},
-    {17, &CountyTableLA, kExchange, false, false}, {19, &CountyTableMD, kExchange, false, false},
-    {20, &CountyTableME, kExchange, false, false}, {21, &CountyTableMI, kField, false, false},
-    {22, &CountyTableMN, kField, false, false},    {23, &CountyTableMO, kField, false, false},
-    {24, &CountyTableMS, kExchange, false, false}, {25, &CountyTableMT, kExchange, false, false},
-    {26, &CountyTableNC, kField, false, false},    {27, &CountyTableND, kExchange, false, false},
-    {28, &CountyTableNE, kExchange, false, false}, {29, &CountyTableNH, kExchange, false, false},
-    {30, &CountyTableNJ, kExchange, false, false}, {31, &CountyTableNM, kField, false, false},
-    {32, &CountyTableNV, kField, false, false},    {33, &CountyTableNY, kField, false, false},
-    {34, &CountyTableOH, kField, false, false},    {35, &CountyTableOK, kExchange, false, false},
-    {36, &CountyTableOR, kExchange, false, false}, {37, &CountyTablePA, kField, false, false},
-    {38, &CountyTableRI, kExchange, false, false}, {39, &CountyTableSC, kExchange, false, false},
-    {40, &CountyTableSD, kField, false, false},    {41, &CountyTableTN, kField, false, false},
-    {42, &CountyTableTX, kField, false, false},    {43, &CountyTableUT, kExchange, false, false},
-    {44, &CountyTableVA, kField, false, false},    {45, &CountyTableVT, kExchange, false, false},
-    {46, &CountyTableWA, kField, false, false},    {47, &CountyTableWI, kField, false, false},
-    {48, &CountyTableWV, kExchange, false, false}, {49, &CountyTableWY, kExchange, false, false},
-    {57, &CountyTableBC, kExchange, false, true},  {58, &CountyTableON, kExchange, false, false},
-    {59, &CountyTableQC, kExchange, true, false},
+    {1, &CountyTableAL, kField, false, false},      // AL
+    {2, &CountyTableAR, kExchange, false, false},   // AR
+    {3, &CountyTableAZ, kField, false, false},      // AZ
+    {4, &CountyTableCA, kField, false, false},      // CA
+    {5, &CountyTableCO, kField, false, false},      // CO
+    {6, &CountyTableCT, kExchange, false, false},   // CT
+    {7, &CountyTableDE, kExchange, false, false},   // DE
+    {8, &CountyTableFL, kField, false, false},      // FL
+    {9, &CountyTableGA, kField, false, false},      // GA
+    {10, &CountyTableHI, kExchange, false, false},  // HI
+    {11, &CountyTableIA, kField, false, false},     // IA
+    {12, &CountyTableID, kExchange, false, false},  // ID
+    {13, &CountyTableIL, kField, false, false},     // IL
+    {14, &CountyTableIN, kField, false, false},     // IN
+    {15, &CountyTableKS, kField, false, false},     // KS
+    {16, &CountyTableKY, kField, false, false},     // KY
+    {17, &CountyTableLA, kExchange, false, false},  // LA
+    {19, &CountyTableMD, kExchange, false, false},  // MD
+    {20, &CountyTableME, kExchange, false, false},  // ME
+    {21, &CountyTableMI, kField, false, false},     // MI
+    {22, &CountyTableMN, kField, false, false},     // MN
+    {23, &CountyTableMO, kField, false, false},     // MO
+    {24, &CountyTableMS, kExchange, false, false},  // MS
+    {25, &CountyTableMT, kExchange, false, false},  // MT
+    {26, &CountyTableNC, kField, false, false},     // NC
+    {27, &CountyTableND, kExchange, false, false},  // ND
+    {28, &CountyTableNE, kExchange, false, false},  // NE
+    {29, &CountyTableNH, kExchange, false, false},  // NH
+    {30, &CountyTableNJ, kExchange, false, false},  // NJ
+    {31, &CountyTableNM, kField, false, false},     // NM
+    {32, &CountyTableNV, kField, false, false},     // NV
+    {33, &CountyTableNY, kField, false, false},     // NY
+    {34, &CountyTableOH, kField, false, false},     // OH
+    {35, &CountyTableOK, kExchange, false, false},  // OK
+    {36, &CountyTableOR, kExchange, false, false},  // OR
+    {37, &CountyTablePA, kField, false, false},     // PA
+    {38, &CountyTableRI, kExchange, false, false},  // RI
+    {39, &CountyTableSC, kExchange, false, false},  // SC
+    {40, &CountyTableSD, kField, false, false},     // SD
+    {41, &CountyTableTN, kField, false, false},     // TN
+    {42, &CountyTableTX, kField, false, false},     // TX
+    {43, &CountyTableUT, kExchange, false, false},  // UT
+    {44, &CountyTableVA, kField, false, false},     // VA
+    {45, &CountyTableVT, kExchange, false, false},  // VT
+    {46, &CountyTableWA, kField, false, false},     // WA
+    {47, &CountyTableWI, kField, false, false},     // WI
+    {48, &CountyTableWV, kExchange, false, false},  // WV
+    {49, &CountyTableWY, kExchange, false, false},  // WY
+    {57, &CountyTableBC, kExchange, false, true},   // BC: DC counts as MD
+    {58, &CountyTableON, kExchange, false, false},  // ON
+    {59, &CountyTableQC, kExchange, true, false},   // QC: QC itself is no exchange
 };
 
 }  // namespace
