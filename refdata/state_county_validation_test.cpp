@@ -299,15 +299,8 @@ TEST(ValidateStateCounty, PartiesWithTheSponsorsOwnLists) {
     expectCase({p.code, n, "K1ABC", {p.wrong}, nullptr, nullptr, {}, {wrong}, p.wrong});
   }
   expectCase({"fields without an exchange", findStateNumber("VT"), "K1ABC", {"", "CHI"}, "VT", "Chittenden", {}, {}});
-  expectCase({"Quebec's own code, from inside",
-              findStateNumber("QC"),
-              "VE2ABC",
-              {"PQ"},
-              nullptr,
-              nullptr,
-              {},
-              {"VE2ABC on 20240504 at 1432: PQ is not a valid state/province/county."},
-              "PQ"});
+  const Lines quebec = {"VE2ABC on 20240504 at 1432: PQ is not a valid state/province/county."};
+  expectCase({"QC itself, from inside", findStateNumber("QC"), "VE2ABC", {"PQ"}, nullptr, nullptr, {}, quebec, "PQ"});
   expectCase({"another province", findStateNumber("QC"), "VE3ABC", {"ON"}, nullptr, nullptr, {}, {}, "ON"});
   expectCase({"DC counts as MD", findStateNumber("BC"), "K3ABC", {"DC"}, "MD", nullptr, {}, {}, "DC"});
 }
