@@ -40,22 +40,25 @@ need_root() {
 
 # How long apt-get waits for the locks of another package manager.
 lock_wait_seconds=600
+# Exists once the run has said that it waits (apt-get's reports come through a pipe).
+said_waiting=$(mktemp -u)
+trap 'rm -f "$said_waiting"' EXIT
 
-# Says, once per FLAG_FILE, that the set-up waits for the package manager named in REASON.
+# Says, once in the run, that the set-up waits for the package manager named in REASON.
 say_waiting() {
-  [ -e "$1" ] && return 0
-  echo "Waiting up to $((lock_wait_seconds / 60)) minutes for another package manager to finish: $2" >&2
-  : >"$1"
+  [ -e "$said_waiting" ] && return 0
+  echo "Waiting up to $((lock_wait_seconds / 60)) minutes for another package manager to finish: $1" >&2
+  : >"$said_waiting"
 }
 
 # Passes nothing of apt-get's output on but, when apt-get reports that it waits for the dpkg
-# lock (a line a second), the first such report through say_waiting FLAG_FILE.
+# lock (a line a second), the first such report through say_waiting.
 report_wait() {
   local line
   while IFS= read -r line; do
     if [[ "$line" == "Waiting for cache lock: "* ]]; then
       line=${line#Waiting for cache lock: }
-      say_waiting "$1" "${line%...}."
+      say_waiting "${line%...}."
     fi
   done
 }
@@ -64,27 +67,28 @@ report_wait() {
 # dpkg lock; the package lists' lock (apt-get update) it does not wait for, so that run is
 # repeated. After the wait it fails with apt-get's messages and one saying what to do.
 apt_get() {
-  local started=$SECONDS flag errors status left
-  flag=$(mktemp -u)
+  local started=$SECONDS errors status left
   errors=$(mktemp)
   while :; do
     left=$((lock_wait_seconds - (SECONDS - started)))
     [ $left -gt 0 ] || left=1
     status=0
-    apt-get -q -o DPkg::Lock::Timeout=$left "$@" 2>"$errors" | report_wait "$flag" || status=$?
-    [ $status -ne 0 ] && grep -q '^E: \(Could not get lock\|Unable to acquire the dpkg\)' "$errors" || break
+    apt-get -q -o DPkg::Lock::Timeout=$left "$@" 2>"$errors" | report_wait || status=$?
+    if [ $status -eq 0 ] || ! grep -q '^E: \(Could not get lock\|Unable to acquire the dpkg\)' "$errors"; then
+      break
+    fi
     if [ $((SECONDS - started)) -ge $lock_wait_seconds ]; then
       cat "$errors" >&2
       echo "Another package manager held its lock for $((lock_wait_seconds / 60)) minutes;" \
         "run this again once it has finished." >&2
-      rm -f "$flag" "$errors"
+      rm -f "$errors"
       exit 1
     fi
-    say_waiting "$flag" "$(sed -n 's/^E: \(Could not get lock .*\)$/\1./p' "$errors" | head -n 1)"
+    say_waiting "$(sed -n 's/^E: \(Could not get lock .*\)$/\1./p' "$errors" | head -n 1)"
     sleep 5
   done
   cat "$errors" >&2
-  rm -f "$flag" "$errors"
+  rm -f "$errors"
   return $status
 }
 
