@@ -100,6 +100,8 @@ class RunMark {
   ~RunMark();
   RunMark(const RunMark&) = delete;
   RunMark& operator=(const RunMark&) = delete;
+  // The run file's path; empty when it could not be made.
+  const std::string& path() const;
 
  private:
   struct Held;  // the platform's open mark

@@ -258,6 +258,7 @@ struct RunMark::Held {
   int folder = -1;    // the folder of the mark, open; -1 when it could not be opened
   int mark = -1;      // the run file, open and locked shared; -1 when it could not be made
   std::string name;   // its name in the folder
+  std::string path;   // its path beside the target; empty when it could not be made
 };
 
 RunMark::RunMark(const std::string& target) : held_(std::make_unique<Held>()) {
@@ -268,7 +269,10 @@ RunMark::RunMark(const std::string& target) : held_(std::make_unique<Held>()) {
   // Shared: a run of the same id in another PID namespace holds the same file.
   bool foreign = false;
   held_->mark = lockOwnFile(held_->folder, held_->name, LOCK_SH, &foreign);
+  if (held_->mark >= 0) held_->path = pathBeside(target, held_->name);
 }
+
+const std::string& RunMark::path() const { return held_->path; }
 
 RunMark::~RunMark() {
   // The last holder removes the file, while it still holds it: a run that waits for it then

@@ -243,6 +243,7 @@ std::string nameOf(const std::string& path) { return path.substr(path.find_last_
 
 struct RunMark::Held {
   HANDLE mark = INVALID_HANDLE_VALUE;  // the mark, open; INVALID_HANDLE_VALUE when it could not be made
+  std::string path;                    // its path; empty when it could not be made
 };
 
 RunMark::RunMark(const std::string& target) : held_(std::make_unique<Held>()) {
@@ -250,7 +251,10 @@ RunMark::RunMark(const std::string& target) : held_(std::make_unique<Held>()) {
   held_->mark = CreateFileW(widePath(markPath(target, GetCurrentProcessId())).c_str(), GENERIC_WRITE | DELETE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (held_->mark != INVALID_HANDLE_VALUE) held_->path = markPath(target, GetCurrentProcessId());
 }
+
+const std::string& RunMark::path() const { return held_->path; }
 
 RunMark::~RunMark() {
   if (held_->mark != INVALID_HANDLE_VALUE) CloseHandle(held_->mark);

@@ -83,9 +83,12 @@ bool RunFiles::openOutputs(const std::string& outputPath, const std::string& nam
   written_[1].path = namesPath;
   for (WrittenFile& written : written_) written.target = linkTarget(written.path);
   // Other runs keep away from this run's files in each folder it writes, from its first file on.
-  if (!marks_[0]) marks_[0] = std::make_unique<RunMark>(written_[0].target);
-  if (!marks_[1] && folderOf(written_[1].target) != folderOf(written_[0].target)) {
-    marks_[1] = std::make_unique<RunMark>(written_[1].target);
+  for (int folder = 0; folder < 2; ++folder) {
+    if (marks_[folder] || (folder == 1 && folderOf(written_[1].target) == folderOf(written_[0].target))) continue;
+    // A signal must not end the run between the creation and the listener's hearing of it.
+    PlacingStep step;
+    marks_[folder] = std::make_unique<RunMark>(written_[folder].target);
+    if (!marks_[folder]->path().empty() && listener_ != nullptr) listener_->temporaryFileCreated(marks_[folder]->path());
   }
   for (WrittenFile& written : written_) {
     std::string why;
@@ -127,6 +130,8 @@ bool RunFiles::finish(std::string* err) {
       return false;
     }
   }
+  // Outside signals wait until the listener knows the pair is in place.
+  PlacingStep step;
   if (!place(err)) {
     discard();
     return false;
@@ -138,9 +143,8 @@ bool RunFiles::finish(std::string* err) {
 bool RunFiles::place(std::string* err) {
   WrittenFile& first = written_[0];
   WrittenFile& second = written_[1];
-  // Outside signals wait, and another run on the same folder waits here, so the pair on disk is
-  // always one run's; a pair a killed run left split is put together first.
-  PlacingStep step;
+  // Another run on the same folder waits here, so the pair on disk is always one run's; a pair
+  // a killed run left split is put together first.
   RunFolder folder(first.target);
   bool locked = false;
   if (!folder.lock(true, &locked, err)) return false;
