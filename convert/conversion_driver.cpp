@@ -4,8 +4,8 @@
 #include <cstring>
 #include <set>
 
-#include "convert/record_filter.h"
 #include "convert/files/run_files.h"
+#include "convert/record_filter.h"
 #include "core/adif_reader.h"
 #include "core/qso_record.h"
 #include "core/text_format.h"
@@ -32,8 +32,7 @@ bool logGaveResult(int readError, int32_t headerSeen, const std::string& inputPa
 }  // namespace
 
 bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                   std::FILE* namesFile, ConversionJob& job, int32_t* count, std::string* err,
-                   LogContests* contests) {
+                   std::FILE* namesFile, ConversionJob& job, int32_t* count, std::string* err, LogContests* contests) {
   QsoRecord record{};
   job.headerSeen = 0;
   job.namesWritten = 0;

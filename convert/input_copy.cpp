@@ -25,8 +25,8 @@ bool copyInput(std::FILE* input, const std::string& inputPath, OwnedFile* copy, 
     errno = 0;
     read = std::fread(piece, 1, sizeof piece, input);
     if (read < sizeof piece && std::ferror(input) != 0) {
-      *err = formatText("ERROR: Can't read input file %s: %s", inputPath.c_str(),
-                        std::strerror(errno != 0 ? errno : EIO));
+      *err =
+          formatText("ERROR: Can't read input file %s: %s", inputPath.c_str(), std::strerror(errno != 0 ? errno : EIO));
       return false;
     }
     if (read > 0 && std::fwrite(piece, 1, read, kept.get()) != read) return keepError(errno != 0 ? errno : EIO);

@@ -59,8 +59,8 @@ Conversion convert(const fs::path& log, ContestKind contest = ContestKind::CqWpx
   TestFile names(std::tmpfile());
   ConversionJob job;
   job.contest = contest;
-  runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &run.written,
-                &run.fileError, &run.contests);
+  runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &run.written, &run.fileError,
+                &run.contests);
   run.importText = contentsOf(output.get());
   std::fclose(input);
   return run;

@@ -1,5 +1,7 @@
 // POSIX (with Linux's anonymous files and O_PATH where the kernel has them): a narrow path is
 // the file name's bytes, which the system calls and std::filesystem pass through unchanged.
+#include "convert/files/file_system.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -14,7 +16,6 @@
 #include <map>
 #include <system_error>
 
-#include "convert/files/file_system.h"
 #include "core/text_format.h"
 
 namespace fs = std::filesystem;
@@ -218,7 +219,9 @@ void flushFolderOf(const std::string& path) {
   close(folder);
 }
 
-bool removeFile(const std::string& path, std::string* err) { return std::remove(path.c_str()) == 0 || fail(err, errno); }
+bool removeFile(const std::string& path, std::string* err) {
+  return std::remove(path.c_str()) == 0 || fail(err, errno);
+}
 
 unsigned long thisProcessId() { return static_cast<unsigned long>(getpid()); }
 
@@ -255,10 +258,10 @@ PlacingStep::PlacingStep() : held_(std::make_unique<Held>()) {
 PlacingStep::~PlacingStep() { sigprocmask(SIG_SETMASK, &held_->previous, nullptr); }
 
 struct RunMark::Held {
-  int folder = -1;    // the folder of the mark, open; -1 when it could not be opened
-  int mark = -1;      // the run file, open and locked shared; -1 when it could not be made
-  std::string name;   // its name in the folder
-  std::string path;   // its path beside the target; empty when it could not be made
+  int folder = -1;   // the folder of the mark, open; -1 when it could not be opened
+  int mark = -1;     // the run file, open and locked shared; -1 when it could not be made
+  std::string name;  // its name in the folder
+  std::string path;  // its path beside the target; empty when it could not be made
 };
 
 RunMark::RunMark(const std::string& target) : held_(std::make_unique<Held>()) {
@@ -287,11 +290,11 @@ RunMark::~RunMark() {
 }
 
 struct RunFolder::Held {
-  int folder = -1;                             // the folder, open; -1 when it could not be opened
-  bool readable = false;                       // opened for reading, so it can be listed and locked itself
-  int lock = -1;                               // the locked folder or lock file; -1 when none is locked
-  bool lockFile = false;                       // the lock is the lock file's, which goes with it
-  std::map<unsigned long, int> endedRuns;      // the run files of ended runs, locked
+  int folder = -1;                         // the folder, open; -1 when it could not be opened
+  bool readable = false;                   // opened for reading, so it can be listed and locked itself
+  int lock = -1;                           // the locked folder or lock file; -1 when none is locked
+  bool lockFile = false;                   // the lock is the lock file's, which goes with it
+  std::map<unsigned long, int> endedRuns;  // the run files of ended runs, locked
 };
 
 RunFolder::RunFolder(const std::string& target) : held_(std::make_unique<Held>()), target_(target) {
@@ -343,7 +346,8 @@ SmallFileRead RunFolder::readSmallFile(const std::string& name, size_t limit, st
   if (descriptor < 0) return errno == ENOENT ? SmallFileRead::Missing : SmallFileRead::Refused;
   struct stat status;
   SmallFileRead read = SmallFileRead::Refused;
-  if (fstat(descriptor, &status) == 0 && isOwnRegular(status) && static_cast<unsigned long long>(status.st_size) <= limit) {
+  if (fstat(descriptor, &status) == 0 && isOwnRegular(status) &&
+      static_cast<unsigned long long>(status.st_size) <= limit) {
     // Read with the bound too: the file may grow meanwhile.
     bytes->assign(limit + 1, '\0');
     size_t filled = 0;

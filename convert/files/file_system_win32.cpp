@@ -1,6 +1,8 @@
 // Windows: a path is UTF-8 text, handed to the wide (UTF-16) functions of the Win32 API, so that
 // every path Windows can hold works, whatever the ANSI code page. (The C runtime's narrow
 // functions and MinGW's std::filesystem would miss names outside that code page.)
+#include "convert/files/file_system.h"
+
 #include <windows.h>
 #include <aclapi.h>
 #include <fcntl.h>
@@ -11,7 +13,6 @@
 #include <cwchar>
 #include <map>
 
-#include "convert/files/file_system.h"
 #include "convert/utf16_text.h"
 #include "core/text_format.h"
 
@@ -215,8 +216,8 @@ bool keepOldFile(const std::string& path, std::string* kept, std::string* err) {
 }
 
 bool renameReplacing(const std::string& from, const std::string& to, std::string* err) {
-  return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-             0 ||
+  return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0 ||
          fail(err, GetLastError());
 }
 
@@ -303,7 +304,8 @@ bool ownedByThisUser(HANDLE file) {
     const std::vector<BYTE> user = tokenInformation(token, TokenUser);
     const std::vector<BYTE> defaultOwner = tokenInformation(token, TokenOwner);
     own = (!user.empty() && EqualSid(owner, reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid) != 0) ||
-          (!defaultOwner.empty() && EqualSid(owner, reinterpret_cast<const TOKEN_OWNER*>(defaultOwner.data())->Owner) != 0);
+          (!defaultOwner.empty() &&
+           EqualSid(owner, reinterpret_cast<const TOKEN_OWNER*>(defaultOwner.data())->Owner) != 0);
     CloseHandle(token);
   }
   LocalFree(descriptor);
@@ -338,9 +340,9 @@ struct RunFolder::Held {
 };
 
 RunFolder::RunFolder(const std::string& target) : held_(std::make_unique<Held>()), target_(target) {
-  held_->folder = CreateFileW(widePath(folderOf(target)).c_str(), FILE_READ_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                              nullptr);
+  held_->folder =
+      CreateFileW(widePath(folderOf(target)).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
 RunFolder::~RunFolder() {
@@ -408,8 +410,8 @@ bool RunFolder::publishFile(const std::string& name, const std::string& bytes, s
   HANDLE file = INVALID_HANDLE_VALUE;
   for (int number = 0; file == INVALID_HANDLE_VALUE; ++number) {
     temporary = pathOf(runFileName(number, ".tmp"));
-    file = CreateFileW(widePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
+    file =
+        CreateFileW(widePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     const DWORD code = GetLastError();
     if (file == INVALID_HANDLE_VALUE && code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS) {
       return fail(err, code);

@@ -15,8 +15,8 @@ RecordOutcome repairRecordedPair(RunFolder& folder, std::string* warning) {
   bool trusted = record.has_value();
   if (record) {
     // A file that another user planted under a name of the record is never renamed or removed.
-    for (const std::string* name : {&record->output, &record->keptOutput, &record->newOutput, &record->names,
-                                    &record->newNames}) {
+    for (const std::string* name :
+         {&record->output, &record->keptOutput, &record->newOutput, &record->names, &record->newNames}) {
       if (!name->empty() && folder.kindOf(*name) == EntryKind::Foreign) trusted = false;
     }
   }

@@ -8,7 +8,7 @@
 
 // What became of the record in a locked folder.
 struct RecordOutcome {
-  bool free = false;  // no record is there any more: a run may write its own
+  bool free = false;                     // no record is there any more: a run may write its own
   std::optional<unsigned long> keptRun;  // the process whose files the record still needs
 };
 

@@ -12,8 +12,10 @@ constexpr char kRecordMark[] = "adif2kvx replacing a pair";
 
 // The fields of a record in their order; each is followed by a NUL byte, which no name holds.
 std::vector<std::string> fieldsOf(const ReplacementRecord& record) {
-  return {kRecordMark, std::to_string(record.processId), record.output, record.keptOutput,
-          record.newOutput, record.names, record.newNames};
+  return {kRecordMark,      std::to_string(record.processId),
+          record.output,    record.keptOutput,
+          record.newOutput, record.names,
+          record.newNames};
 }
 
 // The number a text of 1 to 19 decimal digits spells, without a leading zero. Returns nullopt
@@ -31,8 +33,8 @@ std::optional<unsigned long> numberOf(std::string_view text) {
 
 // A file name alone: it reaches no other folder.
 bool isBareName(std::string_view name) {
-  return !name.empty() && name != "." && name != ".." && name.find_first_of(std::string_view("/\\\0", 3)) ==
-                                                            std::string_view::npos;
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
 // Whether a name is a run file of that process with that ending (".tmp", ".old").

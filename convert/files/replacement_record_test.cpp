@@ -16,8 +16,8 @@ std::string bytesOf(std::initializer_list<std::string> fields) {
 const char kMark[] = "adif2kvx replacing a pair";
 
 TEST(ReplacementRecord, ReadsBackWhatItWrote) {
-  const ReplacementRecord record{4242, "log.kvx", ".adif2kvx-4242-0.old", ".adif2kvx-4242-0.tmp", "log.kvn",
-                                 ".adif2kvx-4242-1.tmp"};
+  const ReplacementRecord record{
+      4242, "log.kvx", ".adif2kvx-4242-0.old", ".adif2kvx-4242-0.tmp", "log.kvn", ".adif2kvx-4242-1.tmp"};
   const std::string bytes = recordBytes(record);
   EXPECT_EQ(bytes, bytesOf({kMark, "4242", "log.kvx", ".adif2kvx-4242-0.old", ".adif2kvx-4242-0.tmp", "log.kvn",
                             ".adif2kvx-4242-1.tmp"}));
@@ -25,8 +25,8 @@ TEST(ReplacementRecord, ReadsBackWhatItWrote) {
   ASSERT_TRUE(read);
   EXPECT_EQ(recordBytes(*read), bytes);
   // No old output: no kept name; a name without an extension gets .kvn appended.
-  EXPECT_TRUE(parseReplacementRecord(bytesOf({kMark, "7", "log", "", ".adif2kvx-7-0.tmp", "log.kvn",
-                                              ".adif2kvx-7-3.tmp"})));
+  EXPECT_TRUE(
+      parseReplacementRecord(bytesOf({kMark, "7", "log", "", ".adif2kvx-7-0.tmp", "log.kvn", ".adif2kvx-7-3.tmp"})));
 }
 
 TEST(ReplacementRecord, RefusesEveryNameOutsideThePairAndItsRunsFiles) {
@@ -38,11 +38,11 @@ TEST(ReplacementRecord, RefusesEveryNameOutsideThePairAndItsRunsFiles) {
       bytesOf({kMark, "9", "..", "", tmp0, "..kvn", tmp1}),
       bytesOf({kMark, "9", ".", "", tmp0, ".kvn", tmp1}),
       bytesOf({kMark, "9", "", "", tmp0, ".kvn", tmp1}),
-      bytesOf({kMark, "9", "log.kvx", "", tmp0, "thesis.tex", tmp1}),           // not the output's names file
-      bytesOf({kMark, "9", "log.kvx", "thesis.tex", tmp0, "log.kvn", tmp1}),    // kept name no run file
+      bytesOf({kMark, "9", "log.kvx", "", tmp0, "thesis.tex", tmp1}),                // not the output's names file
+      bytesOf({kMark, "9", "log.kvx", "thesis.tex", tmp0, "log.kvn", tmp1}),         // kept name no run file
       bytesOf({kMark, "9", "log.kvx", ".adif2kvx-8-0.old", tmp0, "log.kvn", tmp1}),  // another run's
       bytesOf({kMark, "9", "log.kvx", "", ".adif2kvx-9-0.old", "log.kvn", tmp1}),
-      bytesOf({kMark, "9", "log.kvx", "", tmp0, "log.kvn", tmp0}),              // one file twice
+      bytesOf({kMark, "9", "log.kvx", "", tmp0, "log.kvn", tmp0}),  // one file twice
       bytesOf({kMark, "9", "log.kvx", "", ".adif2kvx-09-0.tmp", "log.kvn", tmp1}),
       bytesOf({kMark, "9", "log.kvx", "", "x/.adif2kvx-9-0.tmp", "log.kvn", tmp1}),
       bytesOf({kMark, "09", "log.kvx", "", tmp0, "log.kvn", tmp1}),

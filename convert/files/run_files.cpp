@@ -88,7 +88,8 @@ bool RunFiles::openOutputs(const std::string& outputPath, const std::string& nam
     // A signal must not end the run between the creation and the listener's hearing of it.
     PlacingStep step;
     marks_[folder] = std::make_unique<RunMark>(written_[folder].target);
-    if (!marks_[folder]->path().empty() && listener_ != nullptr) listener_->temporaryFileCreated(marks_[folder]->path());
+    if (!marks_[folder]->path().empty() && listener_ != nullptr)
+      listener_->temporaryFileCreated(marks_[folder]->path());
   }
   for (WrittenFile& written : written_) {
     std::string why;
@@ -173,8 +174,9 @@ bool RunFiles::place(std::string* err) {
     *err = writeError(first, why);
     return false;
   }
-  const ReplacementRecord record{thisProcessId(),          nameOf(first.target),  nameOf(kept),
-                                 nameOf(first.created.name), nameOf(second.target), nameOf(second.created.name)};
+  const ReplacementRecord record{thisProcessId(),       nameOf(first.target),
+                                 nameOf(kept),          nameOf(first.created.name),
+                                 nameOf(second.target), nameOf(second.created.name)};
   if (recorded && !folder.publishFile(kRecordName, recordBytes(record), &why)) {
     if (!kept.empty()) removeFile(kept, &why);
     *err = writeError(first, why);
@@ -204,8 +206,8 @@ bool RunFiles::place(std::string* err) {
   flushFolderOf(first.target);
   *err = writeError(second, secondWhy);
   if (!undone) {
-    *err += formatText("; the output file %s was replaced and could not be put back: %s", first.path.c_str(),
-                       undo.c_str());
+    *err +=
+        formatText("; the output file %s was replaced and could not be put back: %s", first.path.c_str(), undo.c_str());
     if (!kept.empty()) *err += formatText(" (the old one is %s)", kept.c_str());
   }
   return false;
