@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "convert/file_system.h"
+#include "convert/files/run_files.h"
 #include "core/adif_reader.h"
 #include "core/ascii_text.h"
 #include "refdata/contest_ids.h"
@@ -104,9 +104,8 @@ std::optional<LogContest> contestNamedBy(std::FILE* input) {
 }
 
 std::optional<LogContest> contestNamedByFile(const std::string& path) {
-  std::FILE* input = openFile(path, "rb");
-  if (input == nullptr) return std::nullopt;
-  std::optional<LogContest> named = contestNamedBy(input);
-  std::fclose(input);
-  return named;
+  OwnedFile input(nullptr, &std::fclose);
+  std::string why;
+  if (!openFile(path, "rb", &input, &why)) return std::nullopt;
+  return contestNamedBy(input.get());
 }
