@@ -213,7 +213,7 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   const ContestChoice runContest{job.contest, job.stateNumber};
   if (named) {
     addMessage(kSummaryList, lists,
-               formatText("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
+               formatMessage("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
                           named->contestId.c_str()));
   }
   LogContests contests;
@@ -231,9 +231,12 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   logWarnings.push_back(severalContestsWarning(request.inputPath, contests.ids, runContest, filtersRecords(job)));
   logWarnings.push_back(
       unnamedContestWarning(request.inputPath, contests.recordsNamingNone, contests.records, runContest));
-  logWarnings.erase(std::remove(logWarnings.begin(), logWarnings.end(), std::string()), logWarnings.end());
-  std::vector<std::string>& warnings = lists.lines[kWarningsList];
-  warnings.insert(warnings.begin(), logWarnings.begin(), logWarnings.end());
+  // Each is said once per run, so its text is its kind.
+  std::vector<MessageText> logMessages;
+  for (const std::string& warning : logWarnings) {
+    if (!warning.empty()) logMessages.emplace_back(warning, warning);
+  }
+  prependMessages(kWarningsList, lists, logMessages);
   if (!request.checkOnly) {
     error = files.finish();
     if (!error.empty()) return failed(ConversionStatus::FileError, error);

@@ -1,6 +1,17 @@
-// The three lists of text lines a run collects: summary, warnings and errors.
+// The three lists of text lines a run collects: summary, warnings and errors, each line with
+// its kind.
+//
+// A line's kind is the text it was made from without the call, date, time and values: the
+// format. Lines of one kind differ only in what was filled in, so the dialog and --by-kind can
+// count them. Add a line in one of three ways, by what it is made of:
+//   addMessage(list, lists, "BAND field is missing, ...");                  a fixed text: its own kind
+//   addMessage(list, lists, formatMessage("%s is not a CWOPS member.", call));     a format and values
+//   addMessage(list, lists, contactMessage(record, ": %s holds ...", value));     "%s on %s at %s" first
+// (contactMessage is in core/qso_record.h). A text already made (a std::string) is no message:
+// it has lost its format, so it does not convert, and such a call fails to compile.
 #pragma once
 #include <array>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -11,13 +22,42 @@ enum MessageListIndex : int {
   kErrorsList = 2,    // contacts whose band or state exchange could not be placed
 };
 
-// Lines are kept oldest first, each exactly as it was added (a trailing newline included).
-struct MessageLists {
-  std::array<std::vector<std::string>, 3> lines;
+// One message line and its kind.
+struct MessageText {
+  // A fixed text, which is its own kind.
+  MessageText(const char* fixed) : text(fixed), kind(fixed) {}  // NOLINT: literals convert
+  MessageText(std::string made, std::string format) : text(std::move(made)), kind(std::move(format)) {}
+
+  std::string text;  // the line as shown
+  std::string kind;  // the format it was made from
 };
 
-// Appends a copy of the text to list 0, 1 or 2; any other index is ignored.
-void addMessage(int list, MessageLists& lists, const std::string& text);
+// The text formatText makes of the format and arguments, with the format as its kind.
+MessageText formatMessage(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+// Lines are kept oldest first, each exactly as it was added (a trailing newline included);
+// kinds[list][i] is the kind of lines[list][i].
+struct MessageLists {
+  std::array<std::vector<std::string>, 3> lines;
+  std::array<std::vector<std::string>, 3> kinds;
+};
+
+// Appends the message to list 0, 1 or 2; any other index is ignored.
+void addMessage(int list, MessageLists& lists, const MessageText& message);
+
+// Puts the messages in front of the lines list 0, 1 or 2 already holds, in their order; any
+// other index is ignored.
+void prependMessages(int list, MessageLists& lists, const std::vector<MessageText>& messages);
+
+// Appends every line of `from` to the same list of `to`, kinds kept.
+void appendMessages(MessageLists& to, const MessageLists& from);
 
 // The lines of list 0, 1 or 2, oldest first; an empty list for any other index.
 const std::vector<std::string>& messagesOf(const MessageLists& lists, int list);
+
+// The kinds of the lines of list 0, 1 or 2, in the same order; an empty list for any other index.
+const std::vector<std::string>& kindsOf(const MessageLists& lists, int list);
