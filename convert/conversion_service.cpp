@@ -40,8 +40,8 @@ namespace {
 
 // A failed check: its "ERROR: " text and the choice it is about. No failure has an empty text.
 struct CheckFailure {
-  std::string error;                            // the "ERROR: " text
-  RequestField field = RequestField::None;      // the choice at fault
+  std::string error;                        // the "ERROR: " text
+  RequestField field = RequestField::None;  // the choice at fault
 };
 
 // The first of the two files that is not chosen; empty when both are.
@@ -185,8 +185,8 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   // A check writes nothing, so it can overwrite nothing.
   if (failure.error.empty() && !request.checkOnly) {
     // Standard input is no file that the run could overwrite.
-    failure = {overwriteRefusal(request.inputStream != nullptr ? std::string() : request.inputPath,
-                                request.outputPath, namesPath),
+    failure = {overwriteRefusal(request.inputStream != nullptr ? std::string() : request.inputPath, request.outputPath,
+                                namesPath),
                RequestField::Output};
   }
   if (!failure.error.empty()) {
@@ -226,7 +226,7 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   if (named) {
     addMessage(kSummaryList, lists,
                formatMessage("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
-                          named->contestId.c_str()));
+                             named->contestId.c_str()));
   }
   LogContests contests;
   const int32_t count = runConversion(lists, input, request.inputPath, importFile, namesFile, job, &contests);

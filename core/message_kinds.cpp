@@ -20,8 +20,9 @@ MessageKinds groupMessageKinds(const MessageLists& lists) {
       kinds.groups[at->second].lines.push_back(lines[i]);
     }
   }
-  std::stable_sort(kinds.groups.begin(), kinds.groups.end(),
-                   [](const MessageKindGroup& a, const MessageKindGroup& b) { return a.lines.size() > b.lines.size(); });
+  std::stable_sort(kinds.groups.begin(), kinds.groups.end(), [](const MessageKindGroup& a, const MessageKindGroup& b) {
+    return a.lines.size() > b.lines.size();
+  });
   return kinds;
 }
 

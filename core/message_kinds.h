@@ -14,9 +14,9 @@ struct MessageKindGroup {
 
 // The warnings and errors of a run by kind. The summary list is no problem and is left out.
 struct MessageKinds {
-  int32_t errors = 0;                     // lines of the errors list
-  int32_t warnings = 0;                   // lines of the warnings list
-  std::vector<MessageKindGroup> groups;   // most lines first; of equal ones, the one the results show first
+  int32_t errors = 0;                    // lines of the errors list
+  int32_t warnings = 0;                  // lines of the warnings list
+  std::vector<MessageKindGroup> groups;  // most lines first; of equal ones, the one the results show first
 };
 
 // Groups the warnings, then the errors, by kind; a kind of both lists is two groups.

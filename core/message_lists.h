@@ -11,8 +11,8 @@
 // it has lost its format, so it does not convert, and such a call fails to compile.
 #pragma once
 #include <array>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Index of a message list.

@@ -98,7 +98,8 @@ StateCountyPair cwOpsState(MessageLists& lists, const StateInput& in) {
   }
   if (isNumeric(in.exchange->c_str())) return {};
   const char* state = findStateCode(in.exchange->c_str());
-  addMessage(kWarningsList, lists, formatMessage("%s in %s is not a CWOPS member.", in.record.call, in.exchange->c_str()));
+  addMessage(kWarningsList, lists,
+             formatMessage("%s in %s is not a CWOPS member.", in.record.call, in.exchange->c_str()));
   return {state};
 }
 

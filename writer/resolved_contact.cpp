@@ -1,8 +1,8 @@
 #include "writer/resolved_contact.h"
 
 #include <algorithm>
-#include <cstdarg>
 #include <charconv>
+#include <cstdarg>
 #include <cstring>
 #include <iterator>
 #include <string_view>
@@ -51,8 +51,8 @@ struct Resolution {
     if (width == 0) return false;
     const size_t keep = place(column, value);
     if (keep == value.size()) return false;
-    warn(": %s %s does not fit its %d-character column; written as %.*s.", name, logged,
-                    static_cast<int>(width), static_cast<int>(keep), value.data());
+    warn(": %s %s does not fit its %d-character column; written as %.*s.", name, logged, static_cast<int>(width),
+         static_cast<int>(keep), value.data());
     return true;
   }
 
@@ -118,8 +118,8 @@ void noteFrequencyUnit(Resolution& r, FrequencyUnit unit) {
   if (given) return;
   given = true;
   addMessage(kWarningsList, r.contact.notes,
-             formatMessage("%s gives FREQ in %s, not MHz; those values were converted to MHz.", r.state.inputPath.c_str(),
-                        unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
+             formatMessage("%s gives FREQ in %s, not MHz; those values were converted to MHz.",
+                           r.state.inputPath.c_str(), unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
 }
 
 // FREQ of a record, read once.
@@ -197,7 +197,7 @@ Frequency resolveBand(Resolution& r) {
   const int32_t width = r.widthOf(Column::Band);
   if (column.view().size() > static_cast<size_t>(width)) {
     r.warn(": BAND %s does not fit its %d-character column; the band column shows 0.", bandText,
-                      static_cast<int>(width));
+           static_cast<int>(width));
     column.assignNumber(0);
   }
   return frequency;
@@ -276,8 +276,7 @@ void resolveExchange(Resolution& r, const ExchangeChoice& choice) {
   const size_t keep = characterPrefixBytes(e, width);
   r.contact.column(Column::Exchange).assign(e.substr(0, keep));
   if (keep == e.size()) return;
-  r.warn(": truncating exchange %.*s to %.*s.", static_cast<int>(e.size()), e.data(), static_cast<int>(keep),
-                    e.data());
+  r.warn(": truncating exchange %.*s to %.*s.", static_cast<int>(e.size()), e.data(), static_cast<int>(keep), e.data());
 }
 
 // Characters 1, 2, 4, 5 and 6 of a reference such as EU-005; blanks past a short one's end.
