@@ -9,19 +9,19 @@
 
 // What the option controls show.
 struct DialogState {
-  int format = 1;           // the format list's selected index (KOLVEX8)
-  int contest = -1;         // the contest list's selected index, the ContestKind; -1 none
-  std::string state;        // the State box's text, picked or typed
-  std::string groupNumber;  // the group number as typed
-  bool upload = true;       // "Upload"
-  bool exchgSerial = false; // "Exchg/Serial"
-  std::string note;         // the QSO note as typed
-  bool label = false;       // "Label"
-  bool frequency = true;    // "Frequency"
-  bool onlyContest = false; // "Only this contest's QSOs"
-  std::string from;         // "From (UTC)" as typed
-  std::string to;           // "To (UTC)" as typed
-  int view = 0;             // the results view's selected index (see ResultsView)
+  int format = 1;            // the format list's selected index (KOLVEX8)
+  int contest = -1;          // the contest list's selected index, the ContestKind; -1 none
+  std::string state;         // the State box's text, picked or typed
+  std::string groupNumber;   // the group number as typed
+  bool upload = true;        // "Upload"
+  bool exchgSerial = false;  // "Exchg/Serial"
+  std::string note;          // the QSO note as typed
+  bool label = false;        // "Label"
+  bool frequency = true;     // "Frequency"
+  bool onlyContest = false;  // "Only this contest's QSOs"
+  std::string from;          // "From (UTC)" as typed
+  std::string to;            // "To (UTC)" as typed
+  int view = 0;              // the results view's selected index (see ResultsView)
 };
 
 // How a control shows its member and tells of a change.
@@ -34,14 +34,14 @@ enum class ControlKind {
 
 // One control of the table.
 struct DialogControl {
-  int id;                           // the control's id (ui/control_ids.h)
-  ControlKind kind;                 // how it is shown and read
-  bool DialogState::*flag;          // a check box's member; null for other kinds
-  int DialogState::*index;          // a drop-down list's member; null for other kinds
-  std::string DialogState::*text;   // an edit's or editable combo's member; null for other kinds
-  const char* setting;              // the name it is remembered under; null when it is not remembered
-  int32_t choices;                  // a remembered drop-down list's number of entries; 0 otherwise
-  bool changesRun;                  // a change makes the shown results stale
+  int id;                          // the control's id (ui/control_ids.h)
+  ControlKind kind;                // how it is shown and read
+  bool DialogState::*flag;         // a check box's member; null for other kinds
+  int DialogState::*index;         // a drop-down list's member; null for other kinds
+  std::string DialogState::*text;  // an edit's or editable combo's member; null for other kinds
+  const char* setting;             // the name it is remembered under; null when it is not remembered
+  int32_t choices;                 // a remembered drop-down list's number of entries; 0 otherwise
+  bool changesRun;                 // a change makes the shown results stale
 };
 
 // The rows of the table, for a range-for.
