@@ -1,14 +1,18 @@
 // The three lists of text lines a run collects: summary, warnings and errors, each line with
 // its kind.
 //
-// A line's kind is the text it was made from without the call, date, time and values: the
+// A line's kind is the text it was made from without the call, date, time and values: its
 // format. Lines of one kind differ only in what was filled in, so the dialog and --by-kind can
-// count them. Add a line in one of three ways, by what it is made of:
-//   addMessage(list, lists, "BAND field is missing, ...");                  a fixed text: its own kind
-//   addMessage(list, lists, formatMessage("%s is not a CWOPS member.", call));     a format and values
-//   addMessage(list, lists, contactMessage(record, ": %s holds ...", value));     "%s on %s at %s" first
-// (contactMessage is in core/qso_record.h). A text already made (a std::string) is no message:
-// it has lost its format, so it does not convert, and such a call fails to compile.
+// count them. A new message keeps the shape of the old ones; only the helper that formats it
+// changes, so that the format is kept where it is known:
+//   addMessage(list, lists, "BAND field is missing, ...");                      a fixed text
+//   addMessage(list, lists, formatMessage("%s is not a CWOPS member.", call));  formatText's place
+//   addMessage(list, lists, contactMessage(record, ": %s holds ...", value));   contactPrefix(record) +
+//                                                                                formatText(...)'s place
+// contactMessage (core/qso_record.h) puts "%s on %s at %s" before the format. The writer's own
+// warn(": %s ...", value) in writer/resolved_contact.cpp is contactMessage's. A line said once per
+// run may be made elsewhere and added as MessageText(line, line), its own kind. A plain
+// std::string does not convert: it has lost its format, so such a call fails to compile.
 #pragma once
 #include <array>
 #include <string>

@@ -490,6 +490,10 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   }
   r.pass("program starts and shows \"ADIF to KOLVEX\"");
   checkDefaults(r, t, "at start: ");
+  RECT contestField;
+  GetWindowRect(t.item(kContestCombo), &contestField);
+  r.expectTrue("the contest list opens wider than its field, for its long names",
+               SendMessageW(t.item(kContestCombo), CB_GETDROPPEDWIDTH, 0, 0) > contestField.right - contestField.left);
   checkTabOrder(r, t.mainWindow());
   Session s(r, t);
 
