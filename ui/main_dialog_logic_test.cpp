@@ -130,9 +130,9 @@ TEST(DialogInitialisation, FillsCombosAndShowsTheDefaults) {
   EXPECT_EQ(windows.combos[ComboId::Contest].front(), "All Asia");
   EXPECT_EQ(windows.combos[ComboId::Contest][35], "State QSO Party");
   EXPECT_EQ(windows.combos[ComboId::Contest].back(), "Worked All Germany");
-  ASSERT_EQ(windows.combos[ComboId::State].size(), 29u);
+  ASSERT_EQ(windows.combos[ComboId::State].size(), 54u);
   EXPECT_EQ(windows.combos[ComboId::State].front(), "Alabama");
-  EXPECT_EQ(windows.combos[ComboId::State][8], "Iowa");
+  EXPECT_EQ(windows.combos[ComboId::State][14], "Iowa");
   EXPECT_EQ(windows.combos[ComboId::State].back(), "7/IN/NE/MARAC");
   EXPECT_EQ(windows.combos[ComboId::Format], (std::vector<std::string>{"KOLVEX6", "KOLVEX8"}));
   EXPECT_EQ(windows.indices[IDC_FORMAT], 1);
@@ -157,7 +157,7 @@ TEST(DialogControls, NotificationsSetTheJob) {
   dialog.initialise();
   pick(dialog, windows, IDC_CONTEST, 11);
   pick(dialog, windows, IDC_FORMAT, 0);
-  type(dialog, windows, IDC_STATE, "Iowa");  // row 11 of the state table, pick-list index 8
+  type(dialog, windows, IDC_STATE, "Iowa");  // row 11 of the state table, pick-list index 14
   ConversionJob& job = dialog.model().job;
   EXPECT_EQ(job.contest, ContestKind::CqWpx);
   EXPECT_EQ(job.importFormat, ImportFormat::Kolvex6);
@@ -395,8 +395,8 @@ std::string logNaming(const std::string& id) {
 TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   writeFile(path("fqp.adi"), logNaming("FL-QSO-PARTY"));
   writeFile(path("wpx.adi"), logNaming("cq-wpx-cw "));
-  writeFile(path("vtqp.adi"), logNaming("Vermont QSO Party"));  // a party the state list does not offer
-  writeFile(path("ntc.adi"), logNaming("NTC-QP"));              // an id that names none of the contests
+  writeFile(path("maqp.adi"), logNaming("MIDATLANTIC-QSO-PARTY"));  // a party the state list does not offer
+  writeFile(path("ntc.adi"), logNaming("NTC-QP"));                  // an id that names none of the contests
   writeFile(path("none.adi"), kWpxLog);
   FakeWindows windows;
   MainDialogLogic dialog(windows, "");
@@ -416,13 +416,13 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   EXPECT_EQ(windows.texts[IDC_STATE], "");
   EXPECT_EQ(job.stateNumber, -1);
 
-  dialog.takeInputFile(path("vtqp.adi"));
+  dialog.takeInputFile(path("maqp.adi"));
   EXPECT_EQ(windows.indices[IDC_CONTEST], 35);
-  EXPECT_EQ(windows.texts[IDC_STATE], "VT");
+  EXPECT_EQ(windows.texts[IDC_STATE], "MAQP");
   ASSERT_EQ(dialog.convert(), ConversionStatus::Converted);
-  EXPECT_EQ(dialog.model().job.stateNumber, findStateNumber("VT"));
+  EXPECT_EQ(dialog.model().job.stateNumber, findStateNumber("MAQP"));
   EXPECT_EQ(windows.lists[ListId::Results][4].rfind("Contest: State QSO Party", 0), 0u);
-  EXPECT_EQ(windows.infos.back(), "1 QSO written to " + path("vtqp.kvx"));
+  EXPECT_EQ(windows.infos.back(), "1 QSO written to " + path("maqp.kvx"));
 
   dialog.takeInputFile(path("ntc.adi"));
   EXPECT_TRUE(windows.lists[ListId::Results].empty());  // a new log's results are still to come
