@@ -185,10 +185,10 @@ const char* const kNoContest =
     "ERROR: Didn't select a contest.\nThe log names no contest; choose one in the Contest list.";
 
 // The tab order: the rows as they read, then the command buttons; Tab from Done starts again.
-const std::vector<int> kTabOrder = {
-    kAdifButton,     kKolvexButton, kFormatCombo, kContestCombo, kStateCombo,     kGroupEdit, kUploadBox,
-    kExchgSerialBox, kNoteEdit,     kLabelBox,    kFrequencyBox, kOnlyContestBox, kFromEdit,  kToEdit,
-    kViewCombo,      kResultsList,  IDOK,         kHelpButton,   IDCANCEL,        kAdifButton};
+const std::vector<int> kTabOrder = {kAdifButton,   kKolvexButton,   kFormatCombo,    kContestCombo, kStateCombo,
+                                    kGroupEdit,    kUploadBox,      kExchgSerialBox, kNoteEdit,     kLabelBox,
+                                    kFrequencyBox, kOnlyContestBox, kFromEdit,       kToEdit,       kResultsList,
+                                    IDOK,          kHelpButton,     IDCANCEL,        kAdifButton};
 
 std::string folderOf(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
@@ -458,6 +458,9 @@ void expectExit(Report& r, Target& t, const std::string& how) {
 // choice.
 void checkKindView(Report& r, const Target& t, const std::vector<std::string>& results, const std::string& file) {
   HWND list = t.item(kResultsList);
+  pressKeys(t.mainWindow(), list, {VK_MENU, 'V'});
+  waitUntil([&] { return focusedControl(t.mainWindow()) == kViewCombo; }, 3000);
+  r.expectEqual("Alt+V reaches the View list, which Tab passes by", kViewCombo, focusedControl(t.mainWindow()));
   r.expectEqual("counts above the results", "1 errors, 2 warnings, 2 kinds", windowTextOf(t.item(kCountsLine)));
   selectComboEntry(t.mainWindow(), kViewCombo, 1);
   const std::vector<std::string> kinds = listBoxItems(list);

@@ -57,7 +57,7 @@ const ControlSpec kMainControls[] = {
     {1026, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 266, 156, 72, 12},
     {1027, kStaticClass, "", kChild | SS_LEFTNOWORDWRAP | SS_NOPREFIX | WS_GROUP, 12, 182, 200, 8},
     {1028, kStaticClass, "&View", kLabel, 228, 182, 22, 8},
-    {1029, kComboBoxClass, "", kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 252, 180, 86, 60},
+    {1029, kComboBoxClass, "", kChild | CBS_DROPDOWNLIST | WS_VSCROLL, 252, 180, 86, 60},
     {1012, kListBoxClass, "",
      kChild | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_GROUP | WS_TABSTOP | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT |
          LBS_NOTIFY,
@@ -337,8 +337,8 @@ void checkResources(Report& report, const std::string& program, const std::strin
   const DWORD dialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
   // The main dialog can be resized and maximised; its designed size is its smallest.
   checkDialog(report, module, 102, "ADIF to KOLVEX",
-              (dialogFrame & ~DWORD{DS_MODALFRAME}) | WS_VISIBLE | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME,
-              WS_EX_APPWINDOW, 350, 327, kMainControls, sizeof kMainControls / sizeof kMainControls[0]);
+              dialogFrame | WS_VISIBLE | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME, WS_EX_APPWINDOW, 350, 327,
+              kMainControls, sizeof kMainControls / sizeof kMainControls[0]);
   checkMnemonics(report);
   // The about box's controls; the second line's wording is ours, so only its presence counts.
   const std::string aboutText = "ADIF to KOLVEX Version " + shortVersion(version);

@@ -34,6 +34,7 @@ class Cwl2kvxDlg : public Dialog {
   bool onSize(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool onDpiChanged(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool onScaled(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onNextControl(WPARAM wParam, LPARAM lParam, LRESULT& result);
   void onBrowseInput();
   void onBrowseOutput();
   void onConvert();

@@ -89,6 +89,7 @@ const MessageMapEntry<Cwl2kvxDlg> Cwl2kvxDlg::kMessageMap[] = {
     messageEntry(WM_SIZE, &Cwl2kvxDlg::onSize),
     messageEntry(WM_DPICHANGED, &Cwl2kvxDlg::onDpiChanged),
     messageEntry(kScaledMessage, &Cwl2kvxDlg::onScaled),
+    messageEntry(WM_NEXTDLGCTL, &Cwl2kvxDlg::onNextControl),
     commandEntry(IDC_ADIF, BN_CLICKED, &Cwl2kvxDlg::onBrowseInput),
     commandEntry(IDC_KOLVEX, BN_CLICKED, &Cwl2kvxDlg::onBrowseOutput),
     // Convert carries the OK id so that Enter runs it; the dialog stays open.
@@ -263,6 +264,16 @@ bool Cwl2kvxDlg::onScaled(WPARAM, LPARAM, LRESULT& result) {
   fitHorizontalExtent(resultsList_.hwnd());
   fitContestListWidth();
   layOutResults();
+  result = 0;
+  return true;
+}
+
+bool Cwl2kvxDlg::onNextControl(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // The View list is no tab stop, so Tab goes through the dialog as it always has. Its label's
+  // mnemonic focuses the label and then asks for the next tab stop: that is the View list.
+  HWND label = GetDlgItem(hwnd(), IDC_VIEW_LABEL);
+  if (wParam != 0 || LOWORD(lParam) != 0 || label == nullptr || GetFocus() != label) return false;
+  SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(viewCombo_.hwnd()), TRUE);
   result = 0;
   return true;
 }
