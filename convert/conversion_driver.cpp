@@ -4,20 +4,39 @@
 #include <cstring>
 #include <set>
 
+#include "convert/files/run_files.h"
 #include "convert/record_filter.h"
-#include "convert/run_files.h"
 #include "core/adif_reader.h"
 #include "core/qso_record.h"
 #include "core/text_format.h"
 #include "writer/import_record.h"
 
-int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job, LogContests* contests) {
+namespace {
+
+// The file error of a log that gave no result: a failed read (its errno value), or no
+// end-of-header. Returns false with the "ERROR: " text in *err; true when the log was read.
+bool logGaveResult(int readError, int32_t headerSeen, const std::string& inputPath, std::string* err) {
+  // A file that opened but refuses its bytes is locked by another program (Windows).
+  if (readError == EACCES || readError == EBUSY) {
+    *err = heldFileError(inputPath);
+  } else if (readError != 0) {
+    *err = formatText("ERROR: Can't read input file %s: %s", inputPath.c_str(), std::strerror(readError));
+  } else if (headerSeen == 0) {
+    *err = formatText("ERROR: No ADIF end-of-header (<EOH>) found in %s; no QSOs were read.", inputPath.c_str());
+  } else {
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
+                   std::FILE* namesFile, ConversionJob& job, int32_t* count, std::string* err, LogContests* contests) {
   QsoRecord record{};
   job.headerSeen = 0;
   job.namesWritten = 0;
   job.serialExchange = 0;
-  job.readError = 0;
   ImportWriterState writer;
   resetImportWriter(writer);
   writer.inputPath = inputPath;
@@ -27,7 +46,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
   std::set<std::string> callTally;
   const bool countCalls = job.contest == ContestKind::CwOpsMiniCwt;
 
-  int32_t count = 0;
+  *count = 0;
   int32_t more = readQsoRecord(adif, record, job);
   // Whether the log has a header is known once the first record is read, before it is written.
   if (adif.headerless) {
@@ -51,7 +70,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
       }
       const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
       if (countCalls) callTally.insert(record.call);
-      count += written;
+      *count += written;
     } else {
       ++(skip == RecordSkip::OtherContest ? skips.otherContest : skips.outsideWindow);
     }
@@ -62,9 +81,8 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
   if (contests != nullptr && !contests->firstId && !adif.recordContestIds.empty()) {
     contests->firstId = adif.recordContestIds.front();
   }
-  job.readError = adif.lines.readError();
   // The caller reports a failed read or a missing header and keeps nothing.
-  if (job.readError != 0 || job.headerSeen == 0) return count;
+  if (!logGaveResult(adif.lines.readError(), job.headerSeen, inputPath, err)) return false;
 
   if (adif.recordUnfinished) {
     addMessage(kWarningsList, lists,
@@ -75,26 +93,13 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
   }
   // Each is said once per run, so its text is its kind.
   for (const std::string& line : skipSummary(job, skips)) addMessage(kSummaryList, lists, MessageText(line, line));
-  return count;
+  return true;
 }
 
-std::string logFileError(const ConversionJob& job, const std::string& inputPath) {
-  // A file that opened but refuses its bytes is locked by another program (Windows).
-  if (job.readError == EACCES || job.readError == EBUSY) return heldFileError(inputPath);
-  if (job.readError != 0) {
-    return formatText("ERROR: Can't read input file %s: %s", inputPath.c_str(), std::strerror(job.readError));
-  }
-  if (job.headerSeen == 0) {
-    return formatText("ERROR: No ADIF end-of-header (<EOH>) found in %s; no QSOs were read.", inputPath.c_str());
-  }
-  return {};
-}
-
-std::string logStartError(std::FILE* input, const std::string& inputPath) {
+bool checkLogStart(std::FILE* input, const std::string& inputPath, std::string* err) {
   QsoRecord record{};
   ConversionJob job;
   AdifInput adif(input);
   readQsoRecord(adif, record, job);
-  job.readError = adif.lines.readError();
-  return logFileError(job, inputPath);
+  return logGaveResult(adif.lines.readError(), job.headerSeen, inputPath, err);
 }

@@ -87,7 +87,6 @@ TEST(ConversionJobDefaults, AreTheValuesTheDialogOpensWith) {
   EXPECT_EQ(job.headerSeen, 0);
   EXPECT_EQ(job.serialExchange, 0);
   EXPECT_EQ(job.namesWritten, 0);
-  EXPECT_EQ(job.readError, 0);
 }
 
 }  // namespace
