@@ -28,9 +28,7 @@ void resetImportWriter(ImportWriterState& state) {
 int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE* namesFile, const QsoRecord& record,
                           ConversionJob& job, ImportWriterState& state) {
   const ResolvedContact contact = resolveContact(record, job, state);
-  for (int list = kSummaryList; list <= kErrorsList; ++list) {
-    for (const std::string& note : messagesOf(contact.notes, list)) addMessage(list, lists, note);
-  }
+  appendMessages(lists, contact.notes);
   const FormatTraits& traits = formatTraits(job.importFormat);
   {
     RecordBuffer out(importFile);
