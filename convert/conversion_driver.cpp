@@ -69,12 +69,12 @@ bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inp
         for (char& c : key) c = toAsciiUpper(c);
         if (!nothingWordsTold.insert(key).second) continue;
         addMessage(kWarningsList, lists,
-                   formatText("%s writes %s for values that are not there; they were read as empty.", inputPath.c_str(),
-                              word.c_str()));
+                   formatMessage("%s writes %s for values that are not there; they were read as empty.",
+                                 inputPath.c_str(), word.c_str()));
       }
       for (const std::string& tag : adif.lineBreakTags) {
         addMessage(kWarningsList, lists,
-                   contactPrefix(record) + formatText(": %s holds a line break; it was read without it.", tag.c_str()));
+                   contactMessage(record, ": %s holds a line break; it was read without it.", tag.c_str()));
       }
       if (!adif.lengthPastEnd.empty()) {
         addMessage(kWarningsList, lists,

@@ -229,10 +229,10 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   const ContestChoice runContest{job.contest, job.stateNumber};
   if (named && logContests->ids.size() > 1) {
     addMessage(kSummaryList, lists,
-               formatText("Contest: %s, from the log's CONTEST_ID %s, which %d of its %d QSOs name.",
-                          contestChoiceName(runContest).c_str(), named->contestId.c_str(),
-                          static_cast<int>(recordsNaming(*logContests, named->contest)),
-                          static_cast<int>(logContests->records)));
+               formatMessage("Contest: %s, from the log's CONTEST_ID %s, which %d of its %d QSOs name.",
+                             contestChoiceName(runContest).c_str(), named->contestId.c_str(),
+                             static_cast<int>(recordsNaming(*logContests, named->contest)),
+                             static_cast<int>(logContests->records)));
   } else if (named) {
     addMessage(kSummaryList, lists,
                formatMessage("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),

@@ -67,8 +67,8 @@ struct Resolution {
   std::string asciiValue(const char* name, std::string_view value, std::string_view logged) {
     if (isAsciiText(value)) return std::string(value);
     const std::string ascii = asciiColumnText(logged);
-    warn(formatText(": %s %.*s holds characters outside ASCII; written as %s.", name, static_cast<int>(logged.size()),
-                    logged.data(), ascii.c_str()));
+    warn(": %s %.*s holds characters outside ASCII; written as %s.", name, static_cast<int>(logged.size()),
+         logged.data(), ascii.c_str());
     return asciiColumnText(value);
   }
 
@@ -284,7 +284,7 @@ std::string_view exchangeColumnText(const std::string& exchange, size_t width) {
 // shows them.
 void resolveExchange(Resolution& r, const ExchangeChoice& choice) {
   if (choice.classFromReport) {
-    r.warn(formatText(": the Field Day class was taken from RST_RCVD %s.", r.record.rstRcvd));
+    r.warn(": the Field Day class was taken from RST_RCVD %s.", r.record.rstRcvd);
   }
   if (choice.fromSrxString) {
     r.warn(": the exchange was taken from SRX_STRING \"%s\".", r.record.srxString);
@@ -382,8 +382,7 @@ std::string_view resolveCallWord(Resolution& r) {
   const std::string_view call = r.record.call;
   const size_t end = call.find_first_of(" |", 1);
   if (end == std::string_view::npos) return call;
-  r.warn(formatText(": CALL %s holds more than a callsign; written as %.*s.", r.record.call, static_cast<int>(end),
-                    call.data()));
+  r.warn(": CALL %s holds more than a callsign; written as %.*s.", r.record.call, static_cast<int>(end), call.data());
   return call.substr(0, end);
 }
 
@@ -434,7 +433,7 @@ ResolvedContact resolveContact(const QsoRecord& logged, const ConversionJob& job
   r.place(Column::Group, Decimal(job.groupNumber).c_str());
   // A locator of eight characters (ADIF allows them) names a smaller area inside the square of
   // its first six; that square fills the column.
-  if (gridRejected) r.warn(formatText(": GRIDSQUARE %s is not a locator; the grid column is blank.", logged.grid));
+  if (gridRejected) r.warn(": GRIDSQUARE %s is not a locator; the grid column is blank.", logged.grid);
   r.place(Column::Grid, record.grid);
   r.fit(Column::Iota, "IOTA", iotaColumnText(record.iota), record.iota);
   if (const std::optional<AwardReference> award = awardReference(record, job, choice)) {
