@@ -14,40 +14,6 @@
 
 namespace {
 
-// How one state QSO party picks its received exchange.
-struct PartyRule {
-  const char* code;          // state table code of the party
-  CandidateList candidates;  // fields tried in order; nullptr ends
-  NameRule name;             // source of the operator name
-  bool serial;               // the exchange carries a serial number
-};
-
-constexpr PartyRule kPartyRules[] = {
-    {"CA", {kSrx}, NameRule::None, true},
-    {"MI", {kSrx}, NameRule::None, true},
-    {"OH", {kSrx}, NameRule::None, true},
-    {"VA", {kSrx}, NameRule::None, true},
-    {"CO", {kQth}, NameRule::Name, false},
-    {"FL", {kExchange1, kCnty, kQth}, NameRule::None, false},
-    {"IN", {kExchange1, kQth}, NameRule::None, false},
-    {"7QP", {kExchange1, kQth}, NameRule::None, false},
-    {"MN", {kExchange1, kQth}, NameRule::Name, false},
-    {"NM", {kExchange1, kRcvd}, NameRule::Name, false},
-    {"MULTI", {kExchange1, kCnty, kRcvd, kQth}, NameRule::None, false},
-};
-
-// Every party not listed above.
-constexpr PartyRule kOtherPartyRule = {"", {kExchange1, kRcvd}, NameRule::None, false};
-
-const PartyRule& partyRuleOf(StateNumber state) {
-  const char* code = stateCodeOf(state);
-  if (code == nullptr) return kOtherPartyRule;
-  for (const PartyRule& rule : kPartyRules) {
-    if (std::strcmp(rule.code, code) == 0) return rule;
-  }
-  return kOtherPartyRule;
-}
-
 // The first candidate field that is not empty; nullptr when all are empty. A QTH that the
 // contest's check does not take (a town rather than a state) gives way to a later filled
 // candidate, and qthGaveWay says so.
@@ -181,19 +147,19 @@ void takeZone(ZoneRule rule, const QsoRecord& record, ExchangeChoice& choice) {
 
 ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job, const char* modeText) {
   ExchangeChoice choice;
-  const ContestRow* row = contestRow(job.contest);
-  if (row == nullptr) return choice;
+  const ContestRules rules = contestRules(job.contest, stateCodeOf(job.stateNumber));
+  const ContestRow& row = rules.row;
+  if (row.kind == ContestKind::None) return choice;
   choice.cnty = record.cnty;
 
-  NameRule name = row->operatorName;
-  choice.serial = row->serial;
-  switch (row->exchange) {
+  choice.serial = row.serial;
+  switch (row.exchange) {
     case ExchangeRule::Candidates:
     case ExchangeRule::CandidatesElseSrxClass: {
-      const bool rtty = row->rttyCandidates[0] != nullptr && std::strcmp(modeText, "RTTY") == 0;
+      const bool rtty = row.rttyCandidates[0] != nullptr && std::strcmp(modeText, "RTTY") == 0;
       choice.exchange =
-          candidateExchange(record, rtty ? row->rttyCandidates : row->candidates, row->state, choice.qthGaveWay);
-      if (!choice.exchange && row->exchange == ExchangeRule::CandidatesElseSrxClass) {
+          candidateExchange(record, rtty ? row.rttyCandidates : row.candidates, row.state, choice.qthGaveWay);
+      if (!choice.exchange && row.exchange == ExchangeRule::CandidatesElseSrxClass) {
         choice.exchange = fieldDayClassOf(record.srxString);
       }
       break;
@@ -201,23 +167,14 @@ ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job,
     case ExchangeRule::RdaDistrict:
       choice.exchange = rdaDistrict(record, choice.cnty);
       break;
-    case ExchangeRule::PartyCandidates: {
-      const PartyRule& party = partyRuleOf(job.stateNumber);
-      choice.exchange = candidateExchange(record, party.candidates, row->state, choice.qthGaveWay);
-      name = party.name;
-      choice.serial = party.serial;
-      break;
-    }
   }
   // Some contest loggers keep the whole exchange only in SRX_STRING ("599 001 CT"); its last
   // word is the item that varies. Field Day's SRX_STRING starts with its class instead.
-  const bool candidatesTried =
-      row->exchange == ExchangeRule::Candidates || row->exchange == ExchangeRule::PartyCandidates;
-  if (!choice.exchange && candidatesTried) {
+  if (!choice.exchange && row.exchange == ExchangeRule::Candidates) {
     choice.exchange = lastWordOf(record.srxString);
     choice.fromSrxString = choice.exchange.has_value();
   }
-  takeZone(row->zone, record, choice);
-  choice.operatorName = nameOf(name, record);
+  takeZone(row.zone, record, choice);
+  choice.operatorName = nameOf(row.operatorName, record);
   return choice;
 }
