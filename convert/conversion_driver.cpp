@@ -11,23 +11,22 @@
 #include "core/text_format.h"
 #include "writer/import_record.h"
 
-int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job, LogContests* contests) {
+RunCounts runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
+                        std::FILE* namesFile, ConversionJob& job, LogContests* contests) {
   QsoRecord record{};
   job.headerSeen = 0;
-  job.namesWritten = 0;
-  job.serialExchange = 0;
   job.readError = 0;
+  const ContestRules rules = contestRulesOf(job);
   ImportWriterState writer;
   resetImportWriter(writer);
   writer.inputPath = inputPath;
   AdifInput adif(input);
 
-  // Distinct callsigns of a CW Ops Mini-CWT log, byte for byte (n0call and N0CALL are two).
+  // Distinct callsigns of the log, byte for byte (n0call and N0CALL are two).
   std::set<std::string> callTally;
-  const bool countCalls = job.contest == ContestKind::CwOpsMiniCwt;
+  const bool countCalls = rules.row.countsCalls;
 
-  int32_t count = 0;
+  RunCounts counts;
   int32_t more = readQsoRecord(adif, record, job);
   // Whether the log has a header is known once the first record is read, before it is written.
   if (adif.headerless) {
@@ -48,9 +47,9 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
                                                       "read up to the next tag or the end of its line.",
                                                       adif.lengthPastEnd.c_str()));
       }
-      const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
+      const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, rules, writer);
       if (countCalls) callTally.insert(record.call);
-      count += written;
+      counts.qsos += written;
     } else {
       ++(skip == RecordSkip::OtherContest ? skips.otherContest : skips.outsideWindow);
     }
@@ -62,8 +61,9 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     contests->firstId = adif.recordContestIds.front();
   }
   job.readError = adif.lines.readError();
+  counts.names = writer.namesWritten();
   // The caller reports a failed read or a missing header and keeps nothing.
-  if (job.readError != 0 || job.headerSeen == 0) return count;
+  if (job.readError != 0 || job.headerSeen == 0) return counts;
 
   if (adif.recordUnfinished) {
     addMessage(kWarningsList, lists,
@@ -73,7 +73,7 @@ int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& 
     addMessage(kSummaryList, lists, formatText("%d unique callsigns.\n", static_cast<int>(callTally.size())));
   }
   for (const std::string& line : skipSummary(job, skips)) addMessage(kSummaryList, lists, line);
-  return count;
+  return counts;
 }
 
 std::string logFileError(const ConversionJob& job, const std::string& inputPath) {

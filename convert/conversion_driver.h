@@ -8,6 +8,12 @@
 #include "core/conversion_job.h"
 #include "core/message_lists.h"
 
+// What a run wrote.
+struct RunCounts {
+  int32_t qsos = 0;   // QSOs written: complete records converted
+  int32_t names = 0;  // names written to the names file
+};
+
 // Converts every complete record of the input that the job's filters let through (see
 // record_filter.h) into the import and names files, collecting problems in the lists; inputPath is
 // the input's name as given, for the messages about it. The caller opens and closes the three
@@ -16,10 +22,9 @@
 // job.headerSeen 0: such a log gives no result, and the caller reports logFileError's text and
 // keeps no output. When contests is given, it receives the contests the converted records name
 // (see LogContests), so the caller can compare them with the contest of the run without reading
-// the log twice. Returns the number of QSOs written (complete records converted); 0 for a log
-// without any.
-int32_t runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                      std::FILE* namesFile, ConversionJob& job, LogContests* contests = nullptr);
+// the log twice. Returns the QSOs and names written; none for a log without records.
+RunCounts runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
+                        std::FILE* namesFile, ConversionJob& job, LogContests* contests = nullptr);
 
 // The file error of a run whose log gave no result, from the job as runConversion left it: a
 // failed read, or no end-of-header. Returns the "ERROR: " text, empty when the log was read.

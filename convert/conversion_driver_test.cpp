@@ -21,7 +21,7 @@ struct DriverRun {
       : input(streamOf(log)) {
     job.contest = contest;
     job.importFormat = format;
-    count = runConversion(lists, input.get(), "my log.adi", output.get(), names.get(), job);
+    count = runConversion(lists, input.get(), "my log.adi", output.get(), names.get(), job).qsos;
   }
   TestFile input;
   TestFile output{std::tmpfile()};
@@ -147,7 +147,7 @@ TEST(ConversionDriver, FailedReadIsHandedBackWithoutMessagesAboutTheInput) {
   TestFile names(std::tmpfile());
   std::FILE* folder = std::fopen(".", "rb");  // opening a folder works; reading it fails
   ASSERT_NE(folder, nullptr);
-  EXPECT_EQ(runConversion(lists, folder, ".", output.get(), names.get(), job), 0);
+  EXPECT_EQ(runConversion(lists, folder, ".", output.get(), names.get(), job).qsos, 0);
   std::fclose(folder);
   EXPECT_EQ(job.readError, EISDIR);
   EXPECT_EQ(logFileError(job, "."), "ERROR: Can't read input file .: Is a directory");

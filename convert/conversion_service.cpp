@@ -13,6 +13,7 @@
 #include "convert/replacement_record.h"
 #include "convert/run_files.h"
 #include "core/ascii_text.h"
+#include "core/contest_table.h"
 #include "core/import_format.h"
 #include "core/message_lists.h"
 #include "core/text_format.h"
@@ -58,7 +59,7 @@ bool takeBound(const std::string& text, WindowEnd end, int64_t& bound) {
 std::string firstFailedChoice(ConversionJob& options, const ConversionRequest& request, int32_t& groupNumber) {
   const std::string& groupNumberText = request.groupNumberText;
   if (static_cast<int32_t>(options.contest) < 0) return "ERROR: Didn't select a contest.";
-  if (options.contest == ContestKind::StateQsoParty && options.stateNumber < 0) {
+  if (contestNeedsState(options.contest) && options.stateNumber < 0) {
     return "ERROR: Didn't select a state.";
   }
   if (groupNumberText.empty()) return "ERROR: Must specify a group number.";
@@ -79,17 +80,16 @@ std::string firstFailedChoice(ConversionJob& options, const ConversionRequest& r
 // The results lines of a finished run: counts, the format to import with, then the summary,
 // warnings and errors, each list followed by an empty line when it holds any.
 // A check-only run says what it read instead, and has no file to import.
-std::vector<std::string> resultLines(int32_t count, const ConversionRequest& request, const std::string& namesPath,
-                                     const ConversionJob& job, const MessageLists& lists) {
+std::vector<std::string> resultLines(const RunCounts& counts, const ConversionRequest& request,
+                                     const std::string& namesPath, const ConversionJob& job,
+                                     const MessageLists& lists) {
   std::vector<std::string> lines;
   if (request.checkOnly) {
-    lines.push_back(formatText("Checked %d QSOs of %s; no file was written.", count, request.inputPath.c_str()));
+    lines.push_back(formatText("Checked %d QSOs of %s; no file was written.", counts.qsos, request.inputPath.c_str()));
     lines.emplace_back();
   } else {
-    lines.push_back(formatText("Wrote %d QSOs to %s", count, request.outputPath.c_str()));
-    if (job.namesWritten > 0) {
-      lines.push_back(formatText("Wrote %d names to %s", job.namesWritten, namesPath.c_str()));
-    }
+    lines.push_back(formatText("Wrote %d QSOs to %s", counts.qsos, request.outputPath.c_str()));
+    if (counts.names > 0) lines.push_back(formatText("Wrote %d names to %s", counts.names, namesPath.c_str()));
     lines.emplace_back();
     lines.push_back(formatText("Import this file as %s format.", formatTraits(job.importFormat).name));
     lines.emplace_back();
@@ -217,7 +217,8 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
                           named->contestId.c_str()));
   }
   LogContests contests;
-  const int32_t count = runConversion(lists, input, request.inputPath, importFile, namesFile, job, &contests);
+  const RunCounts counts = runConversion(lists, input, request.inputPath, importFile, namesFile, job, &contests);
+  const int32_t count = counts.qsos;
   // Nothing of a half-read log, or of one without a header, is kept: the new files go with `files`.
   error = logFileError(job, request.inputPath);
   if (!error.empty()) return failed(ConversionStatus::FileError, error);
@@ -241,11 +242,11 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
 
   ConversionResult result;
   result.status = ConversionStatus::Converted;
-  result.lines = resultLines(count, request, namesPath, job, lists);
+  result.lines = resultLines(counts, request, namesPath, job, lists);
   result.notice = count == 1 ? formatText("1 QSO written to %s", request.outputPath.c_str())
                              : formatText("%d QSOs written to %s", count, request.outputPath.c_str());
   result.qsoCount = count;
-  result.namesWritten = job.namesWritten;
+  result.namesWritten = counts.names;
   result.namesPath = namesPath;
   result.job = job;
   return result;

@@ -59,7 +59,8 @@ Conversion convert(const fs::path& log, ContestKind contest = ContestKind::CqWpx
   TestFile names(std::tmpfile());
   ConversionJob job;
   job.contest = contest;
-  run.written = runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &run.contests);
+  run.written =
+      runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &run.contests).qsos;
   run.fileError = logFileError(job, log.filename().string());
   run.importText = contentsOf(output.get());
   std::fclose(input);

@@ -83,10 +83,7 @@ TEST(ConversionJobDefaults, AreTheValuesTheDialogOpensWith) {
   EXPECT_EQ(job.label, 0);
   EXPECT_EQ(job.appendExchange, 0);
   EXPECT_EQ(job.appendSerial, 0);
-  EXPECT_EQ(job.countyText, nullptr);
   EXPECT_EQ(job.headerSeen, 0);
-  EXPECT_EQ(job.serialExchange, 0);
-  EXPECT_EQ(job.namesWritten, 0);
   EXPECT_EQ(job.readError, 0);
 }
 

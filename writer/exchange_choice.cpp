@@ -9,7 +9,6 @@
 #include "core/ascii.h"
 #include "core/contest_table.h"
 #include "core/text_number.h"
-#include "refdata/state_table.h"
 #include "writer/exchange_checks.h"
 
 namespace {
@@ -145,9 +144,8 @@ void takeZone(ZoneRule rule, const QsoRecord& record, ExchangeChoice& choice) {
 
 }  // namespace
 
-ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job, const char* modeText) {
+ExchangeChoice selectExchange(const QsoRecord& record, const ContestRules& rules, const char* modeText) {
   ExchangeChoice choice;
-  const ContestRules rules = contestRules(job.contest, stateCodeOf(job.stateNumber));
   const ContestRow& row = rules.row;
   if (row.kind == ContestKind::None) return choice;
   choice.cnty = record.cnty;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/conversion_job.h"
+#include "core/contest_table.h"
 #include "core/qso_record.h"
 
 // The result of one selection.
@@ -19,10 +19,9 @@ struct ExchangeChoice {
   bool fromSrxString = false;               // every candidate was empty; the exchange is SRX_STRING's last word
 };
 
-// Chooses the received exchange for the job's contest from the record's fields, using the mode
-// text the writer prints. A QTH that the contest's checks do not take (a town) gives way to a
+// Chooses the received exchange by the run's contest rules from the record's fields, using the
+// mode text the writer prints. A QTH that the contest's checks do not take (a town) gives way to a
 // later filled candidate; when every candidate is empty, SRX_STRING's last word stands in
-// (not for Field Day, whose SRX_STRING starts with its class). Changes neither the record nor
-// the job. Returns no exchange when nothing is found, and an empty choice for a job without a
-// contest.
-ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job, const char* modeText);
+// (not for Field Day, whose SRX_STRING starts with its class). Changes nothing it is given.
+// Returns no exchange when nothing is found, and an empty choice for rules without a contest.
+ExchangeChoice selectExchange(const QsoRecord& record, const ContestRules& rules, const char* modeText);
