@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -157,6 +158,10 @@ TEST(ExchangeSelection, EveryContestTriesItsCandidatesInOrder) {
       {C::WorkedAllEurope, {"srx"}, false, true},
       {C::WorkedAllGermany, {"exchange1", "dok"}, false, false},
   };
+  // One row per contest of the catalogue, but for the two whose exchange has tests of its own.
+  std::set<ContestKind> covered = {C::Rda, C::StateQsoParty};
+  for (const SelectionCase& c : cases) EXPECT_TRUE(covered.insert(c.contest).second) << static_cast<int>(c.contest);
+  EXPECT_EQ(covered.size(), static_cast<size_t>(kContestCount));
   for (const SelectionCase& c : cases) {
     const std::string label = contestName(static_cast<int32_t>(c.contest));
     expectCandidateOrder(jobFor(c.contest), c.candidates, "CW", label);
