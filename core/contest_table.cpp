@@ -112,15 +112,18 @@ constexpr ContestRow kContests[] = {
     contest(K::WorkedAllGermany, "Worked All Germany", {kExchange1, kDok}).award("DOK", AwardValue::NonNumber),
 };
 
-// Row n holds contest n, so a code indexes the table.
+// Row n holds contest n, so a code indexes the table. The county validation reads the job's
+// party, so a contest that checks the county needs the state, and only such a contest.
 constexpr bool rowsInCodeOrder() {
   for (int32_t code = 0; code < kContestCount; ++code) {
-    if (kContests[code].kind != static_cast<ContestKind>(code)) return false;
+    const ContestRow& row = kContests[code];
+    if (row.kind != static_cast<ContestKind>(code)) return false;
+    if (row.needsState != (row.state == StateRule::PartyCounty)) return false;
   }
   return true;
 }
 static_assert(std::size(kContests) == static_cast<size_t>(kContestCount) && rowsInCodeOrder(),
-              "one row per contest, in code order");
+              "one row per contest, in code order; a state for every county check");
 
 constexpr const ContestRow& kStateQsoParty = kContests[static_cast<size_t>(K::StateQsoParty)];
 
@@ -168,13 +171,14 @@ constexpr bool partiesDistinct() {
 }
 static_assert(partiesDistinct(), "one row per party, with a code and candidates");
 
-}  // namespace
-
+// The row of a contest in the catalogue. Returns nullptr for any other code.
 const ContestRow* contestRow(ContestKind contest) {
   const int32_t code = static_cast<int32_t>(contest);
   if (code < 0 || code >= kContestCount) return nullptr;
   return &kContests[code];
 }
+
+}  // namespace
 
 bool contestNeedsState(ContestKind contest) {
   const ContestRow* row = contestRow(contest);

@@ -102,9 +102,6 @@ struct ContestRow {
   const char* party = "";                            // a party row's state table code (CA, 7QP); "" otherwise
 };
 
-// The row of a contest 0 to 44. Returns nullptr for any other code.
-const ContestRow* contestRow(ContestKind contest);
-
 // Whether a run of the contest needs a state (the party it is). Returns false for a code
 // outside the catalogue.
 bool contestNeedsState(ContestKind contest);
