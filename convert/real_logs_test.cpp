@@ -11,12 +11,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "convert/conversion_driver.h"
+#include "convert/conversion_service.h"
+#include "convert/test_folder.h"
 #include "core/ascii.h"
 #include "core/contest_id_scan.h"
 #include "core/test_input.h"
@@ -166,6 +169,33 @@ TEST(RealLogs, ColumnsOfWhatLoggersWrite) {
               static_cast<std::ptrdiff_t>(c.count))
         << c.log;
   }
+}
+
+class RealLogFiles : public TestFolder {};
+
+// Log4OM writes CNTY in ADIF's own form ("VT,CHITTENDEN", cut to VT,CHIT by the record) and the
+// key the party's sponsor publishes in SRX_STRING; the log's CONTEST_ID names the party.
+TEST_F(RealLogFiles, VermontPartyContactOfALog4omLogbook) {
+  const fs::path folder = realLogsFolder();
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) GTEST_SKIP() << "no real logs at " << folder;
+  ConversionRequest request;
+  request.inputPath = (folder / "farmergreg__adif__Log4OM.adi").string();
+  request.outputPath = path("log4om.kvx");
+  request.groupNumberText = "0";
+  request.contestFromLog = true;
+  const ConversionResult result = convertLog(request);
+  ASSERT_EQ(result.status, ConversionStatus::Converted) << result.error;
+  EXPECT_EQ(result.lines[4], "Contest: State QSO Party (Vermont), from the log's CONTEST_ID Vermont QSO Party.");
+  EXPECT_NE(readFile(path("log4om.kvx"))
+                .find("\n20210207180914W1NVT        20SSB   59 59 CHI        N         "
+                      "NVTChittenden                0FN34"),
+            std::string::npos);
+  std::vector<std::string> told;
+  std::copy_if(result.lines.begin(), result.lines.end(), std::back_inserter(told),
+               [](const std::string& line) { return line.find("W1NVT") != std::string::npos; });
+  EXPECT_EQ(told,
+            std::vector<std::string>{"W1NVT on 20210207 at 180914: the exchange was taken from SRX_STRING \"CHI\"."});
 }
 
 TEST(RealLogs, EveryColumnLineIsItsLayoutsLength) {

@@ -62,6 +62,7 @@ TEST(FindContestId, IgnoresCaseAndSurroundingBlanksOnly) {
       {"VERMONT QSO PARTY", ContestKind::StateQsoParty, 45},
       {"MIDATLANTIC-QSO-PARTY", ContestKind::StateQsoParty, 51},  // MAQP
       {"NE-QSO-PARTY", ContestKind::StateQsoParty, 28},           // Nebraska, not NEQP
+      {"qc-qso-party", ContestKind::StateQsoParty, 59},           // a province's party
       {"CQMM", ContestKind::ManchesterMineira, -1},
       {"in7qpne-qso-party", ContestKind::StateQsoParty, kPartyMulti},
       {"NTC-QP", ContestKind::None, -1},  // in the file, left unmapped

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr size_t kCountyColumnWidth = 22;
+// Names longer than this are shortened when the tables are built.
+constexpr size_t kLongestCountyName = 20;
 
 bool isUpperLetters(const char* key) {
   if (key[0] == '\0') return false;
@@ -97,6 +99,32 @@ const std::vector<CountyTableFacts>& countyTableFacts() {
       {44, "VA", 95, 95, 3, 3, KeyForm::Plain, {{"JAM", "James City"}, {"FFX", "Fairfax"}}},
       {46, "WA", 39, 39, 3, 4, KeyForm::Plain, {{"KITT", "Kittitas"}}},
       {47, "WI", 72, 72, 3, 3, KeyForm::Plain, {{"MAN", "Manitowoc"}}},
+      // The parties added with the sponsors' own lists: one key per county, region or district.
+      {2, "AR", 75, 75, 3, 3, KeyForm::Plain, {}},
+      {6, "CT", 17, 17, 3, 3, KeyForm::Plain, {}},
+      {7, "DE", 3, 3, 3, 3, KeyForm::Plain, {}},
+      {10, "HI", 14, 14, 3, 3, KeyForm::Plain, {}},
+      {12, "ID", 44, 44, 3, 3, KeyForm::Plain, {}},
+      {17, "LA", 64, 64, 3, 4, KeyForm::Plain, {}},
+      {19, "MD", 25, 25, 3, 3, KeyForm::Plain, {}},
+      {20, "ME", 16, 16, 3, 3, KeyForm::Plain, {}},
+      {24, "MS", 82, 82, 3, 3, KeyForm::Plain, {}},
+      {25, "MT", 56, 56, 3, 3, KeyForm::Plain, {}},
+      {27, "ND", 53, 53, 3, 3, KeyForm::Plain, {}},
+      {28, "NE", 93, 93, 4, 4, KeyForm::Plain, {}},
+      {29, "NH", 10, 10, 3, 3, KeyForm::Plain, {}},
+      {30, "NJ", 21, 21, 4, 4, KeyForm::Plain, {}},
+      {35, "OK", 77, 77, 3, 3, KeyForm::Plain, {}},
+      {36, "OR", 36, 36, 3, 3, KeyForm::Plain, {}},
+      {38, "RI", 5, 5, 3, 3, KeyForm::Plain, {}},
+      {39, "SC", 46, 46, 3, 4, KeyForm::Plain, {}},
+      {43, "UT", 29, 29, 3, 3, KeyForm::Plain, {}},
+      {45, "VT", 14, 14, 3, 3, KeyForm::Plain, {}},
+      {48, "WV", 55, 55, 3, 3, KeyForm::Plain, {}},
+      {49, "WY", 23, 23, 3, 3, KeyForm::Plain, {}},
+      {57, "BC", 43, 43, 3, 3, KeyForm::Plain, {}},
+      {58, "ON", 50, 50, 3, 3, KeyForm::Plain, {}},
+      {59, "QC", 17, 17, 3, 3, KeyForm::Plain, {}},
   };
   return tables;
 }
@@ -123,7 +151,7 @@ TEST(CountyTables, EachSingleStateTableHoldsItsRows) {
       EXPECT_LE(keyLength, facts.maxKey);
       const size_t nameLength = std::strlen(row.name);
       EXPECT_GT(nameLength, 0u);
-      EXPECT_LE(nameLength, kCountyColumnWidth);
+      EXPECT_LE(nameLength, kLongestCountyName);
       EXPECT_EQ(findCounty(*table, row.key), row.name);
       names.insert(row.name);
       if (facts.form == KeyForm::OwnNameOfThree && keyLength == 3) {
@@ -150,7 +178,7 @@ TEST(CountyTables, EachSingleStateTableHoldsItsRows) {
       EXPECT_STREQ(findCounty(*table, example.first), example.second) << example.first;
     }
   }
-  EXPECT_EQ(total, 2381u);
+  EXPECT_EQ(total, 3349u);
 }
 
 TEST(CountyTables, AlabamaHasTwoCodesPerCountyButLee) {
@@ -170,7 +198,7 @@ TEST(CountyTables, AlabamaHasTwoCodesPerCountyButLee) {
   }
 }
 
-TEST(CountyTables, OnlyTheTwentySixSingleStatePartiesHaveATable) {
+TEST(CountyTables, OnlyTheSingleStateAndProvincialPartiesHaveATable) {
   std::set<StateNumber> withTable;
   for (const CountyTableFacts& facts : countyTableFacts()) withTable.insert(facts.state);
   for (StateNumber n = -2; n <= kStateCount + 1; ++n) {

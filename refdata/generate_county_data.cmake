@@ -3,6 +3,8 @@
 # It stops the build when a file breaks a rule the lookups rely on: a missing or malformed
 # row, a key that is not upper-case letters, keys not strictly ascending (byte order), a
 # name too long for the import record's 22-character county column, or a wrong row count.
+# A name over 20 characters (some Canadian regions and districts) is shortened first, by the
+# rule of shorten_name, and must then differ from every other name of its table.
 cmake_minimum_required(VERSION 3.16)
 cmake_policy(VERSION 3.16)
 
@@ -10,12 +12,16 @@ if(NOT DATA_DIR OR NOT OUTPUT)
   message(FATAL_ERROR "usage: cmake -DDATA_DIR=dir -DOUTPUT=file.cpp -P generate_county_data.cmake")
 endif()
 
-# Single-state tables: state code, StateNumber (for the comment only) and row count.
+# Single-state tables: state code, StateNumber (for the comment only) and row count. The
+# provinces' parties have StateTable rows after the multi-state parties.
 set(single_tables
-  AL 1 133   AZ 3 30    CA 4 136   CO 5 64    FL 8 69    GA 9 159   IA 11 99
-  IL 13 102  IN 14 92   KS 15 105  KY 16 120  MI 21 83   MN 22 87   MO 23 115
-  NC 26 100  NM 31 33   NV 32 16   NY 33 62   OH 34 88   PA 37 67   SD 40 66
-  TN 41 95   TX 42 254  VA 44 95   WA 46 39   WI 47 72)
+  AL 1 133   AR 2 75    AZ 3 30    CA 4 136   CO 5 64    CT 6 17    DE 7 3     FL 8 69
+  GA 9 159   HI 10 14   IA 11 99   ID 12 44   IL 13 102  IN 14 92   KS 15 105  KY 16 120
+  LA 17 64   MD 19 25   ME 20 16   MI 21 83   MN 22 87   MO 23 115  MS 24 82   MT 25 56
+  NC 26 100  ND 27 53   NE 28 93   NH 29 10   NJ 30 21   NM 31 33   NV 32 16   NY 33 62
+  OH 34 88   OK 35 77   OR 36 36   PA 37 67   RI 38 5    SC 39 46   SD 40 66   TN 41 95
+  TX 42 254  UT 43 29   VA 44 95   VT 45 14   WA 46 39   WI 47 72   WV 48 55   WY 49 23
+  BC 57 43   ON 58 50   QC 59 17)
 # Multi-state tables: file stem, array name and row count.
 set(party_tables
   neqp_counties NeqpCounties 134
@@ -23,6 +29,25 @@ set(party_tables
   all_states_counties AllStatesCounties 3077)
 
 set(max_name_length 22)
+set(short_name_length 20)
+
+# Sets <out_name> to the name as the tables hold it. A name over 20 characters loses its
+# administrative designation ("City of", "County", "Regional Municipality", "United Counties
+# (of)"); one still over 20 keeps its first 20 characters, less trailing blanks, hyphens and
+# ampersands. So the county column shows every name whole or visibly cut, never warned about.
+function(shorten_name name out_name)
+  string(LENGTH "${name}" length)
+  if(length GREATER short_name_length)
+    string(REGEX REPLACE "^(City of|United Counties of) " "" name "${name}")
+    string(REGEX REPLACE " (County|Regional Municipality|United Counties)$" "" name "${name}")
+    string(LENGTH "${name}" length)
+    if(length GREATER short_name_length)
+      string(SUBSTRING "${name}" 0 ${short_name_length} name)
+      string(REGEX REPLACE "[ &-]+$" "" name "${name}")
+    endif()
+  endif()
+  set(${out_name} "${name}" PARENT_SCOPE)
+endfunction()
 
 # Reads one CSV file (header line, then rows of comma-separated fields without quoting) and
 # sets <out_rows> to its data lines, checked for the column count, key form, name length and
@@ -33,6 +58,8 @@ function(read_table file header columns out_rows)
   endif()
   file(STRINGS "${file}" lines)
   set(rows "")
+  set(shortened "")
+  set(full_names "")
   set(previous "")
   set(line_number 0)
   foreach(line IN LISTS lines)
@@ -49,7 +76,7 @@ function(read_table file header columns out_rows)
     endif()
     # Only these characters reach the generated C++ text: no quote, backslash, or list
     # separator of CMake can slip through.
-    if(NOT line MATCHES "^[A-Za-z0-9 .'()/,-]+$")
+    if(NOT line MATCHES "^[A-Za-z0-9 .'()/,&-]+$")
       message(FATAL_ERROR "${file}:${line_number}: unexpected character in '${line}'")
     endif()
     string(REPLACE "," ";" fields "${line}")
@@ -59,7 +86,15 @@ function(read_table file header columns out_rows)
     endif()
     list(GET fields 0 key)
     math(EXPR last "${columns} - 1")
-    list(GET fields ${last} name)
+    list(GET fields ${last} full_name)
+    shorten_name("${full_name}" name)
+    if(NOT name STREQUAL full_name)
+      list(REMOVE_AT fields ${last})
+      list(APPEND fields "${name}")
+      string(REPLACE ";" "," line "${fields}")
+      list(APPEND shortened "${name}")
+    endif()
+    list(APPEND full_names "${full_name}")
     if(NOT key MATCHES "^[A-Z]+$")
       message(FATAL_ERROR "${file}:${line_number}: key '${key}' is not upper-case letters")
     endif()
@@ -81,6 +116,21 @@ function(read_table file header columns out_rows)
     endif()
     set(previous "${key}")
     list(APPEND rows "${line}")
+  endforeach()
+  # A shortened name names one county only: no other full name of the table is, or becomes, it.
+  foreach(short IN LISTS shortened)
+    set(owners "")
+    foreach(full IN LISTS full_names)
+      shorten_name("${full}" other)
+      if(other STREQUAL short)
+        list(APPEND owners "${full}")
+      endif()
+    endforeach()
+    list(REMOVE_DUPLICATES owners)
+    list(LENGTH owners owner_count)
+    if(NOT owner_count EQUAL 1)
+      message(FATAL_ERROR "${file}: the shortened name '${short}' stands for ${owners}")
+    endif()
   endforeach()
   set(${out_rows} "${rows}" PARENT_SCOPE)
 endfunction()

@@ -11,12 +11,22 @@
 
 namespace {
 
-// The received text: the first non-empty of the fields a logger may put it in.
-const char* receivedText(const QsoRecord& record) {
+// The received text: the first non-empty of the fields a logger may put it in, after the
+// chosen exchange for a party that reads it first.
+const char* receivedText(const QsoRecord& record, const SingleStateParty* party, const char* exchange) {
+  if (party != nullptr && party->received == ReceivedText::ExchangeFirst && exchange != nullptr &&
+      exchange[0] != '\0') {
+    return exchange;
+  }
   for (const char* text : {record.exchange1, record.cnty, record.rcvd, record.qth}) {
     if (text[0] != '\0') return text;
   }
   return nullptr;
+}
+
+void addNotValid(MessageLists& lists, const QsoRecord& record, const char* text) {
+  addMessage(kErrorsList, lists,
+             contactPrefix(record) + formatText(": %s is not a valid state/province/county.", text));
 }
 
 void warnIndependentCity(MessageLists& lists, const QsoRecord& record, const char* text, const char* state) {
@@ -27,27 +37,38 @@ void warnIndependentCity(MessageLists& lists, const QsoRecord& record, const cha
 bool isCarsonCity(const char* text) { return std::string_view(text) == "NVCAR"; }
 
 // A text that is no county of the party: a state, a province, or an error for US stations.
-const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, const char* text) {
+const char* placeOutsideParty(MessageLists& lists, const QsoRecord& record, const char* text,
+                              const SingleStateParty* party) {
   if (const char* state = findStateCode(text)) return state;
-  if (findProvince(text) != nullptr) return nullptr;
+  if (const char* province = findProvince(text)) {
+    // Inside a province whose party refuses its own code, only a region will do, from anyone.
+    if (party != nullptr && party->ownCodeRefused && std::strcmp(province, stateCodeOf(party->state)) == 0) {
+      addNotValid(lists, record, text);
+    }
+    return nullptr;
+  }
   // Stations outside the US may send anything (a serial, a country): no complaint.
   if (!isUsCallsign(record.call)) return nullptr;
   // The Washington DC area is counted with Maryland.
-  if (std::string_view(text) == "MDC") return stateCodeOf(kStateMaryland);
-  addMessage(kErrorsList, lists,
-             contactPrefix(record) + formatText(": %s is not a valid state/province/county.", text));
+  const std::string_view sent = text;
+  if (sent == "MDC" || (sent == "DC" && party != nullptr && party->dcCountsAsMaryland)) {
+    return stateCodeOf(kStateMaryland);
+  }
+  addNotValid(lists, record, text);
   return nullptr;
 }
 
 }  // namespace
 
-StateCountyPair validateStateCounty(MessageLists& lists, const QsoRecord& record, const ConversionJob& job) {
-  const char* text = receivedText(record);
-  if (text == nullptr) return {};
+StateCountyPair validateStateCounty(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
+                                    const char* exchange) {
   const StateNumber n = job.stateNumber;
+  const SingleStateParty* party = singleStatePartyOf(n);
+  const char* text = receivedText(record, party, exchange);
+  if (text == nullptr) return {};
 
-  if (const CountyTable* table = countyTableOf(n)) {
-    if (const char* county = findCounty(*table, text)) return {stateCodeOf(n), county};
+  if (party != nullptr) {
+    if (const char* county = findCounty(*party->table, text)) return {stateCodeOf(n), county};
     // Virginia's independent cities are sent as three letters ending in X.
     if (n == kStateVirginia && std::strlen(text) == 3 && text[2] == 'X') {
       warnIndependentCity(lists, record, text, stateCodeOf(kStateVirginia));
@@ -75,5 +96,5 @@ StateCountyPair validateStateCounty(MessageLists& lists, const QsoRecord& record
     // A state table row without a party of its own: said for every contact.
     addMessage(kWarningsList, lists, formatText("%s is unsupported at this time.", code));
   }
-  return {placeOutsideParty(lists, record, text), nullptr};
+  return {placeOutsideParty(lists, record, text, party), nullptr};
 }

@@ -24,14 +24,15 @@ struct Received {
 
 // One contact under one party and what the validation must make of it.
 struct Case {
-  const char* label;   // case named in failures
-  StateNumber party;   // job.stateNumber
-  const char* call;    // contacted callsign
-  Received received;   // the four received fields
-  const char* state;   // returned state code; nullptr: blank
-  const char* county;  // returned county name; nullptr: blank
-  Lines warnings;      // warnings list afterwards
-  Lines errors;        // errors list afterwards
+  const char* label;               // case named in failures
+  StateNumber party;               // job.stateNumber
+  const char* call;                // contacted callsign
+  Received received;               // the four received fields
+  const char* state;               // returned state code; nullptr: blank
+  const char* county;              // returned county name; nullptr: blank
+  Lines warnings;                  // warnings list afterwards
+  Lines errors;                    // errors list afterwards
+  const char* exchange = nullptr;  // the exchange the writer chose; nullptr: none
 };
 
 template <size_t N>
@@ -55,7 +56,7 @@ void expectCase(const Case& c) {
   ConversionJob job;
   job.stateNumber = c.party;
   MessageLists lists;
-  const StateCountyPair placed = validateStateCounty(lists, record, job);
+  const StateCountyPair placed = validateStateCounty(lists, record, job, c.exchange);
 
   EXPECT_STREQ(placed.state, c.state);
   EXPECT_STREQ(placed.county, c.county);
@@ -254,6 +255,56 @@ TEST(ValidateStateCounty, MultiParty) {
   for (const Case& c : cases) expectCase(c);
 }
 
+TEST(ValidateStateCounty, PartiesWithTheSponsorsOwnLists) {
+  struct Party {
+    const char* code;    // the party's state or province
+    const char* key;     // a county, region or district key of its table
+    const char* county;  // the name the county column shows
+    const char* wrong;   // a text no table of the party holds, such as an older list's key
+  };
+  const Party parties[] = {
+      {"AR", "ARK", "Arkansas", "ARKA"},
+      {"BC", "WVS", "West Vancouver-Sunsh", "NWB"},
+      {"CT", "NAU", "Naugatuck Valley", "FFD"},
+      {"DE", "SDE", "Sussex", "KEN"},
+      {"HI", "VOL", "Volcano Park", "HAWA"},
+      {"ID", "ADA", "Ada", "IDADA"},
+      {"LA", "SJB", "St. John the Baptist", "ORL"},
+      {"MD", "WDC", "District of Columbia", "BCO"},
+      {"ME", "ARO", "Aroostook", "AROO"},
+      {"MS", "JAS", "Jasper", "JAX"},
+      {"MT", "YEL", "Yellowstone", "MTYEL"},
+      {"ND", "GFK", "Grand Forks", "GRF"},
+      {"NE", "COLF", "Colfax", "CLOF"},
+      {"NH", "COO", "Coos", "COOS"},
+      {"NJ", "MIDD", "Middlesex", "MID"},
+      {"OK", "OKL", "Oklahoma", "OKC"},
+      {"ON", "DUR", "Durham", "OTW"},
+      {"OR", "MUL", "Multnomah", "ORMUL"},
+      {"QC", "GIM", "Gaspesie-Iles-de-la", "QC"},
+      {"RI", "PRO", "Providence", "PRV"},
+      {"SC", "YORK", "York", "YRK"},
+      {"UT", "SAL", "Salt Lake", "UTSAL"},
+      {"VT", "CHI", "Chittenden", "WND"},
+      {"WV", "KAN", "Kanawha", "WVKAN"},
+      {"WY", "ALB", "Albany", "WYALB"},
+  };
+  for (const Party& p : parties) {
+    const StateNumber n = findStateNumber(p.code);
+    const std::string wrong =
+        std::string("K1ABC on 20240504 at 1432: ") + p.wrong + " is not a valid state/province/county.";
+    // The chosen exchange comes before a CNTY in ADIF's own "state,county" form.
+    expectCase({p.code, n, "K1ABC", {"", "XX,NAME"}, p.code, p.county, {}, {}, p.key});
+    expectCase({p.code, n, "K1ABC", {"NY"}, "NY", nullptr, {}, {}, "NY"});
+    expectCase({p.code, n, "K1ABC", {p.wrong}, nullptr, nullptr, {}, {wrong}, p.wrong});
+  }
+  expectCase({"fields without an exchange", findStateNumber("VT"), "K1ABC", {"", "CHI"}, "VT", "Chittenden", {}, {}});
+  const Lines quebec = {"VE2ABC on 20240504 at 1432: PQ is not a valid state/province/county."};
+  expectCase({"QC itself, from inside", findStateNumber("QC"), "VE2ABC", {"PQ"}, nullptr, nullptr, {}, quebec, "PQ"});
+  expectCase({"another province", findStateNumber("QC"), "VE3ABC", {"ON"}, nullptr, nullptr, {}, {}, "ON"});
+  expectCase({"DC counts as MD", findStateNumber("BC"), "K3ABC", {"DC"}, "MD", nullptr, {}, {}, "DC"});
+}
+
 TEST(ValidateStateCounty, UnsupportedParties) {
   const Case cases[] = {
       {"state without party",
@@ -266,7 +317,7 @@ TEST(ValidateStateCounty, UnsupportedParties) {
        {"K1ABC on 20240504 at 1432: AUTA is not a valid state/province/county."}},
       {"MARAC", 50, "K1ABC", {"MA"}, "MA", nullptr, {"MARAC is unsupported at this time."}, {}},
       {"USCQP", 55, "VE3ABC", {"ON"}, nullptr, nullptr, {"USCQP is unsupported at this time."}, {}},
-      {"MD", 19, "K1ABC", {"MDC"}, "MD", nullptr, {"MD is unsupported at this time."}, {}},
+      {"MA", 18, "K1ABC", {"MDC"}, "MD", nullptr, {"MA is unsupported at this time."}, {}},
       {"no text, no warning", 52, "K1ABC", {}, nullptr, nullptr, {}, {}},
   };
   for (const Case& c : cases) expectCase(c);
@@ -279,8 +330,8 @@ TEST(ValidateStateCounty, UnsupportedWarningComesWithEveryContact) {
   ConversionJob job;
   job.stateNumber = 50;
   MessageLists lists;
-  EXPECT_STREQ(validateStateCounty(lists, record, job).state, "NY");
-  EXPECT_STREQ(validateStateCounty(lists, record, job).state, "NY");
+  EXPECT_STREQ(validateStateCounty(lists, record, job, nullptr).state, "NY");
+  EXPECT_STREQ(validateStateCounty(lists, record, job, nullptr).state, "NY");
   EXPECT_EQ(lists.lines[kWarningsList],
             (Lines{"MARAC is unsupported at this time.", "MARAC is unsupported at this time."}));
 }

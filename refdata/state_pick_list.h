@@ -5,9 +5,9 @@
 #include "refdata/state_table.h"
 
 // Number of entries in the dialog's state list.
-constexpr int32_t kStatePickCount = 29;
+constexpr int32_t kStatePickCount = 54;
 
-// The StateNumber at a position of the dialog's state list, 0 to 28. Returns -1 for any other.
+// The StateNumber at a position of the dialog's state list, 0 to 53. Returns -1 for any other.
 StateNumber statePickListEntry(int32_t position);
 
 // The position of a StateNumber in the dialog's state list. Returns -1 for a state it does not offer.

@@ -63,6 +63,11 @@ const StateRow StateTable[kStateCount] = {
     {"7QP", "7-Land QSO Party"},
     {"USCQP", "US Counties QSO Party"},
     {"MULTI", "7/IN/NE/MARAC"},
+    // The provinces with a party of their own: reached by number only too, since a received
+    // province is no state.
+    {"BC", "British Columbia"},
+    {"ON", "Ontario"},
+    {"QC", "Quebec"},
 };
 
 const char* stateCodeOf(StateNumber n) {
@@ -78,7 +83,8 @@ const char* stateNameOf(StateNumber n) {
 const char* findStateCode(const char* text) {
   if (text == nullptr) return nullptr;
   const std::string_view code = text;
-  // Only the 50 states are in code order; the party rows would break the bisection.
+  // Only the 50 states are searched: the party rows would break the bisection, and a province
+  // is no state.
   const StateRow* end = StateTable + kUsStateCount;
   const StateRow* row =
       std::lower_bound(StateTable, end, code, [](const StateRow& r, std::string_view c) { return r.code < c; });

@@ -37,6 +37,8 @@ TEST(StateTable, RowsAtNamedNumbers) {
       {54, "7QP", "7-Land QSO Party"},
       {55, "USCQP", "US Counties QSO Party"},
       {56, "MULTI", "7/IN/NE/MARAC"},
+      {57, "BC", "British Columbia"},
+      {59, "QC", "Quebec"},
   };
   for (const Row& row : rows) {
     EXPECT_STREQ(stateCodeOf(row.n), row.code) << row.n;
@@ -50,7 +52,7 @@ TEST(StateTable, RowsAtNamedNumbers) {
 }
 
 TEST(StateTable, NumbersOutsideTheTableGiveNull) {
-  for (StateNumber n : {-1, 57, 1000}) {
+  for (StateNumber n : {-1, 60, 1000}) {
     EXPECT_EQ(stateCodeOf(n), nullptr) << n;
     EXPECT_EQ(stateNameOf(n), nullptr) << n;
   }
@@ -83,6 +85,8 @@ TEST(FindStateCode, ExactMatchOnTheFiftyStatesOnly) {
       {"MAQP", nullptr},
       {"NAQP", nullptr},
       {"USCQP", nullptr},
+      {"ON", nullptr},  // a province's party row is no state
+      {"QC", nullptr},
       {"Virginia", nullptr},
   };
   for (const Case& c : cases) {

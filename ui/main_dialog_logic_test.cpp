@@ -98,9 +98,9 @@ TEST(DialogInitialisation, FillsCombosAndShowsTheDefaults) {
   ASSERT_EQ(contests.size(), static_cast<size_t>(kContestCount));
   for (int32_t code = 0; code < kContestCount; ++code)
     EXPECT_EQ(contests[static_cast<size_t>(code)], contestName(code)) << code;
-  ASSERT_EQ(windows.combos[ComboId::State].size(), 29u);
+  ASSERT_EQ(windows.combos[ComboId::State].size(), 54u);
   EXPECT_EQ(windows.combos[ComboId::State].front(), "Alabama");
-  EXPECT_EQ(windows.combos[ComboId::State][8], "Iowa");
+  EXPECT_EQ(windows.combos[ComboId::State][14], "Iowa");
   EXPECT_EQ(windows.combos[ComboId::State].back(), "7/IN/NE/MARAC");
   EXPECT_EQ(windows.combos[ComboId::Format], (std::vector<std::string>{"KOLVEX6", "KOLVEX8"}));
   EXPECT_EQ(windows.selection[ComboId::Format], 1);
@@ -125,12 +125,12 @@ TEST(DialogControls, NotificationsSetTheJob) {
   dialog.initialise();
   dialog.contestChanged(11);
   dialog.formatChanged(0);
-  dialog.stateChanged(8);  // Iowa is row 11 of the state table, not pick-list index 8
+  dialog.stateChanged(14);  // Iowa is row 11 of the state table, not pick-list index 14
   ConversionJob& job = dialog.model().job;
   EXPECT_EQ(job.contest, ContestKind::CqWpx);
   EXPECT_EQ(job.importFormat, ImportFormat::Kolvex6);
   EXPECT_EQ(job.stateNumber, 11);
-  dialog.stateChanged(28);
+  dialog.stateChanged(53);
   EXPECT_EQ(job.stateNumber, 56);
   dialog.checkClicked(CheckId::ExchgSerial, true);
   EXPECT_EQ(job.appendExchange, 1);
@@ -248,8 +248,8 @@ TEST(DialogConvert, ReadsTheControlsIntoARequest) {
   windows.edits[EditId::GroupNumber] = "12";
   windows.edits[EditId::QsoNote] = "portable";
   dialog.contestChanged(35);
-  windows.comboSetSelection(ComboId::State, 8);
-  dialog.stateChanged(8);
+  windows.comboSetSelection(ComboId::State, 14);
+  dialog.stateChanged(14);
   dialog.formatChanged(0);
   dialog.checkClicked(CheckId::Label, true);
   dialog.checkClicked(CheckId::OnlyContest, true);
@@ -335,8 +335,8 @@ std::string logNaming(const std::string& id) {
 TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   writeFile(path("fqp.adi"), logNaming("FL-QSO-PARTY"));
   writeFile(path("wpx.adi"), logNaming("cq-wpx-cw "));
-  writeFile(path("vtqp.adi"), logNaming("Vermont QSO Party"));  // a party the state list does not offer
-  writeFile(path("ntc.adi"), logNaming("NTC-QP"));              // an id that names none of the contests
+  writeFile(path("maqp.adi"), logNaming("MIDATLANTIC-QSO-PARTY"));  // a party the state list does not offer
+  writeFile(path("ntc.adi"), logNaming("NTC-QP"));                  // an id that names none of the contests
   writeFile(path("none.adi"), kWpxLog);
   FakeWindows windows;
   MainDialogLogic dialog(windows, "");
@@ -345,7 +345,7 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   windows.answers = {path("fqp.adi")};
   dialog.browseInput();
   EXPECT_EQ(windows.selection[ComboId::Contest], 35);
-  EXPECT_EQ(windows.selection[ComboId::State], 4);
+  EXPECT_EQ(windows.selection[ComboId::State], 8);
   EXPECT_EQ(job.contest, ContestKind::StateQsoParty);
   EXPECT_EQ(job.stateNumber, findStateNumber("FL"));
 
@@ -356,14 +356,14 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   EXPECT_EQ(windows.comboTexts[ComboId::State], "");
   EXPECT_EQ(job.stateNumber, -1);
 
-  dialog.takeInputFile(path("vtqp.adi"));
+  dialog.takeInputFile(path("maqp.adi"));
   EXPECT_EQ(windows.selection[ComboId::Contest], 35);
   EXPECT_EQ(windows.selection[ComboId::State], -1);
-  EXPECT_EQ(windows.comboTexts[ComboId::State], "VT");
+  EXPECT_EQ(windows.comboTexts[ComboId::State], "MAQP");
   ASSERT_EQ(dialog.convert(), ConversionStatus::Converted);
-  EXPECT_EQ(dialog.model().job.stateNumber, findStateNumber("VT"));
+  EXPECT_EQ(dialog.model().job.stateNumber, findStateNumber("MAQP"));
   EXPECT_EQ(windows.lists[ListId::Results][4].rfind("Contest: State QSO Party", 0), 0u);
-  EXPECT_EQ(windows.infos.back(), "1 QSO written to " + path("vtqp.kvx"));
+  EXPECT_EQ(windows.infos.back(), "1 QSO written to " + path("maqp.kvx"));
 
   dialog.takeInputFile(path("ntc.adi"));
   EXPECT_TRUE(windows.lists[ListId::Results].empty());  // a new log's results are still to come

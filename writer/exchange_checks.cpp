@@ -128,7 +128,7 @@ StateCountyPair prefixState(MessageLists& lists, const StateInput& in) {
 }
 
 StateCountyPair partyCounty(MessageLists& lists, const StateInput& in) {
-  return validateStateCounty(lists, in.record, in.job);
+  return validateStateCounty(lists, in.record, in.job, in.exchange ? in.exchange->c_str() : nullptr);
 }
 
 // The code of each state rule, in the rule's order.

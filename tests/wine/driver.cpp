@@ -74,30 +74,55 @@ const std::vector<std::string> kContests = catalogueNames();
 const std::vector<std::string> kStates = {
     "Alabama",
     "Arizona",
+    "Arkansas",
+    "British Columbia",
     "California",
     "Colorado",
+    "Connecticut",
+    "Delaware",
     "Florida",
     "Georgia",
+    "Hawaii",
+    "Idaho",
     "Illinois",
     "Indiana",
     "Iowa",
     "Kansas",
     "Kentucky",
+    "Louisiana",
+    "Maine",
+    "Maryland",
     "Michigan",
     "Minnesota",
+    "Mississippi",
     "Missouri",
+    "Montana",
+    "Nebraska",
     "Nevada",
+    "New Hampshire",
+    "New Jersey",
     "New Mexico",
     "New York",
     "North Carolina",
+    "North Dakota",
     "Ohio",
+    "Oklahoma",
+    "Ontario",
+    "Oregon",
     "Pennsylvania",
+    "Quebec",
+    "Rhode Island",
+    "South Carolina",
     "South Dakota",
     "Tennessee",
     "Texas",
+    "Utah",
+    "Vermont",
     "Virginia",
     "Washington",
+    "West Virginia",
     "Wisconsin",
+    "Wyoming",
     "7-Land QSO Party",
     "New England QSO Party",
     "7/IN/NE/MARAC",
@@ -108,8 +133,8 @@ const std::vector<std::string> kFormats = {"KOLVEX6", "KOLVEX8"};
 constexpr int kStateQsoParty = static_cast<int>(ContestKind::StateQsoParty);
 constexpr int kNaqp = static_cast<int>(ContestKind::Naqp);
 constexpr int kCwOpsMiniCwt = static_cast<int>(ContestKind::CwOpsMiniCwt);
-constexpr int kNewEnglandQsoParty = 27;
-constexpr int kFlorida = 4;
+constexpr int kNewEnglandQsoParty = 52;
+constexpr int kFlorida = 8;
 
 const char* const kNoContest =
     "ERROR: Didn't select a contest.\nThe log names no contest; choose one in the Contest list.";
