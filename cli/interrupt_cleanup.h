@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "convert/run_files.h"
+#include "convert/files/run_files.h"
 
 // Installs the signal handlers when constructed, for each of the three signals that the tool
 // did not inherit as ignored (so nohup keeps SIGHUP away). Until the new files are in place the

@@ -8,7 +8,7 @@
 namespace {
 
 // What the handler may touch: fixed buffers and a count, no allocation, no locks.
-constexpr int kMaxTemporaryFiles = 2;
+constexpr int kMaxTemporaryFiles = 4;  // two new files, and a run file in each of their folders
 constexpr size_t kMaxPathBytes = 4096;
 char temporaryPaths[kMaxTemporaryFiles][kMaxPathBytes];
 volatile sig_atomic_t temporaryCount = 0;

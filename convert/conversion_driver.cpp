@@ -4,18 +4,38 @@
 #include <cstring>
 #include <set>
 
+#include "convert/files/run_files.h"
 #include "convert/record_filter.h"
-#include "convert/run_files.h"
 #include "core/adif_reader.h"
 #include "core/qso_record.h"
 #include "core/text_format.h"
 #include "writer/import_record.h"
 
-RunCounts runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                        std::FILE* namesFile, ConversionJob& job, LogContests* contests) {
+namespace {
+
+// The file error of a log that gave no result: a failed read (its errno value), or no
+// end-of-header. Returns false with the "ERROR: " text in *err; true when the log was read.
+bool logGaveResult(int readError, int32_t headerSeen, const std::string& inputPath, std::string* err) {
+  // A file that opened but refuses its bytes is locked by another program (Windows).
+  if (readError == EACCES || readError == EBUSY) {
+    *err = heldFileError(inputPath);
+  } else if (readError != 0) {
+    *err = formatText("ERROR: Can't read input file %s: %s", inputPath.c_str(), std::strerror(readError));
+  } else if (headerSeen == 0) {
+    *err = formatText("ERROR: No ADIF end-of-header (<EOH>) found in %s; no QSOs were read.", inputPath.c_str());
+  } else {
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
+                   std::FILE* namesFile, ConversionJob& job, RunCounts* counts, std::string* err,
+                   LogContests* contests) {
   QsoRecord record{};
   job.headerSeen = 0;
-  job.readError = 0;
   const ContestRules rules = contestRulesOf(job);
   ImportWriterState writer;
   resetImportWriter(writer);
@@ -26,7 +46,7 @@ RunCounts runConversion(MessageLists& lists, std::FILE* input, const std::string
   std::set<std::string> callTally;
   const bool countCalls = rules.row.countsCalls;
 
-  RunCounts counts;
+  *counts = RunCounts{};
   int32_t more = readQsoRecord(adif, record, job);
   // Whether the log has a header is known once the first record is read, before it is written.
   if (adif.headerless) {
@@ -49,7 +69,7 @@ RunCounts runConversion(MessageLists& lists, std::FILE* input, const std::string
       }
       const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, rules, writer);
       if (countCalls) callTally.insert(record.call);
-      counts.qsos += written;
+      counts->qsos += written;
     } else {
       ++(skip == RecordSkip::OtherContest ? skips.otherContest : skips.outsideWindow);
     }
@@ -60,10 +80,9 @@ RunCounts runConversion(MessageLists& lists, std::FILE* input, const std::string
   if (contests != nullptr && !contests->firstId && !adif.recordContestIds.empty()) {
     contests->firstId = adif.recordContestIds.front();
   }
-  job.readError = adif.lines.readError();
-  counts.names = writer.namesWritten();
+  counts->names = writer.namesWritten();
   // The caller reports a failed read or a missing header and keeps nothing.
-  if (job.readError != 0 || job.headerSeen == 0) return counts;
+  if (!logGaveResult(adif.lines.readError(), job.headerSeen, inputPath, err)) return false;
 
   if (adif.recordUnfinished) {
     addMessage(kWarningsList, lists,
@@ -73,26 +92,13 @@ RunCounts runConversion(MessageLists& lists, std::FILE* input, const std::string
     addMessage(kSummaryList, lists, formatText("%d unique callsigns.\n", static_cast<int>(callTally.size())));
   }
   for (const std::string& line : skipSummary(job, skips)) addMessage(kSummaryList, lists, line);
-  return counts;
+  return true;
 }
 
-std::string logFileError(const ConversionJob& job, const std::string& inputPath) {
-  // A file that opened but refuses its bytes is locked by another program (Windows).
-  if (job.readError == EACCES || job.readError == EBUSY) return heldFileError(inputPath);
-  if (job.readError != 0) {
-    return formatText("ERROR: Can't read input file %s: %s", inputPath.c_str(), std::strerror(job.readError));
-  }
-  if (job.headerSeen == 0) {
-    return formatText("ERROR: No ADIF end-of-header (<EOH>) found in %s; no QSOs were read.", inputPath.c_str());
-  }
-  return {};
-}
-
-std::string logStartError(std::FILE* input, const std::string& inputPath) {
+bool checkLogStart(std::FILE* input, const std::string& inputPath, std::string* err) {
   QsoRecord record{};
   ConversionJob job;
   AdifInput adif(input);
   readQsoRecord(adif, record, job);
-  job.readError = adif.lines.readError();
-  return logFileError(job, inputPath);
+  return logGaveResult(adif.lines.readError(), job.headerSeen, inputPath, err);
 }

@@ -21,7 +21,9 @@ struct DriverRun {
       : input(streamOf(log)) {
     job.contest = contest;
     job.importFormat = format;
-    count = runConversion(lists, input.get(), "my log.adi", output.get(), names.get(), job).qsos;
+    RunCounts counts;
+    gaveResult = runConversion(lists, input.get(), "my log.adi", output.get(), names.get(), job, &counts, &error);
+    count = counts.qsos;
   }
   TestFile input;
   TestFile output{std::tmpfile()};
@@ -29,6 +31,8 @@ struct DriverRun {
   ConversionJob job;
   MessageLists lists;
   int32_t count;
+  bool gaveResult;    // runConversion's result
+  std::string error;  // its file error
 };
 
 // A record without BAND, which gives the writer's own warning.
@@ -125,32 +129,38 @@ TEST(ConversionDriver, LogWithoutHeaderThatIsNotHeaderlessIsAFileError) {
     EXPECT_EQ(contentsOf(run.output.get()), "");
     EXPECT_TRUE(messagesOf(run.lists, kWarningsList).empty());
     EXPECT_TRUE(messagesOf(run.lists, kErrorsList).empty());
-    EXPECT_EQ(logFileError(run.job, "my log.adi"), noHeader);
+    EXPECT_FALSE(run.gaveResult);
+    EXPECT_EQ(run.error, noHeader);
     TestFile again(streamOf(log));
-    EXPECT_EQ(logStartError(again.get(), "my log.adi"), noHeader);
+    std::string error;
+    EXPECT_FALSE(checkLogStart(again.get(), "my log.adi", &error));
+    EXPECT_EQ(error, noHeader);
   }
   // A header without records is a log as any other.
   DriverRun empty("<EOH>\n");
-  EXPECT_EQ(logFileError(empty.job, "my log.adi"), "");
+  EXPECT_TRUE(empty.gaveResult);
   TestFile again(streamOf("<EOH>\n"));
-  EXPECT_EQ(logStartError(again.get(), "my log.adi"), "");
+  std::string error;
+  EXPECT_TRUE(checkLogStart(again.get(), "my log.adi", &error));
+  EXPECT_EQ(error, "");
 }
 
 TEST(ConversionDriver, FailedReadIsHandedBackWithoutMessagesAboutTheInput) {
   DriverRun complete(std::string("<EOH>") + kNoBand);
-  EXPECT_EQ(complete.job.readError, 0);
+  EXPECT_TRUE(complete.gaveResult);
 
   ConversionJob job;
-  job.readError = EIO;  // left from an earlier run
   MessageLists lists;
   TestFile output(std::tmpfile());
   TestFile names(std::tmpfile());
   std::FILE* folder = std::fopen(".", "rb");  // opening a folder works; reading it fails
   ASSERT_NE(folder, nullptr);
-  EXPECT_EQ(runConversion(lists, folder, ".", output.get(), names.get(), job).qsos, 0);
+  RunCounts counts{-1, -1};
+  std::string error;
+  EXPECT_FALSE(runConversion(lists, folder, ".", output.get(), names.get(), job, &counts, &error));
   std::fclose(folder);
-  EXPECT_EQ(job.readError, EISDIR);
-  EXPECT_EQ(logFileError(job, "."), "ERROR: Can't read input file .: Is a directory");
+  EXPECT_EQ(counts.qsos, 0);
+  EXPECT_EQ(error, "ERROR: Can't read input file .: Is a directory");
   EXPECT_TRUE(messagesOf(lists, kErrorsList).empty());
   EXPECT_TRUE(messagesOf(lists, kWarningsList).empty());
 }

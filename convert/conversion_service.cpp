@@ -6,12 +6,10 @@
 #include <optional>
 
 #include "convert/conversion_driver.h"
-#include "convert/file_system.h"
+#include "convert/files/run_files.h"
 #include "convert/input_copy.h"
 #include "convert/log_contest.h"
 #include "convert/record_filter.h"
-#include "convert/replacement_record.h"
-#include "convert/run_files.h"
 #include "core/ascii_text.h"
 #include "core/contest_table.h"
 #include "core/import_format.h"
@@ -102,9 +100,6 @@ std::vector<std::string> resultLines(const RunCounts& counts, const ConversionRe
   return lines;
 }
 
-// Where a check-only run writes its import and names lines: a stream that keeps nothing.
-OwnedFile openSink() { return OwnedFile(openDiscardingStream(), &std::fclose); }
-
 // The error of a run that ran out of memory.
 std::string outOfMemoryError(const std::string& inputPath) {
   return formatText("ERROR: Out of memory while reading %s.", inputPath.c_str());
@@ -124,10 +119,12 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
 
   // A pair that a killed run left split is put together before anything else, and what ended
   // runs left beside it goes, even when this run then fails. A check changes no file.
+  std::string recordWarning;
   if (!request.checkOnly) {
-    const std::string outputTarget = linkTarget(request.outputPath);
-    repairInterruptedReplacement(outputTarget);
-    removeLeftoverFiles(outputTarget);
+    std::string error;
+    if (!tidyOutputFolder(linkTarget(request.outputPath), &recordWarning, &error)) {
+      return failed(ConversionStatus::FileError, error);
+    }
   }
 
   ConversionJob job = request.options;
@@ -139,30 +136,29 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   OwnedFile copy(nullptr, &std::fclose);
   // A log that cannot go back (a pipe, standard input) is read from a copy: the contest scan and
   // a log without a header both need a second reading.
-  const auto openInput = [&]() {
-    std::string error;
+  // Returns false with the "ERROR: " text in *err.
+  const auto openInput = [&](std::string* err) {
     input = request.inputStream;
     if (input == nullptr) {
-      error = files.openInput(request.inputPath);
+      if (!files.openInput(request.inputPath, err)) return false;
       input = files.input();
     }
-    if (error.empty() && !canReadAgain(input)) {
-      error = copyInput(input, request.inputPath, copy);
-      input = copy.get();
-    }
-    return error;
+    if (canReadAgain(input)) return true;
+    if (!copyInput(input, request.inputPath, &copy, err)) return false;
+    input = copy.get();
+    return true;
   };
   std::optional<LogContest> named;
   std::optional<std::string> logContestId;
   if (contestFromLog) {
-    std::string error = openInput();
-    if (!error.empty()) return failed(ConversionStatus::FileError, error);
+    std::string error;
+    if (!openInput(&error)) return failed(ConversionStatus::FileError, error);
     logContestId = contestIdIn(input);
     named = logContestOf(logContestId);
     if (named) {
       job.contest = named->contest.contest;
       if (job.stateNumber < 0) job.stateNumber = named->contest.state;
-    } else if (error = logStartError(input, request.inputPath); !error.empty()) {
+    } else if (!checkLogStart(input, request.inputPath, &error)) {
       // A log that gives no result is told as such, not as a contest the operator forgot.
       return failed(ConversionStatus::FileError, error);
     }
@@ -195,17 +191,18 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   std::memcpy(job.note, request.noteText.data(), noteLength);
   job.note[noteLength] = '\0';
 
-  std::string error = contestFromLog ? std::string() : openInput();
+  std::string error;
+  // A check writes its import and names lines into streams that keep nothing.
   OwnedFile importSink(nullptr, &std::fclose), namesSink(nullptr, &std::fclose);
-  if (error.empty() && request.checkOnly) {
-    importSink = openSink();
-    namesSink = openSink();
+  if (!contestFromLog && !openInput(&error)) return failed(ConversionStatus::FileError, error);
+  if (request.checkOnly) {
     // A stream that opens no file can only fail for want of memory.
-    if (!importSink || !namesSink) error = outOfMemoryError(request.inputPath);
-  } else if (error.empty()) {
-    error = files.openOutputs(request.outputPath, namesPath);
+    if (!openDiscardingStream(&importSink, &error) || !openDiscardingStream(&namesSink, &error)) {
+      return failed(ConversionStatus::FileError, outOfMemoryError(request.inputPath));
+    }
+  } else if (!files.openOutputs(request.outputPath, namesPath, &error)) {
+    return failed(ConversionStatus::FileError, error);
   }
-  if (!error.empty()) return failed(ConversionStatus::FileError, error);
   std::FILE* const importFile = request.checkOnly ? importSink.get() : files.output();
   std::FILE* const namesFile = request.checkOnly ? namesSink.get() : files.names();
 
@@ -217,11 +214,11 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
                           named->contestId.c_str()));
   }
   LogContests contests;
-  const RunCounts counts = runConversion(lists, input, request.inputPath, importFile, namesFile, job, &contests);
-  const int32_t count = counts.qsos;
+  RunCounts counts;
   // Nothing of a half-read log, or of one without a header, is kept: the new files go with `files`.
-  error = logFileError(job, request.inputPath);
-  if (!error.empty()) return failed(ConversionStatus::FileError, error);
+  if (!runConversion(lists, input, request.inputPath, importFile, namesFile, job, &counts, &error, &contests)) {
+    return failed(ConversionStatus::FileError, error);
+  }
   // The run found the log's contest ids as it read, so a given contest costs no second reading.
   // The warnings about them concern the whole log and lead the warnings.
   if (!named) named = logContestOf(contests.firstId);
@@ -233,19 +230,18 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   logWarnings.push_back(
       unnamedContestWarning(request.inputPath, contests.recordsNamingNone, contests.records, runContest));
   logWarnings.erase(std::remove(logWarnings.begin(), logWarnings.end(), std::string()), logWarnings.end());
+  // A record left alone was found before the log was read.
+  if (!recordWarning.empty()) logWarnings.insert(logWarnings.begin(), recordWarning);
   std::vector<std::string>& warnings = lists.lines[kWarningsList];
   warnings.insert(warnings.begin(), logWarnings.begin(), logWarnings.end());
-  if (!request.checkOnly) {
-    error = files.finish();
-    if (!error.empty()) return failed(ConversionStatus::FileError, error);
-  }
+  if (!request.checkOnly && !files.finish(&error)) return failed(ConversionStatus::FileError, error);
 
   ConversionResult result;
   result.status = ConversionStatus::Converted;
   result.lines = resultLines(counts, request, namesPath, job, lists);
-  result.notice = count == 1 ? formatText("1 QSO written to %s", request.outputPath.c_str())
-                             : formatText("%d QSOs written to %s", count, request.outputPath.c_str());
-  result.qsoCount = count;
+  result.notice = counts.qsos == 1 ? formatText("1 QSO written to %s", request.outputPath.c_str())
+                                   : formatText("%d QSOs written to %s", counts.qsos, request.outputPath.c_str());
+  result.qsoCount = counts.qsos;
   result.namesWritten = counts.names;
   result.namesPath = namesPath;
   result.job = job;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/run_files.h"
+#include "convert/files/run_files.h"
 #include "core/conversion_job.h"
 
 // What the operator asked for.

@@ -11,9 +11,10 @@ bool canReadAgain(std::FILE* input) {
   return start >= 0 && std::fseek(input, start, SEEK_SET) == 0;
 }
 
-std::string copyInput(std::FILE* input, const std::string& inputPath, OwnedFile& copy) {
-  const auto keepError = [&inputPath](int error) {
-    return formatText("ERROR: Can't keep a copy of input file %s: %s", inputPath.c_str(), std::strerror(error));
+bool copyInput(std::FILE* input, const std::string& inputPath, OwnedFile* copy, std::string* err) {
+  const auto keepError = [&inputPath, err](int error) {
+    *err = formatText("ERROR: Can't keep a copy of input file %s: %s", inputPath.c_str(), std::strerror(error));
+    return false;
   };
   // The system removes an anonymous file however the run ends, so nothing can be left behind.
   OwnedFile kept(std::tmpfile(), &std::fclose);
@@ -24,12 +25,13 @@ std::string copyInput(std::FILE* input, const std::string& inputPath, OwnedFile&
     errno = 0;
     read = std::fread(piece, 1, sizeof piece, input);
     if (read < sizeof piece && std::ferror(input) != 0) {
-      return formatText("ERROR: Can't read input file %s: %s", inputPath.c_str(),
-                        std::strerror(errno != 0 ? errno : EIO));
+      *err =
+          formatText("ERROR: Can't read input file %s: %s", inputPath.c_str(), std::strerror(errno != 0 ? errno : EIO));
+      return false;
     }
     if (read > 0 && std::fwrite(piece, 1, read, kept.get()) != read) return keepError(errno != 0 ? errno : EIO);
   }
   if (std::fflush(kept.get()) != 0 || std::fseek(kept.get(), 0, SEEK_SET) != 0) return keepError(errno);
-  copy = std::move(kept);
-  return {};
+  *copy = std::move(kept);
+  return true;
 }

@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <string>
 
-#include "convert/file_system.h"
+#include "convert/files/run_files.h"
 
 // Whether the input can go back to where it stands, to be read again from there.
 bool canReadAgain(std::FILE* input);
 
 // Copies what is left of the input into an anonymous temporary file, in pieces of a fixed size,
-// and leaves `copy` open at its start (closing it deletes it); inputPath names the input in the
+// and leaves *copy open at its start (closing it deletes it); inputPath names the input in the
 // error text.
-// Returns an "ERROR: " text when the input could not be read or the copy not be written (and
-// `copy` is then empty), empty on success.
-std::string copyInput(std::FILE* input, const std::string& inputPath, OwnedFile& copy);
+// Returns false with an "ERROR: " text in *err when the input could not be read or the copy
+// not be written; *copy is then empty.
+bool copyInput(std::FILE* input, const std::string& inputPath, OwnedFile* copy, std::string* err);

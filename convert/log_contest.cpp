@@ -1,6 +1,6 @@
 #include "convert/log_contest.h"
 
-#include "convert/file_system.h"
+#include "convert/files/run_files.h"
 #include "core/ascii_text.h"
 #include "core/contest_id_scan.h"
 #include "refdata/contest_ids.h"
@@ -49,9 +49,8 @@ std::optional<std::string> contestIdIn(std::FILE* input) {
 std::optional<LogContest> contestNamedBy(std::FILE* input) { return logContestOf(contestIdIn(input)); }
 
 std::optional<LogContest> contestNamedByFile(const std::string& path) {
-  std::FILE* input = openFile(path, "rb");
-  if (input == nullptr) return std::nullopt;
-  std::optional<LogContest> named = contestNamedBy(input);
-  std::fclose(input);
-  return named;
+  OwnedFile input(nullptr, &std::fclose);
+  std::string why;
+  if (!openFile(path, "rb", &input, &why)) return std::nullopt;
+  return contestNamedBy(input.get());
 }

@@ -62,9 +62,10 @@ Conversion convert(const fs::path& log, ContestKind contest = ContestKind::CqWpx
   TestFile names(std::tmpfile());
   ConversionJob job;
   job.contest = contest;
-  run.written =
-      runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &run.contests).qsos;
-  run.fileError = logFileError(job, log.filename().string());
+  RunCounts counts;
+  runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &counts, &run.fileError,
+                &run.contests);
+  run.written = counts.qsos;
   run.importText = contentsOf(output.get());
   std::fclose(input);
   return run;
@@ -224,7 +225,10 @@ TEST(RealLogs, EveryColumnLineIsItsLayoutsLength) {
         MessageLists lists;
         TestFile importFile(std::tmpfile()), namesFile(std::tmpfile());
         std::rewind(input.get());
-        runConversion(lists, input.get(), entry.path().string(), importFile.get(), namesFile.get(), job);
+        RunCounts written;
+        std::string fileError;
+        runConversion(lists, input.get(), entry.path().string(), importFile.get(), namesFile.get(), job, &written,
+                      &fileError);
         std::istringstream text(contentsOf(importFile.get()));
         size_t wrong = 0;
         bool columnLine = true;  // column lines and note lines alternate

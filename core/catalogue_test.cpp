@@ -62,7 +62,6 @@ TEST(ConversionJobDefaults, AreTheValuesTheDialogOpensWith) {
   EXPECT_EQ(job.appendExchange, 0);
   EXPECT_EQ(job.appendSerial, 0);
   EXPECT_EQ(job.headerSeen, 0);
-  EXPECT_EQ(job.readError, 0);
 }
 
 }  // namespace

@@ -23,7 +23,6 @@ struct ConversionJob {
   int32_t appendSerial = 0;                           // "Exchg/Serial": sent serial into the note line
   int32_t stateNumber = -1;                           // StateNumber of a State QSO Party; -1 = none
   int32_t upload = 1;                                 // "Upload": upload mark Y/N
-  int32_t readError = 0;                              // errno of a failed read of the input this run; 0 = none
   int32_t onlyContest = 0;  // "Only this contest's QSOs": convert only records whose CONTEST_ID names the contest
   int64_t fromUtc = 0;      // first moment converted, YYYYMMDDhhmmss (see utc_moment.h); 0 = no lower bound
   int64_t toUtc = 0;        // last moment converted, YYYYMMDDhhmmss; 0 = no upper bound

@@ -114,15 +114,16 @@ was_split=$?
 [ $rc = 137 ] && [ $was_split = 0 ] && pair_kept split
 check "a pair split by a kill between the renames is repaired by the next run"
 
-# Files of runs that ended are removed by the next run in the folder; a running run's stay.
+# Files of runs that ended are removed by the next run in the folder; a running run's stay: it
+# holds a lock on its run file (here the shell holds it for a run of process 4242).
 mkdir stale && cp a.adi stale/log.adi
-sleep 30 &
-live=$!
-touch stale/.adif2kvx-99999999-0.tmp stale/.adif2kvx-99999999-1.old stale/.adif2kvx-$live-0.tmp
+touch stale/.adif2kvx-99999999-0.tmp stale/.adif2kvx-99999999-1.old stale/.adif2kvx-99999999.run \
+  stale/.adif2kvx-4242-0.tmp
+exec {held}>stale/.adif2kvx-4242.run && flock -s $held
 "$cli" "${cwt[@]}" stale/log.adi >/dev/null
-[ "$(ls -A stale | tr '\n' ' ')" = ".adif2kvx-$live-0.tmp log.adi log.kvn log.kvx " ]
+[ "$(ls -A stale | tr '\n' ' ')" = ".adif2kvx-4242-0.tmp .adif2kvx-4242.run log.adi log.kvn log.kvx " ]
 check "files of ended runs are removed, a running run's stay"
-kill $live
+exec {held}>&-
 
 # A folder without read permission (a drop box) is locked through a lock file, which goes
 # afterwards: the run waits while another holds it.

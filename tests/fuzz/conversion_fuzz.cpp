@@ -45,7 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::rewind(input);
 
   MessageLists lists;
-  const int32_t written = runConversion(lists, input, "log.adi", output, names, job).qsos;
+  RunCounts counts;
+  std::string error;
+  runConversion(lists, input, "log.adi", output, names, job, &counts, &error);
+  const int32_t written = counts.qsos;
   // Every complete record that no filter skips gives exactly two CR LF lines, and no line ends
   // any other way.
   const std::string kvx = contentsOf(output);

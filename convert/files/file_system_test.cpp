@@ -1,4 +1,4 @@
-#include "convert/file_system.h"
+#include "convert/files/file_system.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -31,10 +31,10 @@ class FileSystem : public ::testing::TestWithParam<const char*> {
 
   std::string path(const std::string& name) const { return dir_ + "/" + name; }
   static void write(const std::string& path, const std::string& bytes) {
-    std::FILE* file = openFile(path, "wb");
-    ASSERT_NE(file, nullptr) << path;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    OwnedFile file(nullptr, &std::fclose);
+    std::string why;
+    ASSERT_TRUE(openFile(path, "wb", &file, &why)) << path << ": " << why;
+    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
   }
   static std::string read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -83,15 +83,21 @@ TEST_P(FileSystem, SameFileThroughAnySpellingButNotAnotherFile) {
 TEST_P(FileSystem, RenameReplacesTheTargetAndNamesTheReasonOfAFailure) {
   write(path("run.kvx.tmp"), "new");
   write(path("run.kvx"), "old");
-  EXPECT_EQ(renameReplacing(path("run.kvx.tmp"), path("run.kvx")), "");
+  std::string why;
+  EXPECT_TRUE(renameReplacing(path("run.kvx.tmp"), path("run.kvx"), &why));
   EXPECT_EQ(read(path("run.kvx")), "new");
   EXPECT_EQ(pathKind(path("run.kvx.tmp")), PathKind::Missing);
 
-  EXPECT_EQ(renameReplacing(path("run.kvx.tmp"), path("run.kvx")), "No such file or directory");
-  EXPECT_EQ(renameReplacing(path("run.kvx"), path("missing/run.kvx")), "No such file or directory");
+  EXPECT_FALSE(renameReplacing(path("run.kvx.tmp"), path("run.kvx"), &why));
+  EXPECT_EQ(why, "No such file or directory");
+  why.clear();
+  EXPECT_FALSE(renameReplacing(path("run.kvx"), path("missing/run.kvx"), &why));
+  EXPECT_EQ(why, "No such file or directory");
   EXPECT_EQ(read(path("run.kvx")), "new");
-  EXPECT_TRUE(removeFile(path("run.kvx")));
-  EXPECT_FALSE(removeFile(path("run.kvx")));
+  EXPECT_TRUE(removeFile(path("run.kvx"), &why));
+  why.clear();
+  EXPECT_FALSE(removeFile(path("run.kvx"), &why));
+  EXPECT_EQ(why, "No such file or directory");
 }
 
 TEST_P(FileSystem, LinksAreFollowedToTheirLastTargetEvenAMissingOne) {
