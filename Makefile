@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 # Warnings stop the build here and in CI; a plain cmake build only reports them.
 STRICT      ?= -DADIF2KVX_WERROR=ON
 
-.PHONY: all deps deps-windows build asan windows wine-driver test unit fuzz wine dist demo bench \
+.PHONY: all deps deps-windows build asan windows wine-driver test unit fuzz wine dist dist-check demo bench \
         screenshot format format-check clean
 
 all: build
@@ -42,12 +42,22 @@ wine-driver: deps deps-windows
 	  -DCMAKE_BUILD_TYPE=Release $(STRICT) >/dev/null
 	@cmake --build $(BUILD_WINE) -j $(JOBS)
 
-# The release packages: the Windows zip, the Linux tarball and their checksums in $(DIST)/.
+# The release packages: the Windows zip, the Linux tarball, the Debian package and their
+# checksums in $(DIST)/, the same bytes whenever the same commit is packed.
 dist: windows
+	@scripts/install-deps.sh dist
 	@cmake -S . -B $(BUILD_DIST) -G Ninja -DCMAKE_BUILD_TYPE=Release -DADIF2KVX_TESTS=OFF \
 	  -DADIF2KVX_STATIC_RUNTIME=ON $(STRICT) >/dev/null
 	@cmake --build $(BUILD_DIST) -j $(JOBS)
 	@scripts/dist.sh $(BUILD_WIN32) $(BUILD_DIST) $(DIST)
+
+# make dist once more, from scratch in other folders: the same bytes; and the Debian package's
+# tool runs from a folder it was unpacked into.
+dist-check: dist
+	@rm -rf $(BUILD_DIST)-again
+	@$(MAKE) --no-print-directory dist BUILD_WIN32=$(BUILD_DIST)-again/win32 \
+	  BUILD_DIST=$(BUILD_DIST)-again/linux DIST=$(BUILD_DIST)-again/dist
+	@tests/dist/check.sh $(DIST) $(BUILD_DIST)-again/dist
 
 unit: build asan
 	@cd $(BUILD) && ctest --output-on-failure
@@ -84,4 +94,4 @@ format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WIN32) $(BUILD_DIST) $(BUILD_WINE) $(DIST) build-bench
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WIN32) $(BUILD_DIST) $(BUILD_DIST)-again $(BUILD_WINE) $(DIST) build-bench

@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests use, only those that are missing.
-# Usage: scripts/install-deps.sh [native|windows|bench|screenshot|all]   (default: native)
+# Usage: scripts/install-deps.sh [native|windows|dist|bench|screenshot|all]   (default: native)
 #   native      the build, the unit and end-to-end tests, the sanitizer and fuzz builds
 #   windows     the MinGW-w64 cross build and the Wine test (with the Russian locale it uses)
+#   dist        make dist (the release packages)
 #   bench       make bench
 #   screenshot  make screenshot
 # Installing needs root (apt-get); without root a missing package is reported and the script fails.
+# Another package manager at work (unattended upgrades, for minutes after a machine boots) is
+# waited for, up to ten minutes, with one line saying so.
 set -euo pipefail
 what=${1:-native}
 
 native_pkgs=(cmake ninja-build make g++ clang clang-format libgtest-dev libgmock-dev libcli11-dev)
 windows_pkgs=(g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb locales)
+# zip writes the Windows package without owners or extra timestamps; dpkg-deb comes with dpkg.
+dist_pkgs=(zip)
 bench_pkgs=(time)
 screenshot_pkgs=(imagemagick)
 # The Wine test runs the program under a Russian locale (ANSI code page 1251).
@@ -18,9 +23,9 @@ wine_test_locale=ru_RU.UTF-8
 
 groups=()
 case "$what" in
-  native | windows | bench | screenshot) groups=("$what") ;;
-  all) groups=(native windows bench screenshot) ;;
-  *) echo "usage: $0 [native|windows|bench|screenshot|all]" >&2; exit 2 ;;
+  native | windows | dist | bench | screenshot) groups=("$what") ;;
+  all) groups=(native windows dist bench screenshot) ;;
+  *) echo "usage: $0 [native|windows|dist|bench|screenshot|all]" >&2; exit 2 ;;
 esac
 in_groups() { [[ " ${groups[*]} " == *" $1 "* ]]; }
 
@@ -31,6 +36,60 @@ need_root() {
     echo "$1; run as root (or: sudo $2)" >&2
     exit 1
   fi
+}
+
+# How long apt-get waits for the locks of another package manager.
+lock_wait_seconds=600
+# Exists once the run has said that it waits (apt-get's reports come through a pipe).
+said_waiting=$(mktemp -u)
+trap 'rm -f "$said_waiting"' EXIT
+
+# Says, once in the run, that the set-up waits for the package manager named in REASON.
+say_waiting() {
+  [ -e "$said_waiting" ] && return 0
+  echo "Waiting up to $((lock_wait_seconds / 60)) minutes for another package manager to finish: $1" >&2
+  : >"$said_waiting"
+}
+
+# Passes nothing of apt-get's output on but, when apt-get reports that it waits for the dpkg
+# lock (a line a second), the first such report through say_waiting.
+report_wait() {
+  local line
+  while IFS= read -r line; do
+    if [[ "$line" == "Waiting for cache lock: "* ]]; then
+      line=${line#Waiting for cache lock: }
+      say_waiting "${line%...}."
+    fi
+  done
+}
+
+# apt-get ARG..., waiting for the locks of another package manager: apt-get itself waits for the
+# dpkg lock; the package lists' lock (apt-get update) it does not wait for, so that run is
+# repeated. After the wait it fails with apt-get's messages and one saying what to do.
+apt_get() {
+  local started=$SECONDS errors status left
+  errors=$(mktemp)
+  while :; do
+    left=$((lock_wait_seconds - (SECONDS - started)))
+    [ $left -gt 0 ] || left=1
+    status=0
+    apt-get -q -o DPkg::Lock::Timeout=$left "$@" 2>"$errors" | report_wait || status=$?
+    if [ $status -eq 0 ] || ! grep -q '^E: \(Could not get lock\|Unable to acquire the dpkg\)' "$errors"; then
+      break
+    fi
+    if [ $((SECONDS - started)) -ge $lock_wait_seconds ]; then
+      cat "$errors" >&2
+      echo "Another package manager held its lock for $((lock_wait_seconds / 60)) minutes;" \
+        "run this again once it has finished." >&2
+      rm -f "$errors"
+      exit 1
+    fi
+    say_waiting "$(sed -n 's/^E: \(Could not get lock .*\)$/\1./p' "$errors" | head -n 1)"
+    sleep 5
+  done
+  cat "$errors" >&2
+  rm -f "$errors"
+  return $status
 }
 
 updated=0
@@ -47,10 +106,10 @@ install_missing() {
     fi
   done
   if [ $updated -eq 0 ]; then
-    apt-get update -qq
+    apt_get update
     updated=1
   fi
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  apt_get install -y --no-install-recommends "${missing[@]}"
 }
 
 # The sanitizer and fuzzer runtimes of the clang that is installed: Debian ships them in
@@ -89,6 +148,7 @@ if in_groups windows; then
   install_missing "${windows_pkgs[@]}"
   install_locale "$wine_test_locale"
 fi
+if in_groups dist; then install_missing "${dist_pkgs[@]}"; fi
 if in_groups bench; then install_missing "${bench_pkgs[@]}"; fi
 if in_groups screenshot; then install_missing "${screenshot_pkgs[@]}"; fi
 exit 0
