@@ -126,16 +126,21 @@ int badBound(const char* option, const std::string& value) {
                     "");
 }
 
-// Converts one log as a call with that log alone would, printing its results or its error.
-// Returns the log's exit code.
-int convertOneLog(ConversionRequest request, const std::string& log, const std::string& output) {
+// Converts one log as a call with that log alone would, printing its results (then, byKind, its
+// warnings and errors one line per kind) or its error. Returns the log's exit code.
+int convertOneLog(ConversionRequest request, const std::string& log, const std::string& output, bool byKind) {
   request.inputPath = log;
   if (log == kStandardInput) request.inputStream = stdin;
   request.outputPath = output.empty() && !log.empty() ? derivedName(log, ".kvx") : output;
   const ConversionResult result = convertLog(request);
   if (result.status == ConversionStatus::Converted) {
     // The files stay in place: they are whole, only the report of them was lost.
-    if (const int error = printResults(result.lines); error != 0) {
+    std::vector<std::string> lines = result.lines;
+    if (byKind) {
+      const std::vector<std::string> kinds = kindLines(result.messageKinds);
+      lines.insert(lines.end(), kinds.begin(), kinds.end());
+    }
+    if (const int error = printResults(lines); error != 0) {
       std::fprintf(stderr, "adif2kvx-cli: can't write the results: %s\n", std::strerror(error));
       return kExitFileError;
     }
@@ -158,6 +163,7 @@ int main(int argc, char** argv) {
   std::string contest, state, format = formatTraits(defaults.importFormat).name, group = "0", note, output;
   bool noUpload = false, label = false, exchgSerial = false, noFrequency = false;
   bool listContests = false, listStates = false, version = false, check = false, onlyContest = false;
+  bool byKind = false;
   std::string from, to;
 
   app.add_option("LOG", logs, "the ADIF logs to convert, each as its own run; - reads standard input");
@@ -181,6 +187,8 @@ int main(int argc, char** argv) {
   CLI::Option* toOption =
       app.add_option("--to", to, "convert only QSOs up to this UTC date and time, its whole minute or day included");
   app.add_flag("--check", check, "read and check the logs and print the results, but write no file");
+  app.add_flag("--by-kind", byKind,
+               "after the results, print the warnings and errors one line per kind: how many, and the first");
   app.add_flag("--no-upload", noUpload, "mark the QSOs as not to be uploaded");
   app.add_flag("--label", label, "mark the QSOs for a label");
   app.add_flag("--exchg-serial", exchgSerial, "append the received exchange and sent serial to the note line");
@@ -280,7 +288,7 @@ int main(int argc, char** argv) {
       std::printf("%s==> %s <==\n", i == 0 ? "" : "\n", logs[i].c_str());
       std::fflush(stdout);
     }
-    exitCode = std::max(exitCode, convertOneLog(request, logs[i], output));
+    exitCode = std::max(exitCode, convertOneLog(request, logs[i], output, byKind));
   }
   return exitCode;
 }

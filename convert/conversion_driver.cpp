@@ -51,7 +51,7 @@ bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inp
   // Whether the log has a header is known once the first record is read, before it is written.
   if (adif.headerless) {
     addMessage(kWarningsList, lists,
-               formatText("%s has no ADIF header; its QSOs were read from the first line.", inputPath.c_str()));
+               formatMessage("%s has no ADIF header; its QSOs were read from the first line.", inputPath.c_str()));
   }
   SkipCounts skips;
   while (more == 1) {
@@ -63,9 +63,10 @@ bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inp
       if (contests != nullptr) noteRecordContests(*contests, adif.recordContestIds);
       if (!adif.lengthPastEnd.empty()) {
         addMessage(kWarningsList, lists,
-                   contactPrefix(record) + formatText(": the length of %s runs past the end of the file; the value was "
-                                                      "read up to the next tag or the end of its line.",
-                                                      adif.lengthPastEnd.c_str()));
+                   contactMessage(record,
+                                  ": the length of %s runs past the end of the file; the value was read up to the "
+                                  "next tag or the end of its line.",
+                                  adif.lengthPastEnd.c_str()));
       }
       const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, rules, writer);
       if (countCalls) callTally.insert(record.call);
@@ -86,12 +87,13 @@ bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inp
 
   if (adif.recordUnfinished) {
     addMessage(kWarningsList, lists,
-               formatText("The last record of %s has no <EOR>; it was not converted.", inputPath.c_str()));
+               formatMessage("The last record of %s has no <EOR>; it was not converted.", inputPath.c_str()));
   }
   if (countCalls) {
-    addMessage(kSummaryList, lists, formatText("%d unique callsigns.\n", static_cast<int>(callTally.size())));
+    addMessage(kSummaryList, lists, formatMessage("%d unique callsigns.\n", static_cast<int>(callTally.size())));
   }
-  for (const std::string& line : skipSummary(job, skips)) addMessage(kSummaryList, lists, line);
+  // Each is said once per run, so its text is its kind.
+  for (const std::string& line : skipSummary(job, skips)) addMessage(kSummaryList, lists, MessageText(line, line));
   return true;
 }
 

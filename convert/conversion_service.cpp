@@ -37,10 +37,16 @@ std::string unnamedContestLine(const ConversionResult& result, const std::string
 
 namespace {
 
-// The first of the two files that is not chosen, as its "ERROR: " text; empty when both are.
-std::string missingFile(const ConversionRequest& request) {
-  if (request.inputPath.empty()) return "ERROR: Didn't specify input file.";
-  if (request.outputPath.empty()) return "ERROR: Didn't specify output file.";
+// A failed check: its "ERROR: " text and the choice it is about. No failure has an empty text.
+struct CheckFailure {
+  std::string error;                        // the "ERROR: " text
+  RequestField field = RequestField::None;  // the choice at fault
+};
+
+// The first of the two files that is not chosen; empty when both are.
+CheckFailure missingFile(const ConversionRequest& request) {
+  if (request.inputPath.empty()) return {"ERROR: Didn't specify input file.", RequestField::Input};
+  if (request.outputPath.empty()) return {"ERROR: Didn't specify output file.", RequestField::Output};
   return {};
 }
 
@@ -52,25 +58,25 @@ bool takeBound(const std::string& text, WindowEnd end, int64_t& bound) {
   return parsed || trimAsciiSpace(text).empty();
 }
 
-// The first of the other choices that fails, as its "ERROR: " text; empty when every choice
-// passes. On success the group number is the typed text's value and the job holds the window.
-std::string firstFailedChoice(ConversionJob& options, const ConversionRequest& request, int32_t& groupNumber) {
+// The first of the other choices that fails; empty when every choice passes. On success the
+// group number is the typed text's value and the job holds the window.
+CheckFailure firstFailedChoice(ConversionJob& options, const ConversionRequest& request, int32_t& groupNumber) {
   const std::string& groupNumberText = request.groupNumberText;
-  if (static_cast<int32_t>(options.contest) < 0) return "ERROR: Didn't select a contest.";
+  if (static_cast<int32_t>(options.contest) < 0) return {"ERROR: Didn't select a contest.", RequestField::Contest};
   if (contestNeedsState(options.contest) && options.stateNumber < 0) {
-    return "ERROR: Didn't select a state.";
+    return {"ERROR: Didn't select a state.", RequestField::State};
   }
-  if (groupNumberText.empty()) return "ERROR: Must specify a group number.";
+  if (groupNumberText.empty()) return {"ERROR: Must specify a group number.", RequestField::GroupNumber};
   const int32_t limit = formatTraits(options.importFormat).groupNumberLimit;
   groupNumber = textToInt(groupNumberText.c_str());
   if (groupNumber < 0 || groupNumber > limit) {
-    return formatText("ERROR: Group number must be between 0-%d inclusive.", limit);
+    return {formatText("ERROR: Group number must be between 0-%d inclusive.", limit), RequestField::GroupNumber};
   }
   if (!takeBound(request.fromText, WindowEnd::From, options.fromUtc)) {
-    return "ERROR: From (UTC) is not a date and time such as 2026-01-24 12:00.";
+    return {"ERROR: From (UTC) is not a date and time such as 2026-01-24 12:00.", RequestField::From};
   }
   if (!takeBound(request.toText, WindowEnd::To, options.toUtc)) {
-    return "ERROR: To (UTC) is not a date and time such as 2026-01-24 12:00.";
+    return {"ERROR: To (UTC) is not a date and time such as 2026-01-24 12:00.", RequestField::To};
   }
   return {};
 }
@@ -112,10 +118,15 @@ ConversionResult failed(ConversionStatus status, std::string error) {
   return result;
 }
 
+ConversionResult checkFailed(const CheckFailure& failure) {
+  ConversionResult result = failed(ConversionStatus::CheckFailed, failure.error);
+  result.failedField = failure.field;
+  return result;
+}
+
 // convertLog without its guard against running out of memory.
 ConversionResult convertLogUnguarded(const ConversionRequest& request) {
-  if (std::string failure = missingFile(request); !failure.empty())
-    return failed(ConversionStatus::CheckFailed, failure);
+  if (const CheckFailure failure = missingFile(request); !failure.error.empty()) return checkFailed(failure);
 
   // A pair that a killed run left split is put together before anything else, and what ended
   // runs left beside it goes, even when this run then fails. A check changes no file.
@@ -165,16 +176,17 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   }
 
   int32_t groupNumber = 0;
-  std::string failure = firstFailedChoice(job, request, groupNumber);
+  CheckFailure failure = firstFailedChoice(job, request, groupNumber);
   const std::string namesPath = derivedName(request.outputPath, ".kvn");
   // A check writes nothing, so it can overwrite nothing.
-  if (failure.empty() && !request.checkOnly) {
+  if (failure.error.empty() && !request.checkOnly) {
     // Standard input is no file that the run could overwrite.
-    failure = overwriteRefusal(request.inputStream != nullptr ? std::string() : request.inputPath, request.outputPath,
-                               namesPath);
+    failure = {overwriteRefusal(request.inputStream != nullptr ? std::string() : request.inputPath, request.outputPath,
+                                namesPath),
+               RequestField::Output};
   }
-  if (!failure.empty()) {
-    ConversionResult result = failed(ConversionStatus::CheckFailed, failure);
+  if (!failure.error.empty()) {
+    ConversionResult result = checkFailed(failure);
     if (contestFromLog && static_cast<int32_t>(job.contest) < 0) {
       result.unnamedContestId = std::string(trimAsciiSpace(logContestId.value_or("")));
     }
@@ -210,8 +222,8 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   const ContestChoice runContest{job.contest, job.stateNumber};
   if (named) {
     addMessage(kSummaryList, lists,
-               formatText("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
-                          named->contestId.c_str()));
+               formatMessage("Contest: %s, from the log's CONTEST_ID %s.", contestChoiceName(runContest).c_str(),
+                             named->contestId.c_str()));
   }
   LogContests contests;
   RunCounts counts;
@@ -229,16 +241,20 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   logWarnings.push_back(severalContestsWarning(request.inputPath, contests.ids, runContest, filtersRecords(job)));
   logWarnings.push_back(
       unnamedContestWarning(request.inputPath, contests.recordsNamingNone, contests.records, runContest));
-  logWarnings.erase(std::remove(logWarnings.begin(), logWarnings.end(), std::string()), logWarnings.end());
   // A record left alone was found before the log was read.
   if (!recordWarning.empty()) logWarnings.insert(logWarnings.begin(), recordWarning);
-  std::vector<std::string>& warnings = lists.lines[kWarningsList];
-  warnings.insert(warnings.begin(), logWarnings.begin(), logWarnings.end());
+  // Each is said once per run, so its text is its kind.
+  std::vector<MessageText> logMessages;
+  for (const std::string& warning : logWarnings) {
+    if (!warning.empty()) logMessages.emplace_back(warning, warning);
+  }
+  prependMessages(kWarningsList, lists, logMessages);
   if (!request.checkOnly && !files.finish(&error)) return failed(ConversionStatus::FileError, error);
 
   ConversionResult result;
   result.status = ConversionStatus::Converted;
   result.lines = resultLines(counts, request, namesPath, job, lists);
+  result.messageKinds = groupMessageKinds(lists);
   result.notice = counts.qsos == 1 ? formatText("1 QSO written to %s", request.outputPath.c_str())
                                    : formatText("%d QSOs written to %s", counts.qsos, request.outputPath.c_str());
   result.qsoCount = counts.qsos;

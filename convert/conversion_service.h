@@ -12,6 +12,7 @@
 
 #include "convert/files/run_files.h"
 #include "core/conversion_job.h"
+#include "core/message_kinds.h"
 
 // What the operator asked for.
 struct ConversionRequest {
@@ -41,11 +42,25 @@ enum class ConversionStatus {
   Declined,     // the existing output file was not to be replaced; nothing was written
 };
 
+// The choice a failed check is about, where the dialog puts the focus after the error.
+enum class RequestField {
+  None,         // no choice of the operator's: a file could not be read or written
+  Input,        // the ADIF log
+  Output,       // the import file
+  Contest,      // the contest
+  State,        // the State QSO Party's state
+  GroupNumber,  // the group number
+  From,         // the window's start
+  To,           // the window's end
+};
+
 // What the operator is shown afterwards.
 struct ConversionResult {
   ConversionStatus status = ConversionStatus::CheckFailed;  // how it ended
   std::string error;                                        // the "ERROR: " text when not Converted
+  RequestField failedField = RequestField::None;            // what a CheckFailed is about
   std::vector<std::string> lines;                           // the results lines in order, when Converted
+  MessageKinds messageKinds;                                // the warnings and errors by kind, when Converted
   std::string notice;        // the end-of-run notice "%d QSOs written to %s" ("1 QSO ..."), when Converted
   int32_t qsoCount = 0;      // QSOs written
   int32_t namesWritten = 0;  // names written to the names file

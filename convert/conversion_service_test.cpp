@@ -57,10 +57,12 @@ TEST(DerivedNames, ReplaceTheFileNamesExtension) {
 
 TEST(ConversionChecks, StopAtTheFirstFailureInOrder) {
   ConversionRequest request;
+  std::vector<RequestField> fields;  // what each failure is about
   auto checkError = [&]() {
     const ConversionResult result = convertLog(request);
     EXPECT_EQ(result.status, ConversionStatus::CheckFailed);
     EXPECT_TRUE(result.lines.empty());
+    fields.push_back(result.failedField);
     return result.error;
   };
   request.groupNumberText = "0";
@@ -89,6 +91,9 @@ TEST(ConversionChecks, StopAtTheFirstFailureInOrder) {
   EXPECT_EQ(checkError(), "ERROR: From (UTC) is not a date and time such as 2026-01-24 12:00.");
   request.fromText = "2024-02-29 23:59";
   EXPECT_EQ(checkError(), "ERROR: To (UTC) is not a date and time such as 2026-01-24 12:00.");
+  using F = RequestField;
+  EXPECT_EQ(fields, (std::vector<F>{F::Input, F::Output, F::Contest, F::State, F::GroupNumber, F::GroupNumber,
+                                    F::GroupNumber, F::GroupNumber, F::GroupNumber, F::From, F::To}));
 }
 
 TEST_F(ConversionService, GroupNumberLimitsAcceptTheLargestValue) {
@@ -132,6 +137,28 @@ TEST_F(ConversionService, WritesBothFilesAndTheResultsLines) {
   EXPECT_TRUE(fs::exists(path("out.kvn")));
   EXPECT_EQ(readFile(path("out.kvn")), "");
   EXPECT_EQ(entries(), 3);  // no temporary file left behind
+}
+
+// Lines of one kind differ only in call, date, time and values; the results stay as they were.
+TEST_F(ConversionService, MessagesAreCountedByKindMostFrequentFirst) {
+  writeFile(path("in.adi"),
+            "<EOH>\n<CALL:5>K1ABC<QSO_DATE:8>20120325<TIME_ON:4>1431<FREQ:5>99.99<MODE:2>CW<EOR>\n"
+            "<CALL:5>K2ABC<QSO_DATE:8>20120326<TIME_ON:4>0002<BAND:3>40M<MODE:2>CW<EOR>\n"
+            "<CALL:4>K3AB<QSO_DATE:8>20120326<TIME_ON:4>0003<FREQ:4>7.01<MODE:2>CW<SRX:1>5<EOR>\n");
+  const ConversionResult result = convertLog(wpxRequest(path("in.adi"), path("out.kvx")));
+  ASSERT_EQ(result.status, ConversionStatus::Converted) << result.error;
+  EXPECT_EQ(std::vector<std::string>(result.lines.begin() + 4, result.lines.end()),
+            (std::vector<std::string>{"BAND field is missing, determining band from frequency.",
+                                      "K1ABC on 20120325 at 1431 is missing received data.",
+                                      "K2ABC on 20120326 at 0002 is missing received data.", "",
+                                      "Can't determine band from FREQ = 99.99", ""}));
+  EXPECT_EQ(kindCountsLine(result.messageKinds), "1 errors, 3 warnings, 3 kinds");
+  EXPECT_EQ(kindLines(result.messageKinds),
+            (std::vector<std::string>{"2 \xC3\x97 K1ABC on 20120325 at 1431 is missing received data.",
+                                      "1 \xC3\x97 BAND field is missing, determining band from frequency.",
+                                      "1 \xC3\x97 Can't determine band from FREQ = 99.99"}));
+  ASSERT_EQ(result.messageKinds.groups.size(), 3u);
+  EXPECT_EQ(result.messageKinds.groups[0].lines[1], "K2ABC on 20120326 at 0002 is missing received data.");
 }
 
 TEST_F(ConversionService, NamesLineAndSummaryListAppearWhenTheRunHasThem) {

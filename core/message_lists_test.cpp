@@ -21,7 +21,7 @@ TEST(MessageLists, LinesComeOutOldestFirstPerList) {
 TEST(MessageLists, TextIsStoredUnchangedTrailingNewlineIncluded) {
   MessageLists lists;
   std::string text = "7 unique callsigns.\n";
-  addMessage(kSummaryList, lists, text);
+  addMessage(kSummaryList, lists, MessageText(text, "%d unique callsigns.\n"));
   text[0] = '9';
   ASSERT_EQ(messagesOf(lists, kSummaryList).size(), 1u);
   EXPECT_EQ(messagesOf(lists, kSummaryList)[0], "7 unique callsigns.\n");
@@ -37,7 +37,7 @@ TEST(MessageLists, IndexOutsideTheThreeListsIsIgnored) {
 
 TEST(MessageLists, HundredsOfThousandsOfLinesAreKeptInOrder) {
   MessageLists lists;
-  for (int i = 0; i < 500000; ++i) addMessage(kWarningsList, lists, std::to_string(i));
+  for (int i = 0; i < 500000; ++i) addMessage(kWarningsList, lists, formatMessage("%d", i));
   const std::vector<std::string>& lines = messagesOf(lists, kWarningsList);
   ASSERT_EQ(lines.size(), 500000u);
   EXPECT_EQ(lines.front(), "0");

@@ -2,8 +2,11 @@
 // holding at most width - 1 bytes, stored exactly as they stand in the file (a UTF-8 name too
 // long for its field is cut between characters).
 #pragma once
+#include <cstdarg>
 #include <cstdint>
 #include <string>
+
+#include "core/message_lists.h"
 
 // A value-initialised record (QsoRecord{}) is empty: texts "", numbers 0, no precedence.
 struct QsoRecord {
@@ -58,3 +61,13 @@ const char* shownTime(const QsoRecord& record);
 // How every message about a contact names it: "<call> on <date> at <time>", each as read; the
 // time is the shown time.
 std::string contactPrefix(const QsoRecord& record);
+
+// A message about a contact: its prefix, then what the format makes of the arguments. Its kind
+// is "%s on %s at %s" and the format.
+MessageText contactMessage(const QsoRecord& record, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+// The same for an argument list, which it leaves to the caller to end.
+MessageText contactMessageList(const QsoRecord& record, const char* format, va_list args);

@@ -1,16 +1,12 @@
 #include "core/text_format.h"
 
-#include <cstdarg>
 #include <cstdio>
 
-std::string formatText(const char* format, ...) {
+std::string formatTextList(const char* format, va_list args) {
   char small[256];
-  va_list args;
-  va_start(args, format);
   va_list again;
   va_copy(again, args);
   const int length = std::vsnprintf(small, sizeof small, format, args);
-  va_end(args);
   std::string text;
   if (length < 0) {
     va_end(again);
@@ -23,5 +19,13 @@ std::string formatText(const char* format, ...) {
     std::vsnprintf(&text[0], text.size() + 1, format, again);
   }
   va_end(again);
+  return text;
+}
+
+std::string formatText(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = formatTextList(format, args);
+  va_end(args);
   return text;
 }

@@ -25,12 +25,11 @@ const char* receivedText(const QsoRecord& record, const SingleStateParty* party,
 }
 
 void addNotValid(MessageLists& lists, const QsoRecord& record, const char* text) {
-  addMessage(kErrorsList, lists,
-             contactPrefix(record) + formatText(": %s is not a valid state/province/county.", text));
+  addMessage(kErrorsList, lists, contactMessage(record, ": %s is not a valid state/province/county.", text));
 }
 
 void warnIndependentCity(MessageLists& lists, const QsoRecord& record, const char* text, const char* state) {
-  addMessage(kWarningsList, lists, contactPrefix(record) + formatText(": %s is a %s independent city.", text, state));
+  addMessage(kWarningsList, lists, contactMessage(record, ": %s is a %s independent city.", text, state));
 }
 
 // The 7th-area parties accept NVCAR, Carson City, as an independent city of Nevada.
@@ -94,7 +93,7 @@ StateCountyPair validateStateCounty(MessageLists& lists, const QsoRecord& record
     }
   } else if (const char* code = stateCodeOf(n)) {
     // A state table row without a party of its own: said for every contact.
-    addMessage(kWarningsList, lists, formatText("%s is unsupported at this time.", code));
+    addMessage(kWarningsList, lists, formatMessage("%s is unsupported at this time.", code));
   }
   return {placeOutsideParty(lists, record, text, party), nullptr};
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Takes screenshots of the Windows program's dialog after a conversion, under Wine on a private
-# virtual X display: at 100% display scale (96 DPI) into OUTPUT_PNG and at 150% (144 DPI) into
-# the same name with "-150" (docs/screenshot.png, docs/screenshot-150.png). SCALES may name
-# others, such as "100 150 200".
+# Takes screenshots of the Windows program's dialog after a conversion, its results shown by
+# kind, under Wine on a private virtual X display: at 100% display scale (96 DPI) into
+# OUTPUT_PNG and at 150% (144 DPI) into the same name with "-150" (docs/screenshot.png,
+# docs/screenshot-150.png). SCALES may name others, such as "100 150 200". SHOT_LOG names
+# another log to convert, as contest number SHOT_CONTEST, in a larger window.
 # Usage: scripts/screenshot.sh [WIN32_BUILD_DIR] [WINE_DRIVER_BUILD_DIR] [OUTPUT_PNG]
 #        (default: build-win32 build-wine docs/screenshot.png)
 set -euo pipefail
@@ -36,6 +37,11 @@ WINE_ENV_SCREEN=1400x1100 wine_env_start "$work/env"
 logs=$WINEPREFIX/drive_c/Logs
 mkdir -p "$logs"
 cp "$root/tests/wine/data/neqp.adi" "$logs/"
+pose_log=()
+if [ -n "${SHOT_LOG:-}" ]; then
+  cp "$SHOT_LOG" "$logs/"
+  pose_log=("$(basename "$SHOT_LOG")" "${SHOT_CONTEST:?the contest number of SHOT_LOG}")
+fi
 ready=$WINEPREFIX/drive_c/screenshot-ready.txt
 release=$WINEPREFIX/drive_c/screenshot-release.txt
 
@@ -45,10 +51,10 @@ shoot() {  # shoot PERCENT OUTPUT_PNG
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * percent / 100)) /f >/dev/null 2>&1
   wineserver -k || true
   wineserver -w
-  rm -f "$ready" "$release" "$logs/neqp.kvx" "$logs/neqp.kvn"
+  rm -f "$ready" "$release" "$logs"/*.kvx "$logs"/*.kvn
   wine reg delete 'HKCU\Software\adif2kvx' /f >/dev/null 2>&1 || true
   wine "$driver" pose "$(printf 'Z:%s' "$program" | tr / '\\')" 'C:\Logs' \
-    'C:\screenshot-ready.txt' 'C:\screenshot-release.txt' >"$work/driver.log" 2>&1 &
+    'C:\screenshot-ready.txt' 'C:\screenshot-release.txt' "${pose_log[@]}" >"$work/driver.log" 2>&1 &
   driver_pid=$!
   for _ in $(seq 1 1200); do
     [ -s "$ready" ] && break

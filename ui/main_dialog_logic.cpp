@@ -1,5 +1,6 @@
 #include "ui/main_dialog_logic.h"
 
+#include <cstdlib>
 #include <utility>
 
 #include "convert/log_contest.h"
@@ -10,26 +11,82 @@
 #include "refdata/state_argument.h"
 #include "refdata/state_pick_list.h"
 #include "refdata/state_table.h"
+#include "ui/control_ids.h"
 
 namespace {
 
-// The remembered check boxes and their settings' names.
-const std::pair<CheckId, const char*> kCheckSettings[] = {
-    {CheckId::Upload, "Upload"},           {CheckId::Label, "Label"},
-    {CheckId::ExchgSerial, "ExchgSerial"}, {CheckId::Frequency, "Frequency"},
-    {CheckId::OnlyContest, "OnlyContest"},
-};
-
-// Settings of the format, the group number and the folders the file choosers last opened.
-constexpr const char* kFormatSetting = "Format";
-constexpr const char* kGroupSetting = "GroupNumber";
+// Settings of the folders the file choosers last opened.
 constexpr const char* kInputFolderSetting = "InputFolder";
 constexpr const char* kOutputFolderSetting = "OutputFolder";
+
+// The View list's first entries; the third, while there is one, is the chosen kind's line.
+constexpr const char* kViewNames[] = {"All lines", "By kind"};
+constexpr int kFixedViews = 2;
 
 // The folder of a path, without its last separator; empty when it has none.
 std::string folderOf(const std::string& path) {
   const size_t slash = path.find_last_of("/\\");
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// A control's member as it is remembered.
+std::string settingText(const DialogControl& control, const DialogState& state) {
+  switch (control.kind) {
+    case ControlKind::CheckBox:
+      return state.*control.flag ? "1" : "0";
+    case ControlKind::DropDownList:
+      return formatText("%d", state.*control.index);
+    case ControlKind::EditableCombo:
+    case ControlKind::Edit:
+      break;
+  }
+  return state.*control.text;
+}
+
+// Takes a remembered text into the control's member. Returns false, changing nothing, for a
+// text the control cannot show.
+bool takeSetting(const DialogControl& control, const std::string& value, DialogState& state) {
+  switch (control.kind) {
+    case ControlKind::CheckBox:
+      if (value != "0" && value != "1") return false;
+      state.*control.flag = value == "1";
+      return true;
+    case ControlKind::DropDownList: {
+      char* end = nullptr;
+      const long index = std::strtol(value.c_str(), &end, 10);
+      if (value.empty() || *end != '\0' || index < 0 || index >= control.choices) return false;
+      state.*control.index = static_cast<int>(index);
+      return true;
+    }
+    case ControlKind::EditableCombo:
+    case ControlKind::Edit:
+      break;
+  }
+  state.*control.text = value;
+  return true;
+}
+
+// The control where the operator mends a failed check.
+int controlAtFault(RequestField field) {
+  switch (field) {
+    case RequestField::Input:
+      return IDC_ADIF;
+    case RequestField::Output:
+      return IDC_KOLVEX;
+    case RequestField::Contest:
+      return IDC_CONTEST;
+    case RequestField::State:
+      return IDC_STATE;
+    case RequestField::GroupNumber:
+      return IDC_GROUP_NUMBER;
+    case RequestField::From:
+      return IDC_FROM_UTC;
+    case RequestField::To:
+      return IDC_TO_UTC;
+    case RequestField::None:
+      break;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -47,6 +104,7 @@ void MainDialogLogic::initialise() {
   for (int32_t value = 0; value < kImportFormatCount; ++value) {
     windows_.comboAddString(ComboId::Format, importFormatName(value));
   }
+  for (const char* view : kViewNames) windows_.comboAddString(ComboId::View, view);
 
   ConversionJob& job = model_.job;
   job.contest = ContestKind::None;
@@ -60,82 +118,102 @@ void MainDialogLogic::initialise() {
   job.upload = 1;
   job.onlyContest = 0;
 
-  model_.groupNumberText = formatText("%d", job.groupNumber);
-  windows_.comboSetSelection(ComboId::Format, static_cast<int>(job.importFormat));
-  windows_.setEditText(EditId::GroupNumber, model_.groupNumberText);
-  windows_.setEditText(EditId::QsoNote, model_.noteText);
+  DialogState& state = model_.state;
+  state = DialogState();
+  state.format = static_cast<int>(job.importFormat);
+  state.groupNumber = formatText("%d", job.groupNumber);
   // The job keeps at most this many characters of the note; the field takes no more.
-  windows_.setEditLimit(EditId::QsoNote, kNoteSize - 1);
+  windows_.setEditLimit(IDC_QSO_NOTE, kNoteSize - 1);
   model_.outputPath.clear();
-  windows_.setCheck(CheckId::ExchgSerial, job.appendExchange != 0);
-  windows_.setCheck(CheckId::Frequency, job.includeFrequency != 0);
-  windows_.setCheck(CheckId::Label, job.label != 0);
-  windows_.setCheck(CheckId::Upload, job.upload != 0);
-  windows_.setCheck(CheckId::OnlyContest, job.onlyContest != 0);
   restoreSettings();
+  for (const DialogControl& control : dialogControls()) windows_.showControl(control, state);
+  applyState();
+  initialised_ = true;
 }
 
 void MainDialogLogic::restoreSettings() {
-  const std::optional<std::string> format = windows_.setting(kFormatSetting);
-  if (format && (*format == "0" || *format == "1")) {
-    model_.job.importFormat = static_cast<ImportFormat>(*format == "1" ? 1 : 0);
-    windows_.comboSetSelection(ComboId::Format, static_cast<int>(model_.job.importFormat));
-  }
-  if (const std::optional<std::string> group = windows_.setting(kGroupSetting)) {
-    model_.groupNumberText = *group;
-    windows_.setEditText(EditId::GroupNumber, *group);
-  }
-  for (const auto& [box, name] : kCheckSettings) {
-    const std::optional<std::string> value = windows_.setting(name);
-    if (!value || (*value != "0" && *value != "1")) continue;
-    windows_.setCheck(box, *value == "1");
-    checkClicked(box, *value == "1");
+  for (const DialogControl& control : dialogControls()) {
+    if (control.setting == nullptr) continue;
+    if (const std::optional<std::string> value = windows_.setting(control.setting)) {
+      takeSetting(control, *value, model_.state);
+    }
   }
 }
 
-void MainDialogLogic::closing() { windows_.saveSetting(kGroupSetting, windows_.editText(EditId::GroupNumber)); }
-
-void MainDialogLogic::contestChanged(int index) {
-  model_.job.contest = (index >= 0 && index < kContestCount) ? static_cast<ContestKind>(index) : ContestKind::None;
-  model_.contestFromLog = false;
-}
-
-void MainDialogLogic::formatChanged(int index) {
-  if (index < 0 || index >= kImportFormatCount) return;
-  model_.job.importFormat = static_cast<ImportFormat>(index);
-  windows_.saveSetting(kFormatSetting, formatText("%d", index));
-}
-
-void MainDialogLogic::stateChanged(int index) {
-  model_.job.stateNumber = statePickListEntry(index);
-  model_.stateFromLog = false;
-}
-
-void MainDialogLogic::stateTyped() { model_.stateFromLog = false; }
-
-void MainDialogLogic::checkClicked(CheckId box, bool checked) {
-  const int32_t value = checked ? 1 : 0;
+void MainDialogLogic::applyState() {
+  const DialogState& state = model_.state;
   ConversionJob& job = model_.job;
-  switch (box) {
-    case CheckId::Upload:
-      job.upload = value;
-      break;
-    case CheckId::Label:
-      job.label = value;
-      break;
-    case CheckId::ExchgSerial:
-      job.appendExchange = job.appendSerial = value;
-      break;
-    case CheckId::Frequency:
-      job.includeFrequency = value;
-      break;
-    case CheckId::OnlyContest:
-      job.onlyContest = value;
-      break;
+  job.importFormat = static_cast<ImportFormat>(state.format == 0 ? 0 : 1);
+  job.contest =
+      state.contest >= 0 && state.contest < kContestCount ? static_cast<ContestKind>(state.contest) : ContestKind::None;
+  // The run's state is what the State box shows, picked or typed; text that names no state is
+  // no state.
+  job.stateNumber = parseStateArgument(state.state);
+  job.upload = state.upload ? 1 : 0;
+  job.appendExchange = job.appendSerial = state.exchgSerial ? 1 : 0;
+  job.label = state.label ? 1 : 0;
+  job.includeFrequency = state.frequency ? 1 : 0;
+  job.onlyContest = state.onlyContest ? 1 : 0;
+}
+
+void MainDialogLogic::closing() {
+  for (const DialogControl& control : dialogControls()) {
+    if (control.setting == nullptr) continue;
+    windows_.readControl(control, model_.state);
+    windows_.saveSetting(control.setting, settingText(control, model_.state));
   }
-  for (const auto& [remembered, name] : kCheckSettings) {
-    if (remembered == box) windows_.saveSetting(name, checked ? "1" : "0");
+}
+
+void MainDialogLogic::controlChanged(int controlId) {
+  const DialogControl* control = dialogControl(controlId);
+  if (!initialised_ || control == nullptr) return;
+  windows_.readControl(*control, model_.state);
+  if (controlId == IDC_CONTEST) model_.contestFromLog = false;
+  if (controlId == IDC_STATE) model_.stateFromLog = false;
+  if (control->setting != nullptr) windows_.saveSetting(control->setting, settingText(*control, model_.state));
+  applyState();
+  if (controlId == IDC_VIEW) {
+    // The chosen kind's entry stays only while its lines are shown.
+    if (model_.state.view != static_cast<int>(ResultsView::OneKind)) {
+      windows_.comboTruncate(ComboId::View, kFixedViews);
+      model_.chosenKind = -1;
+    }
+    showResultsView();
   }
+  if (control->changesRun && !model_.resultsLines.empty()) setStale(true);
+}
+
+void MainDialogLogic::setStale(bool stale) {
+  if (model_.resultsStale == stale) return;
+  model_.resultsStale = stale;
+  windows_.greyResults(stale);
+}
+
+void MainDialogLogic::showResultsView() {
+  std::vector<std::string>& shown = model_.shownLines;
+  const ResultsView view = static_cast<ResultsView>(model_.state.view);
+  const std::vector<MessageKindGroup>& groups = model_.kinds.groups;
+  if (view == ResultsView::ByKind) {
+    shown = kindLines(model_.kinds);
+  } else if (view == ResultsView::OneKind && model_.chosenKind >= 0 &&
+             model_.chosenKind < static_cast<int>(groups.size())) {
+    shown = groups[static_cast<size_t>(model_.chosenKind)].lines;
+  } else {
+    shown = model_.resultsLines;
+  }
+  windows_.listFill(ListId::Results, shown);
+}
+
+void MainDialogLogic::resultsLineChosen(int index) {
+  if (model_.state.view != static_cast<int>(ResultsView::ByKind)) return;
+  const std::vector<std::string> lines = kindLines(model_.kinds);
+  if (index < 0 || index >= static_cast<int>(lines.size())) return;
+  model_.chosenKind = index;
+  windows_.comboTruncate(ComboId::View, kFixedViews);
+  windows_.comboAddString(ComboId::View, lines[static_cast<size_t>(index)]);
+  model_.state.view = static_cast<int>(ResultsView::OneKind);
+  windows_.showControl(*dialogControl(IDC_VIEW), model_.state);
+  showResultsView();
 }
 
 void MainDialogLogic::browseInput() {
@@ -145,9 +223,9 @@ void MainDialogLogic::browseInput() {
   model_.inputPath.clear();
   FileChooserRequest request;
   request.save = false;
-  request.filters = {{"ADIF Files", "*.adi;"}, {"All Files", "*.*"}};
+  request.filters = {{"ADIF logs (*.adi;*.adif)", "*.adi;*.adif"}, {"All files (*.*)", "*.*"}};
   request.defaultExtension = "adi";
-  request.title = "Input Writelog File";
+  request.title = "Choose the ADIF log";
   request.initialFolder = windows_.setting(kInputFolderSetting).value_or("");
   const std::optional<std::string> chosen = windows_.chooseFile(request);
   if (!chosen) {
@@ -168,7 +246,11 @@ void MainDialogLogic::takeInputFile(const std::string& path) {
   windows_.listAddString(ListId::Input, model_.inputPath);
   // The results of the previous log would read as this one's.
   model_.resultsLines.clear();
+  model_.kinds = MessageKinds();
+  model_.shownLines.clear();
   windows_.listReset(ListId::Results);
+  windows_.showResultsCounts("");
+  setStale(false);
   // An output file proposed for an earlier log would take this log's conversion under the
   // earlier log's name, and lose that log's result.
   if (!model_.outputChosen) {
@@ -201,16 +283,18 @@ void MainDialogLogic::followLogContest() {
 }
 
 void MainDialogLogic::showContest(ContestKind contest) {
-  // Setting a selection does not notify the dialog, so the job is told here.
-  windows_.comboSetSelection(ComboId::Contest, static_cast<int>(contest));
-  model_.job.contest = contest;
+  // Showing a selection does not notify the dialog, so the job is told here.
+  model_.state.contest = static_cast<int>(contest);
+  windows_.showControl(*dialogControl(IDC_CONTEST), model_.state);
+  applyState();
 }
 
 void MainDialogLogic::showState(StateNumber state) {
-  const int32_t position = statePickListPosition(state);
-  windows_.comboSetSelection(ComboId::State, position);
-  if (position < 0 && state >= 0) windows_.comboSetText(ComboId::State, stateCodeOf(state));
-  model_.job.stateNumber = state;
+  // The list's name where it offers the state, else its code; nothing for no state.
+  const bool offered = statePickListPosition(state) >= 0;
+  model_.state.state = state < 0 ? std::string() : offered ? stateNameOf(state) : stateCodeOf(state);
+  windows_.showControl(*dialogControl(IDC_STATE), model_.state);
+  applyState();
 }
 
 void MainDialogLogic::browseOutput() {
@@ -232,9 +316,12 @@ void MainDialogLogic::browseOutput() {
 }
 
 ConversionRequest MainDialogLogic::readRequest() {
-  model_.groupNumberText = windows_.editText(EditId::GroupNumber);
-  windows_.saveSetting(kGroupSetting, model_.groupNumberText);
-  model_.noteText = windows_.editText(EditId::QsoNote);
+  DialogState& state = model_.state;
+  for (const DialogControl& control : dialogControls()) {
+    windows_.readControl(control, state);
+    if (control.setting != nullptr) windows_.saveSetting(control.setting, settingText(control, state));
+  }
+  applyState();
   ConversionRequest request;
   // A path counts as chosen while its list shows it: a cancelled output browse leaves a
   // proposed path behind that the operator never confirmed.
@@ -245,15 +332,12 @@ ConversionRequest MainDialogLogic::readRequest() {
   // it came from; so is one of a log that names none or one outside the catalogue.
   request.contestFromLog = true;
   if (model_.contestFromLog) request.options.contest = ContestKind::None;
-  // The run's state is what the State box shows, picked or typed; text that names no state is
-  // no state.
-  request.options.stateNumber = parseStateArgument(windows_.comboText(ComboId::State));
   if (model_.contestFromLog && model_.stateFromLog) request.options.stateNumber = -1;
-  request.groupNumberText = model_.groupNumberText;
-  request.noteText = model_.noteText;
+  request.groupNumberText = state.groupNumber;
+  request.noteText = state.note;
   // The window is read anew at each Convert and never kept: an empty field is no bound.
-  request.fromText = windows_.editText(EditId::FromUtc);
-  request.toText = windows_.editText(EditId::ToUtc);
+  request.fromText = state.from;
+  request.toText = state.to;
   return request;
 }
 
@@ -270,13 +354,23 @@ ConversionStatus MainDialogLogic::convert() {
     std::string error = result.error;
     if (result.unnamedContestId) error += "\n" + unnamedContestLine(result, "choose one in the Contest list.");
     windows_.showError(error);
+    if (const int control = controlAtFault(result.failedField)) windows_.focusControl(control);
     return result.status;
   }
   model_.converted.insert(pair);
   model_.job = result.job;
   model_.namesPath = result.namesPath;
   model_.resultsLines = result.lines;
-  windows_.listFill(ListId::Results, model_.resultsLines);
+  model_.kinds = result.messageKinds;
+  if (model_.state.view == static_cast<int>(ResultsView::OneKind)) {
+    model_.state.view = static_cast<int>(ResultsView::ByKind);
+    windows_.showControl(*dialogControl(IDC_VIEW), model_.state);
+  }
+  windows_.comboTruncate(ComboId::View, kFixedViews);
+  model_.chosenKind = -1;
+  windows_.showResultsCounts(kindCountsLine(model_.kinds));
+  setStale(false);
+  showResultsView();
   if (result.qsoCount == 0) {
     windows_.showWarning(result.notice);
   } else {
@@ -286,9 +380,16 @@ ConversionStatus MainDialogLogic::convert() {
 }
 
 void MainDialogLogic::copyResults() {
-  if (model_.resultsLines.empty()) return;
+  const std::vector<std::string>& shown = model_.shownLines;
+  if (shown.empty()) return;
+  std::vector<int> picked = windows_.listSelection(ListId::Results);
+  if (picked.empty()) {
+    for (size_t i = 0; i < shown.size(); ++i) picked.push_back(static_cast<int>(i));
+  }
   std::string text;
-  for (const std::string& line : model_.resultsLines) {
+  for (const int index : picked) {
+    if (index < 0 || index >= static_cast<int>(shown.size())) continue;
+    const std::string& line = shown[static_cast<size_t>(index)];
     // A few message lines carry their own line end; each line is ended once.
     const size_t end = line.find_last_not_of("\r\n");
     text.append(line, 0, end == std::string::npos ? 0 : end + 1);
@@ -296,6 +397,8 @@ void MainDialogLogic::copyResults() {
   }
   windows_.copyToClipboard(text);
 }
+
+void MainDialogLogic::selectAllResults() { windows_.listSelectAll(ListId::Results); }
 
 void MainDialogLogic::help() {
   // The page's path lets the operator open it by hand.

@@ -9,6 +9,7 @@
 #include "convert/test_folder.h"
 #include "core/contest_kind.h"
 #include "refdata/state_table.h"
+#include "ui/control_ids.h"
 
 namespace {
 
@@ -16,12 +17,15 @@ namespace {
 class FakeWindows : public WindowSystem {
  public:
   std::map<ListId, std::vector<std::string>> lists;
+  std::map<ListId, std::vector<int>> selected;
   std::map<ComboId, std::vector<std::string>> combos;
-  std::map<ComboId, int> selection;
-  std::map<ComboId, std::string> comboTexts;  // what an editable combo's field shows
-  std::map<CheckId, bool> checks;
-  std::map<EditId, std::string> edits;
-  std::map<EditId, int> editLimits;
+  std::map<int, bool> flags;         // check boxes by control id
+  std::map<int, int> indices;        // drop-down lists' selections by control id
+  std::map<int, std::string> texts;  // edits' and editable combos' texts by control id
+  std::map<int, int> editLimits;
+  std::vector<int> focused;  // controls given the focus, in order
+  std::string counts;        // the line above the results
+  bool grey = false;         // the results are greyed
   std::vector<std::string> errors, infos, warnings;
   std::map<std::string, std::string> settings;
   std::vector<FileChooserRequest> requests;
@@ -36,18 +40,33 @@ class FakeWindows : public WindowSystem {
     if (!lists[list].empty()) lists[list].erase(lists[list].begin());
   }
   void listReset(ListId list) override { lists[list].clear(); }
-  void listFill(ListId list, const std::vector<std::string>& lines) override { lists[list] = lines; }
-  void comboAddString(ComboId combo, const std::string& text) override { combos[combo].push_back(text); }
-  void comboSetSelection(ComboId combo, int index) override {
-    selection[combo] = index;
-    comboTexts[combo] = index >= 0 ? combos[combo].at(static_cast<size_t>(index)) : "";
+  void listFill(ListId list, const std::vector<std::string>& lines) override {
+    lists[list] = lines;
+    selected[list].clear();
   }
-  std::string comboText(ComboId combo) override { return comboTexts[combo]; }
-  void comboSetText(ComboId combo, const std::string& text) override { comboTexts[combo] = text; }
-  void setCheck(CheckId box, bool checked) override { checks[box] = checked; }
-  std::string editText(EditId edit) override { return edits[edit]; }
-  void setEditText(EditId edit, const std::string& text) override { edits[edit] = text; }
-  void setEditLimit(EditId edit, int characters) override { editLimits[edit] = characters; }
+  std::vector<int> listSelection(ListId list) override { return selected[list]; }
+  void listSelectAll(ListId list) override {
+    selected[list].clear();
+    for (size_t i = 0; i < lists[list].size(); ++i) selected[list].push_back(static_cast<int>(i));
+  }
+  void comboAddString(ComboId combo, const std::string& text) override { combos[combo].push_back(text); }
+  void comboTruncate(ComboId combo, int count) override {
+    if (combos[combo].size() > static_cast<size_t>(count)) combos[combo].resize(static_cast<size_t>(count));
+  }
+  void showControl(const DialogControl& control, const DialogState& state) override {
+    if (control.flag != nullptr) flags[control.id] = state.*control.flag;
+    if (control.index != nullptr) indices[control.id] = state.*control.index;
+    if (control.text != nullptr) texts[control.id] = state.*control.text;
+  }
+  void readControl(const DialogControl& control, DialogState& state) override {
+    if (control.flag != nullptr) state.*control.flag = flags[control.id];
+    if (control.index != nullptr) state.*control.index = indices[control.id];
+    if (control.text != nullptr) state.*control.text = texts[control.id];
+  }
+  void setEditLimit(int control, int characters) override { editLimits[control] = characters; }
+  void focusControl(int control) override { focused.push_back(control); }
+  void showResultsCounts(const std::string& text) override { counts = text; }
+  void greyResults(bool stale) override { grey = stale; }
   void showError(const std::string& text) override { errors.push_back(text); }
   void showInformation(const std::string& text) override { infos.push_back(text); }
   void showWarning(const std::string& text) override { warnings.push_back(text); }
@@ -73,6 +92,20 @@ class FakeWindows : public WindowSystem {
     return browserWorks;
   }
 };
+
+// The operator picks an entry of a drop-down list, ticks a box or types into a field.
+void pick(MainDialogLogic& dialog, FakeWindows& windows, int id, int index) {
+  windows.indices[id] = index;
+  dialog.controlChanged(id);
+}
+void tick(MainDialogLogic& dialog, FakeWindows& windows, int id, bool checked) {
+  windows.flags[id] = checked;
+  dialog.controlChanged(id);
+}
+void type(MainDialogLogic& dialog, FakeWindows& windows, int id, const std::string& text) {
+  windows.texts[id] = text;
+  dialog.controlChanged(id);
+}
 
 // A folder of its own for each test that writes files.
 class DialogFiles : public TestFolder {
@@ -103,16 +136,16 @@ TEST(DialogInitialisation, FillsCombosAndShowsTheDefaults) {
   EXPECT_EQ(windows.combos[ComboId::State][14], "Iowa");
   EXPECT_EQ(windows.combos[ComboId::State].back(), "7/IN/NE/MARAC");
   EXPECT_EQ(windows.combos[ComboId::Format], (std::vector<std::string>{"KOLVEX6", "KOLVEX8"}));
-  EXPECT_EQ(windows.selection[ComboId::Format], 1);
-  EXPECT_EQ(windows.selection.count(ComboId::Contest), 0u);
-  EXPECT_EQ(windows.selection.count(ComboId::State), 0u);
-  EXPECT_EQ(windows.edits[EditId::GroupNumber], "0");
-  EXPECT_EQ(windows.edits[EditId::QsoNote], "");
-  EXPECT_EQ(windows.editLimits[EditId::QsoNote], 63);
-  EXPECT_TRUE(windows.checks[CheckId::Upload]);
-  EXPECT_TRUE(windows.checks[CheckId::Frequency]);
-  EXPECT_FALSE(windows.checks[CheckId::Label]);
-  EXPECT_FALSE(windows.checks[CheckId::ExchgSerial]);
+  EXPECT_EQ(windows.indices[IDC_FORMAT], 1);
+  EXPECT_EQ(windows.indices[IDC_CONTEST], -1);
+  EXPECT_EQ(windows.texts[IDC_STATE], "");
+  EXPECT_EQ(windows.texts[IDC_GROUP_NUMBER], "0");
+  EXPECT_EQ(windows.texts[IDC_QSO_NOTE], "");
+  EXPECT_EQ(windows.editLimits[IDC_QSO_NOTE], 63);
+  EXPECT_TRUE(windows.flags[IDC_UPLOAD]);
+  EXPECT_TRUE(windows.flags[IDC_FREQUENCY]);
+  EXPECT_FALSE(windows.flags[IDC_LABEL]);
+  EXPECT_FALSE(windows.flags[IDC_EXCHG_SERIAL]);
   const ConversionJob& job = dialog.model().job;
   EXPECT_EQ(job.contest, ContestKind::None);
   EXPECT_EQ(job.stateNumber, -1);
@@ -123,24 +156,24 @@ TEST(DialogControls, NotificationsSetTheJob) {
   FakeWindows windows;
   MainDialogLogic dialog(windows, "");
   dialog.initialise();
-  dialog.contestChanged(11);
-  dialog.formatChanged(0);
-  dialog.stateChanged(14);  // Iowa is row 11 of the state table, not pick-list index 14
+  pick(dialog, windows, IDC_CONTEST, 11);
+  pick(dialog, windows, IDC_FORMAT, 0);
+  type(dialog, windows, IDC_STATE, "Iowa");  // row 11 of the state table, pick-list index 14
   ConversionJob& job = dialog.model().job;
   EXPECT_EQ(job.contest, ContestKind::CqWpx);
   EXPECT_EQ(job.importFormat, ImportFormat::Kolvex6);
   EXPECT_EQ(job.stateNumber, 11);
-  dialog.stateChanged(53);
+  type(dialog, windows, IDC_STATE, "7/IN/NE/MARAC");
   EXPECT_EQ(job.stateNumber, 56);
-  dialog.checkClicked(CheckId::ExchgSerial, true);
+  tick(dialog, windows, IDC_EXCHG_SERIAL, true);
   EXPECT_EQ(job.appendExchange, 1);
   EXPECT_EQ(job.appendSerial, 1);
-  dialog.checkClicked(CheckId::ExchgSerial, false);
+  tick(dialog, windows, IDC_EXCHG_SERIAL, false);
   EXPECT_EQ(job.appendExchange, 0);
   EXPECT_EQ(job.appendSerial, 0);
-  dialog.checkClicked(CheckId::Upload, false);
-  dialog.checkClicked(CheckId::Label, true);
-  dialog.checkClicked(CheckId::Frequency, false);
+  tick(dialog, windows, IDC_UPLOAD, false);
+  tick(dialog, windows, IDC_LABEL, true);
+  tick(dialog, windows, IDC_FREQUENCY, false);
   EXPECT_EQ(job.upload, 0);
   EXPECT_EQ(job.label, 1);
   EXPECT_EQ(job.includeFrequency, 0);
@@ -155,11 +188,11 @@ TEST(DialogBrowse, OutputFollowsTheLogUntilChosenWithKolvex) {
   ASSERT_EQ(windows.requests.size(), 1u);
   const FileChooserRequest& request = windows.requests[0];
   EXPECT_FALSE(request.save);
-  EXPECT_EQ(request.title, "Input Writelog File");
+  EXPECT_EQ(request.title, "Choose the ADIF log");
   EXPECT_EQ(request.defaultExtension, "adi");
   EXPECT_EQ(request.initialPath, "");
-  EXPECT_EQ(request.filters[0].first, "ADIF Files");
-  EXPECT_EQ(request.filters[0].second, "*.adi;");
+  EXPECT_EQ(request.filters, (std::vector<std::pair<std::string, std::string>>{
+                                 {"ADIF logs (*.adi;*.adif)", "*.adi;*.adif"}, {"All files (*.*)", "*.*"}}));
   EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{"C:\\logs\\first.adi"}));
   EXPECT_EQ(windows.lists[ListId::Output], (std::vector<std::string>{"C:\\logs\\first.kvx"}));
 
@@ -203,8 +236,8 @@ TEST(DialogBrowse, OutputBrowseStartsFromTheDerivedNameAndCancelKeepsIt) {
   EXPECT_EQ(windows.requests[0].initialPath, "log.kvx");
   EXPECT_EQ(dialog.model().outputPath, "log.kvx");
   EXPECT_TRUE(windows.lists[ListId::Output].empty());
-  windows.edits[EditId::GroupNumber] = "0";
-  dialog.contestChanged(11);
+  windows.texts[IDC_GROUP_NUMBER] = "0";
+  pick(dialog, windows, IDC_CONTEST, 11);
   EXPECT_EQ(dialog.convert(), ConversionStatus::CheckFailed);
   EXPECT_EQ(windows.errors.back(), "ERROR: Didn't specify output file.");
 
@@ -228,7 +261,7 @@ TEST(DialogDrop, TheFirstDroppedFileIsTakenAsIfChosenWithTheAdifButton) {
   EXPECT_TRUE(windows.requests.empty());  // no file dialog
 
   dialog.filesDropped({"D:\\second.adi"});
-  windows.edits[EditId::GroupNumber] = "0";
+  windows.texts[IDC_GROUP_NUMBER] = "0";
   const ConversionRequest request = dialog.readRequest();
   EXPECT_EQ(request.inputPath, "D:\\second.adi");
   EXPECT_EQ(request.outputPath, "D:\\second.kvx");
@@ -245,16 +278,15 @@ TEST(DialogConvert, ReadsTheControlsIntoARequest) {
   EXPECT_EQ(request.outputPath, "");
   windows.lists[ListId::Input] = {"in.adi"};
   windows.lists[ListId::Output] = {"out.kvx"};
-  windows.edits[EditId::GroupNumber] = "12";
-  windows.edits[EditId::QsoNote] = "portable";
-  dialog.contestChanged(35);
-  windows.comboSetSelection(ComboId::State, 14);
-  dialog.stateChanged(14);
-  dialog.formatChanged(0);
-  dialog.checkClicked(CheckId::Label, true);
-  dialog.checkClicked(CheckId::OnlyContest, true);
-  windows.edits[EditId::FromUtc] = "2026-01-24";
-  windows.edits[EditId::ToUtc] = "2026-01-25 12:00";
+  windows.texts[IDC_GROUP_NUMBER] = "12";
+  windows.texts[IDC_QSO_NOTE] = "portable";
+  pick(dialog, windows, IDC_CONTEST, 35);
+  type(dialog, windows, IDC_STATE, "Iowa");
+  pick(dialog, windows, IDC_FORMAT, 0);
+  tick(dialog, windows, IDC_LABEL, true);
+  tick(dialog, windows, IDC_ONLY_CONTEST, true);
+  windows.texts[IDC_FROM_UTC] = "2026-01-24";
+  windows.texts[IDC_TO_UTC] = "2026-01-25 12:00";
   request = dialog.readRequest();
   EXPECT_EQ(request.options.onlyContest, 1);
   EXPECT_EQ(request.fromText + "|" + request.toText, "2026-01-24|2026-01-25 12:00");
@@ -262,7 +294,7 @@ TEST(DialogConvert, ReadsTheControlsIntoARequest) {
   EXPECT_EQ(request.outputPath, "out.kvx");
   EXPECT_EQ(request.groupNumberText, "12");
   EXPECT_EQ(request.noteText, "portable");
-  EXPECT_EQ(dialog.model().groupNumberText, "12");
+  EXPECT_EQ(dialog.model().state.groupNumber, "12");
   EXPECT_EQ(request.options.contest, ContestKind::StateQsoParty);
   EXPECT_EQ(request.options.stateNumber, 11);
   EXPECT_EQ(request.options.importFormat, ImportFormat::Kolvex6);
@@ -279,8 +311,8 @@ TEST_F(DialogFiles, ConvertShowsAFailureInAnErrorBoxAndChangesNothing) {
 
   chooseFiles(dialog, windows, path("missing.adi"), path("out.kvx"));
   windows.lists[ListId::Results] = {"earlier run"};
-  dialog.contestChanged(11);
-  windows.edits[EditId::GroupNumber] = "7";
+  pick(dialog, windows, IDC_CONTEST, 11);
+  windows.texts[IDC_GROUP_NUMBER] = "7";
   EXPECT_EQ(dialog.convert(), ConversionStatus::FileError);
   ASSERT_EQ(windows.errors.size(), 2u);
   EXPECT_EQ(windows.errors[1].rfind("ERROR: Can't open input file " + path("missing.adi"), 0), 0u);
@@ -295,9 +327,9 @@ TEST_F(DialogFiles, ConvertFillsTheResultsListAndKeepsTheJobAsItRan) {
   MainDialogLogic dialog(windows, "");
   dialog.initialise();
   chooseFiles(dialog, windows, path("in.adi"), path("out.kvx"));
-  dialog.contestChanged(11);
-  windows.edits[EditId::GroupNumber] = "65533";
-  windows.edits[EditId::QsoNote] = std::string(70, 'n');
+  pick(dialog, windows, IDC_CONTEST, 11);
+  windows.texts[IDC_GROUP_NUMBER] = "65533";
+  windows.texts[IDC_QSO_NOTE] = std::string(70, 'n');
   windows.lists[ListId::Results] = {"earlier run"};
   ASSERT_EQ(dialog.convert(), ConversionStatus::Converted);
   EXPECT_EQ(dialog.model().job.groupNumber, 65533);
@@ -322,9 +354,38 @@ TEST(DialogResults, CopyPutsEveryLineOnTheClipboardOnce) {
   windows.clipboard = "before";
   dialog.copyResults();  // nothing to copy yet
   EXPECT_EQ(windows.clipboard, "before");
-  dialog.model().resultsLines = {"Wrote 2 QSOs to out.kvx", "", "2 unique callsigns.\n", ""};
+  dialog.model().shownLines = {"Wrote 2 QSOs to out.kvx", "", "2 unique callsigns.\n", ""};
   dialog.copyResults();
   EXPECT_EQ(windows.clipboard, "Wrote 2 QSOs to out.kvx\r\n\r\n2 unique callsigns.\r\n\r\n");
+}
+
+// What the Wine test leaves out: the focus on a bound, the note that changes no result, and a
+// new run after one kind's lines, shown by kind.
+TEST_F(DialogFiles, ResultsViewAndStalenessAcrossRuns) {
+  writeFile(path("in.adi"), kWpxLog);
+  FakeWindows windows;
+  MainDialogLogic dialog(windows, "");
+  dialog.initialise();
+  chooseFiles(dialog, windows, path("in.adi"), path("out.kvx"));
+  pick(dialog, windows, IDC_CONTEST, 11);
+  type(dialog, windows, IDC_TO_UTC, "later");
+  dialog.convert();
+  EXPECT_EQ(windows.focused, (std::vector<int>{IDC_TO_UTC}));
+  type(dialog, windows, IDC_TO_UTC, "");
+  ASSERT_EQ(dialog.convert(), ConversionStatus::Converted);
+  pick(dialog, windows, IDC_VIEW, 1);
+  dialog.resultsLineChosen(0);
+  EXPECT_EQ(windows.combos[ComboId::View].size(), 3u);
+  type(dialog, windows, IDC_QSO_NOTE, "no choice the results speak of");
+  EXPECT_FALSE(windows.grey);
+  tick(dialog, windows, IDC_LABEL, true);
+  EXPECT_TRUE(windows.grey);
+  dialog.convert();
+  EXPECT_FALSE(windows.grey);
+  EXPECT_EQ(windows.indices[IDC_VIEW], 1);
+  EXPECT_EQ(windows.combos[ComboId::View], (std::vector<std::string>{"All lines", "By kind"}));
+  EXPECT_EQ(windows.lists[ListId::Results],
+            (std::vector<std::string>{"1 \xC3\x97 K1ABC on 20120325 at 1431 is missing received data."}));
 }
 
 // A one-QSO log whose record names the contest id.
@@ -344,22 +405,21 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   const ConversionJob& job = dialog.model().job;
   windows.answers = {path("fqp.adi")};
   dialog.browseInput();
-  EXPECT_EQ(windows.selection[ComboId::Contest], 35);
-  EXPECT_EQ(windows.selection[ComboId::State], 8);
+  EXPECT_EQ(windows.indices[IDC_CONTEST], 35);
+  EXPECT_EQ(windows.texts[IDC_STATE], "Florida");
   EXPECT_EQ(job.contest, ContestKind::StateQsoParty);
   EXPECT_EQ(job.stateNumber, findStateNumber("FL"));
 
   dialog.takeInputFile(path("wpx.adi"));  // as a dropped file; Florida was the earlier log's
   EXPECT_EQ(windows.lists[ListId::Input], (std::vector<std::string>{path("wpx.adi")}));
-  EXPECT_EQ(windows.selection[ComboId::Contest], 11);
+  EXPECT_EQ(windows.indices[IDC_CONTEST], 11);
   EXPECT_EQ(job.contest, ContestKind::CqWpx);
-  EXPECT_EQ(windows.comboTexts[ComboId::State], "");
+  EXPECT_EQ(windows.texts[IDC_STATE], "");
   EXPECT_EQ(job.stateNumber, -1);
 
   dialog.takeInputFile(path("maqp.adi"));
-  EXPECT_EQ(windows.selection[ComboId::Contest], 35);
-  EXPECT_EQ(windows.selection[ComboId::State], -1);
-  EXPECT_EQ(windows.comboTexts[ComboId::State], "MAQP");
+  EXPECT_EQ(windows.indices[IDC_CONTEST], 35);
+  EXPECT_EQ(windows.texts[IDC_STATE], "MAQP");
   ASSERT_EQ(dialog.convert(), ConversionStatus::Converted);
   EXPECT_EQ(dialog.model().job.stateNumber, findStateNumber("MAQP"));
   EXPECT_EQ(windows.lists[ListId::Results][4].rfind("Contest: State QSO Party", 0), 0u);
@@ -372,7 +432,7 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
                                        std::to_string(kContestCount) + " contests; choose one in the Contest list.");
   writeFile(path("empty.adi"), "<EOH>\n");
   dialog.takeInputFile(path("empty.adi"));
-  dialog.contestChanged(11);
+  pick(dialog, windows, IDC_CONTEST, 11);
   ASSERT_EQ(dialog.convert(), ConversionStatus::Converted);
   EXPECT_EQ(windows.warnings, (std::vector<std::string>{"0 QSOs written to " + path("empty.kvx")}));
 
@@ -380,24 +440,23 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
     SCOPED_TRACE(log);
     dialog.takeInputFile(path("fqp.adi"));
     dialog.takeInputFile(path(log));
-    EXPECT_EQ(windows.selection[ComboId::Contest], -1);
+    EXPECT_EQ(windows.indices[IDC_CONTEST], -1);
     EXPECT_EQ(job.contest, ContestKind::None);
-    EXPECT_EQ(windows.comboTexts[ComboId::State], "");
+    EXPECT_EQ(windows.texts[IDC_STATE], "");
     EXPECT_EQ(job.stateNumber, -1);
   }
 
   // What the operator picks or types stays; what the log set goes.
   dialog.takeInputFile(path("fqp.adi"));
-  dialog.contestChanged(12);
+  pick(dialog, windows, IDC_CONTEST, 12);
   dialog.takeInputFile(path("none.adi"));
   EXPECT_EQ(job.contest, ContestKind::CqWw);
   EXPECT_EQ(job.stateNumber, -1);
   dialog.takeInputFile(path("fqp.adi"));
-  windows.comboTexts[ComboId::State] = "Ohio";
-  dialog.stateTyped();
+  type(dialog, windows, IDC_STATE, "Ohio");
   dialog.takeInputFile(path("none.adi"));
   EXPECT_EQ(job.contest, ContestKind::None);
-  EXPECT_EQ(windows.comboTexts[ComboId::State], "Ohio");
+  EXPECT_EQ(windows.texts[IDC_STATE], "Ohio");
 }
 
 TEST(DialogHelp, OpensThePageOrSaysWhyNot) {

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/dialog_controls.h"
+
 // The dialog's list boxes.
 enum class ListId {
   Input,    // one-line list showing the input path (control 1000)
@@ -13,28 +15,12 @@ enum class ListId {
   Results,  // results of the last run (control 1012)
 };
 
-// The dialog's combo boxes.
+// The combo boxes whose entries the dialog fills.
 enum class ComboId {
   Contest,  // contest catalogue (control 1002)
   State,    // State QSO Party pick list (control 1018)
   Format,   // import formats (control 1019)
-};
-
-// The dialog's check boxes.
-enum class CheckId {
-  Upload,       // "Upload" (control 1013)
-  Label,        // "Label" (control 1014)
-  ExchgSerial,  // "Exchg/Serial" (control 1015)
-  Frequency,    // "Frequency" (control 1017)
-  OnlyContest,  // "Only this contest's QSOs"
-};
-
-// The dialog's edit fields.
-enum class EditId {
-  GroupNumber,  // "Group Number" (control 1010)
-  QsoNote,      // "QSO Note" (control 1011)
-  FromUtc,      // "From (UTC)"
-  ToUtc,        // "To (UTC)"
+  View,     // results views (control 1029)
 };
 
 // How a file chooser is shown.
@@ -61,27 +47,34 @@ class WindowSystem {
   // longest of them.
   virtual void listFill(ListId list, const std::vector<std::string>& lines) = 0;
 
+  // The entries the list shows that the operator selected, in list order.
+  virtual std::vector<int> listSelection(ListId list) = 0;
+  virtual void listSelectAll(ListId list) = 0;
+
   virtual void comboAddString(ComboId combo, const std::string& text) = 0;
-  // Selects an entry, whose text the combo's field then shows; -1 selects none and empties it.
-  virtual void comboSetSelection(ComboId combo, int index) = 0;
-  // The text an editable combo's field shows, whether picked from the list or typed.
-  virtual std::string comboText(ComboId combo) = 0;
-  // Shows a text in an editable combo's field, with no entry selected.
-  virtual void comboSetText(ComboId combo, const std::string& text) = 0;
+  // Removes the entries from this index on.
+  virtual void comboTruncate(ComboId combo, int count) = 0;
 
-  virtual void setCheck(CheckId box, bool checked) = 0;
-
-  // The text of an edit field.
-  virtual std::string editText(EditId edit) = 0;
-  virtual void setEditText(EditId edit, const std::string& text) = 0;
+  // Shows the control's member of the state (a drop-down list's -1 selects no entry; an editable
+  // combo selects the entry that its text names exactly, or shows the text with none selected).
+  virtual void showControl(const DialogControl& control, const DialogState& state) = 0;
+  // Reads what the control shows into its member of the state.
+  virtual void readControl(const DialogControl& control, DialogState& state) = 0;
   // The most characters the operator can type into an edit field.
-  virtual void setEditLimit(EditId edit, int characters) = 0;
+  virtual void setEditLimit(int controlId, int characters) = 0;
+  // Puts the focus on a control, as the operator's Tab would (an edit's text selected).
+  virtual void focusControl(int controlId) = 0;
+
+  // The line above the results, and whether the results are greyed as stale with it.
+  virtual void showResultsCounts(const std::string& text) = 0;
+  virtual void greyResults(bool stale) = 0;
 
   // Modal message boxes: error, information and warning icon; OK button only.
   virtual void showError(const std::string& text) = 0;
   virtual void showInformation(const std::string& text) = 0;
   virtual void showWarning(const std::string& text) = 0;
-  // A modal question with the buttons Yes and No, No the default. Returns true for Yes.
+  // A modal question with the warning icon and the buttons Yes and No, No the default. Returns
+  // true for Yes.
   virtual bool askYesNo(const std::string& text) = 0;
 
   // Shows an open or save dialog owned by the main dialog. Returns the chosen full path, or

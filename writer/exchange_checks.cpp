@@ -19,11 +19,11 @@ bool isNumeric(const char* text) { return textToInt(text) != 0; }
 bool isNumeric(const std::optional<std::string>& text) { return text && isNumeric(text->c_str()); }
 
 void warnNotState(MessageLists& lists, const QsoRecord& record, const char* text) {
-  addMessage(kWarningsList, lists, contactPrefix(record) + formatText(" in %s is not a valid US state.", text));
+  addMessage(kWarningsList, lists, contactMessage(record, " in %s is not a valid US state.", text));
 }
 
 void warnNotSection(MessageLists& lists, const QsoRecord& record, const char* text) {
-  addMessage(kWarningsList, lists, contactPrefix(record) + formatText(" in %s is not a valid ARRL section.", text));
+  addMessage(kWarningsList, lists, contactMessage(record, " in %s is not a valid ARRL section.", text));
 }
 
 // A US state code, warning when the text is none.
@@ -93,12 +93,13 @@ StateCountyPair sweepstakesSection(MessageLists& lists, const StateInput& in) {
 // Members send their member number; anyone else sends a location.
 StateCountyPair cwOpsState(MessageLists& lists, const StateInput& in) {
   if (!in.exchange) {
-    addMessage(kWarningsList, lists, formatText("%s is not a CWOPS member.", in.record.call));
+    addMessage(kWarningsList, lists, formatMessage("%s is not a CWOPS member.", in.record.call));
     return {};
   }
   if (isNumeric(in.exchange->c_str())) return {};
   const char* state = findStateCode(in.exchange->c_str());
-  addMessage(kWarningsList, lists, formatText("%s in %s is not a CWOPS member.", in.record.call, in.exchange->c_str()));
+  addMessage(kWarningsList, lists,
+             formatMessage("%s in %s is not a CWOPS member.", in.record.call, in.exchange->c_str()));
   return {state};
 }
 
@@ -117,7 +118,7 @@ StateCountyPair prefixState(MessageLists& lists, const StateInput& in) {
   const QsoRecord& record = in.record;
   if (std::strcmp(record.pref, "K") == 0) {
     if (std::strcmp(record.qth, "DC") == 0) {
-      addMessage(kWarningsList, lists, contactPrefix(record) + " is in DC, not a state.");
+      addMessage(kWarningsList, lists, contactMessage(record, " is in DC, not a state."));
       return {};
     }
     if (isNumeric(record.qth)) return {};

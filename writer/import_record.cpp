@@ -31,9 +31,7 @@ int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE*
                           const ConversionJob& job, const ContestRules& rules, ImportWriterState& state) {
   const ResolvedContact contact = resolveContact(record, job, rules, state);
   state.notices = contact.notices;
-  for (int list = kSummaryList; list <= kErrorsList; ++list) {
-    for (const std::string& note : messagesOf(contact.notes, list)) addMessage(list, lists, note);
-  }
+  appendMessages(lists, contact.notes);
   const FormatTraits& traits = formatTraits(job.importFormat);
   {
     RecordBuffer out(importFile);

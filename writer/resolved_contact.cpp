@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdarg>
 #include <cstring>
 #include <iterator>
 #include <string_view>
@@ -30,7 +31,17 @@ struct Resolution {
   // Whether the layout has a frequency column; otherwise the note line has the frequency.
   bool hasFrequencyColumn() const { return widthOf(Column::Frequency) != 0; }
 
-  void warn(const std::string& text) { addMessage(kWarningsList, contact.notes, contactPrefix(record) + text); }
+  // A warning about the contact: its prefix, then what the format makes of the arguments.
+  void warn(const char* format, ...)
+#if defined(__GNUC__)
+      __attribute__((format(printf, 2, 3)))
+#endif
+  {
+    va_list args;
+    va_start(args, format);
+    addMessage(kWarningsList, contact.notes, contactMessageList(record, format, args));
+    va_end(args);
+  }
 
   // The value in its column, cut to the column's width with a warning that names the column
   // and the value as logged. A layout without the column shows nothing of it. Returns whether
@@ -40,8 +51,8 @@ struct Resolution {
     if (width == 0) return false;
     const size_t keep = place(column, value);
     if (keep == value.size()) return false;
-    warn(formatText(": %s %s does not fit its %d-character column; written as %.*s.", name, logged,
-                    static_cast<int>(width), static_cast<int>(keep), value.data()));
+    warn(": %s %s does not fit its %d-character column; written as %.*s.", name, logged, static_cast<int>(width),
+         static_cast<int>(keep), value.data());
     return true;
   }
 
@@ -51,7 +62,7 @@ struct Resolution {
     if (fit(column, name, value, logged)) return;
     const int32_t width = widthOf(column);
     if (width != 0 && characterCount(value) < static_cast<size_t>(width)) {
-      warn(formatText(": %s %s is too short for its %d-character column.", name, logged, static_cast<int>(width)));
+      warn(": %s %s is too short for its %d-character column.", name, logged, static_cast<int>(width));
     }
   }
 
@@ -107,8 +118,8 @@ void noteFrequencyUnit(Resolution& r, FrequencyUnit unit) {
   if (given) return;
   given = true;
   addMessage(kWarningsList, r.contact.notes,
-             formatText("%s gives FREQ in %s, not MHz; those values were converted to MHz.", r.state.inputPath.c_str(),
-                        unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
+             formatMessage("%s gives FREQ in %s, not MHz; those values were converted to MHz.",
+                           r.state.inputPath.c_str(), unit == FrequencyUnit::Kilohertz ? "kHz" : "Hz"));
 }
 
 // FREQ of a record, read once.
@@ -132,7 +143,7 @@ int32_t deriveBand(Resolution& r, const Frequency& frequency, bool bandMissing) 
   }
   noteFrequencyUnit(r, frequency.unit);
   const int32_t band = bandFromFrequency(toMegahertz(frequency.value, frequency.unit));
-  if (band == 0) addMessage(kErrorsList, notes, formatText("Can't determine band from FREQ = %s", r.record.freq));
+  if (band == 0) addMessage(kErrorsList, notes, formatMessage("Can't determine band from FREQ = %s", r.record.freq));
   return band;
 }
 
@@ -169,24 +180,24 @@ Frequency resolveBand(Resolution& r) {
   const Frequency frequency{value, frequencyUnit(value, knownBand, band != 0)};
   if (band == 0) {
     const bool notABand = bandText[0] != '\0' && !startsWithNumber(bandText);
-    if (notABand) r.warn(formatText(": BAND %s is not a band; the band was worked out from FREQ.", bandText));
+    if (notABand) r.warn(": BAND %s is not a band; the band was worked out from FREQ.", bandText);
     band = deriveBand(r, frequency, !notABand);
   } else if (!wholeMetres) {
     noteFrequencyUnit(r, frequency.unit);
-    r.warn(formatText(": band %s is not a whole number of metres; the band column shows 0.", bandText));
+    r.warn(": band %s is not a whole number of metres; the band column shows 0.", bandText);
     band = 0;
   } else {
     noteFrequencyUnit(r, frequency.unit);
     if (knownBand != 0 && value > 0.0 && bandFromFrequency(toMegahertz(value, frequency.unit)) != knownBand) {
-      r.warn(formatText(": FREQ %s is not in the %s band; the band column follows BAND.", r.record.freq, bandText));
+      r.warn(": FREQ %s is not in the %s band; the band column follows BAND.", r.record.freq, bandText);
     }
   }
   ColumnText& column = r.contact.column(Column::Band);
   column.assignNumber(band);
   const int32_t width = r.widthOf(Column::Band);
   if (column.view().size() > static_cast<size_t>(width)) {
-    r.warn(formatText(": BAND %s does not fit its %d-character column; the band column shows 0.", bandText,
-                      static_cast<int>(width)));
+    r.warn(": BAND %s does not fit its %d-character column; the band column shows 0.", bandText,
+           static_cast<int>(width));
     column.assignNumber(0);
   }
   return frequency;
@@ -253,7 +264,7 @@ std::string_view exchangeColumnText(const std::string& exchange, size_t width) {
 void resolveExchange(Resolution& r, const ExchangeChoice& choice) {
   const std::optional<std::string>& exchange = choice.exchange;
   if (choice.fromSrxString) {
-    r.warn(formatText(": the exchange was taken from SRX_STRING \"%s\".", r.record.srxString));
+    r.warn(": the exchange was taken from SRX_STRING \"%s\".", r.record.srxString);
   }
   if (!exchange || exchange->empty()) {
     r.warn(" is missing received data.");
@@ -265,8 +276,7 @@ void resolveExchange(Resolution& r, const ExchangeChoice& choice) {
   const size_t keep = characterPrefixBytes(e, width);
   r.contact.column(Column::Exchange).assign(e.substr(0, keep));
   if (keep == e.size()) return;
-  r.warn(formatText(": truncating exchange %.*s to %.*s.", static_cast<int>(e.size()), e.data(), static_cast<int>(keep),
-                    e.data()));
+  r.warn(": truncating exchange %.*s to %.*s.", static_cast<int>(e.size()), e.data(), static_cast<int>(keep), e.data());
 }
 
 // Characters 1, 2, 4, 5 and 6 of a reference such as EU-005; blanks past a short one's end.

@@ -16,9 +16,11 @@
 //                                          place the first was left with
 //   wine_driver fill PROGRAM WORK          times a conversion that fills the results list with
 //                                          15,000 lines against one that adds a few
-//   wine_driver pose PROGRAM WORK READY RELEASE
-//                                          converts, writes the dialog's screen rectangle
-//                                          to READY, waits for RELEASE, then clicks Done
+//   wine_driver pose PROGRAM WORK READY RELEASE [LOG CONTEST]
+//                                          converts (WORK\LOG as contest number CONTEST in a
+//                                          larger window), shows the results by kind, writes
+//                                          the dialog's screen rectangle to READY, waits for
+//                                          RELEASE, then clicks Done
 //   wine_driver record-open FILE ARG       writes ARG to FILE (stands in for the browser)
 //
 // Paths are Windows paths. Prints one line per check; the exit code is the number of failures.
@@ -58,9 +60,12 @@ constexpr int kFormatCombo = 1019;
 constexpr int kOnlyContestBox = 1022;
 constexpr int kFromEdit = 1024;
 constexpr int kToEdit = 1026;
+constexpr int kCountsLine = 1027;
+constexpr int kViewCombo = 1029;
 constexpr WPARAM kAboutCommand = 16;
 
 const char* const kMainCaption = "ADIF to KOLVEX";
+const char* const kOpenTitle = "Choose the ADIF log";
 
 // The contest catalogue, in list order: the program's own table.
 std::vector<std::string> catalogueNames() {
@@ -201,10 +206,10 @@ class Session {
   // Chooses a file through the open dialog and checks what the dialog offered.
   void chooseInput(const std::string& path) {
     if (!alive("open dialog")) return;
-    const FileDialogSeen seen = clickForFileDialog(t_, item(kAdifButton), "Input Writelog File", path);
-    if (!r_.expectTrue("open dialog \"Input Writelog File\" comes up", seen.appeared)) return;
+    const FileDialogSeen seen = clickForFileDialog(t_, item(kAdifButton), kOpenTitle, path);
+    if (!r_.expectTrue("open dialog \"Choose the ADIF log\" comes up", seen.appeared)) return;
     r_.expectEqual("open dialog starts with an empty file name", "", seen.fileName);
-    r_.expectLines("open dialog file types", {"ADIF Files", "All Files"}, seen.fileTypes);
+    r_.expectLines("open dialog file types", {"ADIF logs (*.adi;*.adif)", "All files (*.*)"}, seen.fileTypes);
     r_.expectTrue("open dialog is owned by the main dialog", seen.owned);
     r_.expectTrue("open dialog closes", seen.closed);
   }
@@ -354,6 +359,12 @@ int focusedControl(HWND dialog) {
   return GetDlgCtrlID(focus);
 }
 
+// Expects the focus on a control once the dialog is active again after a message box.
+void expectFocus(Report& r, HWND dialog, const std::string& name, int id) {
+  waitUntil([&] { return focusedControl(dialog) == id; }, 5000);
+  r.expectEqual(name + ": the focus is on control " + std::to_string(id), id, focusedControl(dialog));
+}
+
 // Presses Tab from the ADIF button on and expects the focus to visit kTabOrder.
 void checkTabOrder(Report& r, HWND dialog) {
   pressKeys(dialog, GetDlgItem(dialog, kAdifButton), {});
@@ -402,6 +413,57 @@ void expectExit(Report& r, Target& t, const std::string& how) {
   if (ended) r.expectEqual(how + ": exit code", 0, static_cast<long long>(code));
 }
 
+// The NEQP run's results by kind: the counts line, the kind view (saved after the results, as
+// --by-kind prints it), one kind's lines, two picked lines copied, and the greying of a changed
+// choice.
+void checkKindView(Report& r, const Target& t, const std::vector<std::string>& results, const std::string& file) {
+  HWND list = t.item(kResultsList);
+  pressKeys(t.mainWindow(), list, {VK_MENU, 'V'});
+  waitUntil([&] { return focusedControl(t.mainWindow()) == kViewCombo; }, 3000);
+  r.expectEqual("Alt+V reaches the View list, which Tab passes by", kViewCombo, focusedControl(t.mainWindow()));
+  r.expectEqual("counts above the results", "1 errors, 2 warnings, 2 kinds", windowTextOf(t.item(kCountsLine)));
+  selectComboEntry(t.mainWindow(), kViewCombo, 1);
+  const std::vector<std::string> kinds = listBoxItems(list);
+  std::vector<std::string> saved = results;
+  saved.insert(saved.end(), kinds.begin(), kinds.end());
+  r.expectTrue("kind view saved after the results", saveLines(file, saved));
+  std::vector<std::string> truncations;
+  for (const std::string& line : results) {
+    if (line.find(": truncating exchange ") != std::string::npos) truncations.push_back(line);
+  }
+  pressKeys(t.mainWindow(), list, {VK_RETURN});
+  waitUntil([&] { return comboSelection(t.item(kViewCombo)) == 2; }, 5000);
+  r.expectLines("Enter on the first kind shows its lines", truncations, listBoxItems(list));
+  selectComboEntry(t.mainWindow(), kViewCombo, 0);
+  r.expectLines("all lines again", results, listBoxItems(list));
+  SendMessageW(list, LB_SELITEMRANGEEX, 0, 1);
+  expectResultsCopied(r, "Ctrl+C with two lines picked", {results[0], results[1]}, [&] {
+    pressKeys(t.mainWindow(), list, {VK_CONTROL, 'C'});
+  });
+  r.expectTrue("fresh results are not greyed", IsWindowEnabled(t.item(kCountsLine)) != 0);
+  selectComboEntry(t.mainWindow(), kFormatCombo, 0);
+  r.expectTrue("a changed format greys the results", IsWindowEnabled(t.item(kCountsLine)) == 0);
+}
+
+// The window grows: the results list takes all the room, the other controls stay.
+void checkResize(Report& r, const Target& t) {
+  RECT frame, list, adif, done, grown, adifAfter, doneAfter;
+  GetWindowRect(t.mainWindow(), &frame);
+  GetWindowRect(t.item(kResultsList), &list);
+  GetWindowRect(t.item(kAdifButton), &adif);
+  GetWindowRect(t.item(IDCANCEL), &done);
+  SetWindowPos(t.mainWindow(), nullptr, 0, 0, frame.right - frame.left + 120, frame.bottom - frame.top + 90,
+               SWP_NOMOVE | SWP_NOZORDER);
+  waitUntil([&] { return GetWindowRect(t.item(kResultsList), &grown) && grown.right - list.right == 120; }, 5000);
+  r.expectEqual("a wider and taller window: the results list grows by as much", "120,90",
+                std::to_string(grown.right - list.right) + "," + std::to_string(grown.bottom - list.bottom));
+  GetWindowRect(t.item(kAdifButton), &adifAfter);
+  GetWindowRect(t.item(IDCANCEL), &doneAfter);
+  r.expectTrue("the buttons keep their places and sizes", EqualRect(&adif, &adifAfter) && EqualRect(&done, &doneAfter));
+  SetWindowPos(t.mainWindow(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER);
+}
+
 // The full session. WORK holds neqp.adi, naqp.adi, cwt.adi and fqp.adi; the results lists are saved
 // there as *.results and the conversions write *-gui.kvx/.kvn there.
 int runMain(const std::string& program, const std::string& work, const std::string& version) {
@@ -416,6 +478,10 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   }
   r.pass("program starts and shows \"ADIF to KOLVEX\"");
   checkDefaults(r, t, "at start: ");
+  RECT contestField;
+  GetWindowRect(t.item(kContestCombo), &contestField);
+  r.expectTrue("the contest list opens wider than its field, for its long names",
+               SendMessageW(t.item(kContestCombo), CB_GETDROPPEDWIDTH, 0, 0) > contestField.right - contestField.left);
   checkTabOrder(r, t.mainWindow());
   Session s(r, t);
 
@@ -444,9 +510,10 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   r.expectEqual("a log without CONTEST_ID clears the contest", -1, comboSelection(t.item(kContestCombo)));
   r.expectEqual("a log without CONTEST_ID clears the state", "", windowTextOf(t.item(kStateCombo)));
   s.expectConvertError("no contest", kNoContest);
+  expectFocus(r, t.mainWindow(), "no contest", kContestCombo);
 
   // A cancelled browse leaves the input as it was.
-  const FileDialogSeen cancelled = clickForFileDialog(t, t.item(kAdifButton), "Input Writelog File", "");
+  const FileDialogSeen cancelled = clickForFileDialog(t, t.item(kAdifButton), kOpenTitle, "");
   r.expectTrue("cancelled open dialog comes and goes", cancelled.appeared && cancelled.closed);
   r.expectLines("a cancelled browse keeps the input", {neqp}, listBoxItems(t.item(kInputList)));
   s.expectConvertError("no contest after a cancelled browse", kNoContest);
@@ -463,6 +530,7 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   s.selectCombo(kFormatCombo, 0);
   s.setGroup("");
   s.expectConvertError("empty group number", "ERROR: Must specify a group number.");
+  expectFocus(r, t.mainWindow(), "empty group number", kGroupEdit);
   s.setGroup("254");
   s.expectConvertError("KOLVEX6 group 254", "ERROR: Group number must be between 0-253 inclusive.");
   s.setGroup("253");
@@ -471,7 +539,9 @@ int runMain(const std::string& program, const std::string& work, const std::stri
   s.clickBox("Exchg/Serial", kExchgSerialBox, BST_CHECKED);
   s.chooseOutput("neqp.kvx", work + "\\neqp-gui.kvx");
   r.expectLines("output list shows the chosen file", {work + "\\neqp-gui.kvx"}, listBoxItems(t.item(kOutputList)));
-  s.convert("NEQP run", 6, work + "\\neqp-gui.kvx", work + "\\neqp.results");
+  const std::vector<std::string> neqpResults =
+      s.convert("NEQP run", 6, work + "\\neqp-gui.kvx", work + "\\neqp.results");
+  checkKindView(r, t, neqpResults, work + "\\neqp.results");
 
   // Second run: NAQP, KOLVEX8; the output file proposed for the first input stays.
   const std::string naqp = work + "\\naqp.adi";
@@ -516,6 +586,8 @@ int runMain(const std::string& program, const std::string& work, const std::stri
     sendKeys({VK_DOWN});
     sendKeys({VK_RETURN});
   });
+
+  checkResize(r, t);
 
   // The contest's QSOs and a window reach the run: cwt.adi names no contest, so all are skipped.
   s.clickBox("Only this contest's QSOs", kOnlyContestBox, BST_CHECKED);
@@ -620,6 +692,7 @@ void checkReplacement(Report& r, Target& t, const std::string& folder) {
   MessageBoxSeen asked = clickForMessageBox(t, t.item(IDOK), 20000, IDNO);
   r.expectEqual("an existing output file: the question", question, asked.text);
   r.expectEqual("the question's default button is No", IDNO, asked.defaultButton);
+  r.expectTrue("the question shows the warning icon", asked.warningIcon);
   Sleep(500);
   r.expectEqual("No: no other box", 1, static_cast<long long>(processDialogs(t.processId()).size()));
   r.expectTrue("No: the file is as it was", !before.empty() && readFile(output) == before);
@@ -647,6 +720,7 @@ void checkReplacement(Report& r, Target& t, const std::string& folder) {
 // come back at the second.
 int runRemember(const std::string& program) {
   Report r;
+  std::string size;  // the size the first start is left with
   {
     Target t;
     std::string error;
@@ -666,7 +740,12 @@ int runRemember(const std::string& program) {
     s.clickBox("Exchg/Serial", kExchgSerialBox, BST_CHECKED);
     s.clickBox("Frequency", kFrequencyBox, BST_UNCHECKED);
     s.clickBox("Only this contest's QSOs", kOnlyContestBox, BST_CHECKED);
-    SetWindowPos(t.mainWindow(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT designed;
+    GetWindowRect(t.mainWindow(), &designed);
+    size =
+        std::to_string(designed.right - designed.left + 60) + "x" + std::to_string(designed.bottom - designed.top + 40);
+    SetWindowPos(t.mainWindow(), nullptr, 40, 30, designed.right - designed.left + 60,
+                 designed.bottom - designed.top + 40, SWP_NOZORDER);
     PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
     expectExit(r, t, "Done after the first start");
   }
@@ -686,8 +765,9 @@ int runRemember(const std::string& program) {
   r.expectEqual("second start: no contest", -1, comboSelection(t.item(kContestCombo)));
   RECT frame;
   GetWindowRect(t.mainWindow(), &frame);
-  r.expectEqual("second start: where the first was left", "40,30",
-                std::to_string(frame.left) + "," + std::to_string(frame.top));
+  r.expectEqual("second start: where and as large as the first was left", "40,30 " + size,
+                std::to_string(frame.left) + "," + std::to_string(frame.top) + " " +
+                    std::to_string(frame.right - frame.left) + "x" + std::to_string(frame.bottom - frame.top));
   PostMessageW(t.item(IDCANCEL), BM_CLICK, 0, 0);
   expectExit(r, t, "Done after the second start");
   return r.failures();
@@ -810,8 +890,10 @@ int runFill(const std::string& program, const std::string& work) {
   return r.failures();
 }
 
-// Converts the NEQP log and keeps the dialog open until RELEASE exists, for a screenshot.
-int runPose(const std::string& program, const std::string& work, const std::string& ready, const std::string& release) {
+// Converts the NEQP log, or WORK\LOG as contest CONTEST in a larger window, shows the results
+// by kind and keeps the dialog open until RELEASE exists, for a screenshot.
+int runPose(const std::string& program, const std::string& work, const std::string& ready, const std::string& release,
+            const std::string& log, int contest) {
   Report r;
   Target t;
   std::string error;
@@ -820,13 +902,23 @@ int runPose(const std::string& program, const std::string& work, const std::stri
     return r.failures();
   }
   Session s(r, t);
-  s.chooseInput(work + "\\neqp.adi");
-  s.selectCombo(kContestCombo, kStateQsoParty);
-  s.selectCombo(kStateCombo, kNewEnglandQsoParty);
-  s.setGroup("12");
-  setControlText(t.item(kNoteEdit), "NEQP 2024");
-  s.convert("screenshot run", 6, work + "\\neqp.kvx", work + "\\pose.results");
   RECT frame;
+  if (log.empty()) {
+    s.chooseInput(work + "\\neqp.adi");
+    s.selectCombo(kContestCombo, kStateQsoParty);
+    s.selectCombo(kStateCombo, kNewEnglandQsoParty);
+    s.setGroup("12");
+    setControlText(t.item(kNoteEdit), "NEQP 2024");
+    s.convert("screenshot run", 6, work + "\\neqp.kvx", work + "\\pose.results");
+  } else {
+    s.chooseInput(work + "\\" + log);
+    s.selectCombo(kContestCombo, contest);
+    GetWindowRect(t.mainWindow(), &frame);
+    SetWindowPos(t.mainWindow(), nullptr, 0, 0, frame.right - frame.left + 320, frame.bottom - frame.top + 60,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    clickForMessageBox(t, t.item(IDOK), 120000);
+  }
+  s.selectCombo(kViewCombo, 1);
   GetWindowRect(t.mainWindow(), &frame);
   writeFile(ready, std::to_string(frame.left) + ' ' + std::to_string(frame.top) + ' ' +
                        std::to_string(frame.right - frame.left) + ' ' + std::to_string(frame.bottom - frame.top) +
@@ -846,7 +938,7 @@ int usage() {
                "usage: wine_driver main PROGRAM WORK VERSION | renamed PROGRAM | closebox PROGRAM |\n"
                "       remember PROGRAM |\n"
                "       folder PROGRAM FOLDER CODE_PAGE browse|drop | fill PROGRAM WORK |\n"
-               "       pose PROGRAM WORK READY RELEASE |\n"
+               "       pose PROGRAM WORK READY RELEASE [LOG CONTEST] |\n"
                "       record-open FILE ARG\n");
   return 100;
 }
@@ -872,8 +964,9 @@ int main() {
     failures = runInFolder(args[1], args[2], static_cast<UINT>(std::stoul(args[3])), args[4] == "drop");
   } else if (mode == "fill" && args.size() == 3) {
     failures = runFill(args[1], args[2]);
-  } else if (mode == "pose" && args.size() == 5) {
-    failures = runPose(args[1], args[2], args[3], args[4]);
+  } else if (mode == "pose" && (args.size() == 5 || args.size() == 7)) {
+    failures = runPose(args[1], args[2], args[3], args[4], args.size() == 7 ? args[5] : std::string(),
+                       args.size() == 7 ? std::stoi(args[6]) : 0);
   } else if (mode == "record-open" && args.size() == 3) {
     return recordOpen(args[1], args[2]);
   } else {

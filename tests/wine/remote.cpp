@@ -60,6 +60,41 @@ HWND fileNameEdit(HWND dialog) {
   return edit;
 }
 
+// Whether the window's pixels on the screen hold the yellow of the warning icon (a dozen or
+// more); the question, error and information icons have none.
+bool showsYellow(HWND window) {
+  RECT rect;
+  if (!GetWindowRect(window, &rect)) return false;
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return false;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  int yellow = 0;
+  if (bitmap != nullptr) {
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < width * height; ++i) {
+      const DWORD p = pixels[i];
+      if (((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) > 150 && (p & 0xFF) < 100) ++yellow;
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return yellow >= 12;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- report
@@ -311,6 +346,10 @@ MessageBoxSeen answerMessageBox(const Target& target, DWORD timeoutMs, int answe
     if (button != nullptr && (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
       seen.defaultButton = id;
     }
+  }
+  if (GetDlgItem(box, IDYES) != nullptr && seen.hasIcon) {
+    // Once it is painted.
+    seen.warningIcon = waitUntil([&] { return showsYellow(GetDlgItem(box, kMessageBoxIconId)); }, 3000);
   }
   PostMessageW(GetDlgItem(box, answer), BM_CLICK, 0, 0);
   seen.closed = waitGone(box, 10000);

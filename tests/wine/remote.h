@@ -88,12 +88,13 @@ class Target {
 
 // What a message box showed.
 struct MessageBoxSeen {
-  bool appeared = false;  // a message box came up
-  std::string caption;    // its title
-  std::string text;       // its text (static 0xFFFF)
-  bool hasIcon = false;   // it shows an icon (static 0x440)
-  int defaultButton = 0;  // the id of its default button
-  bool closed = false;    // it went away after the answer
+  bool appeared = false;     // a message box came up
+  std::string caption;       // its title
+  std::string text;          // its text (static 0xFFFF)
+  bool hasIcon = false;      // it shows an icon (static 0x440)
+  int defaultButton = 0;     // the id of its default button
+  bool warningIcon = false;  // a question (Yes and No) whose icon on the screen has the warning's yellow
+  bool closed = false;       // it went away after the answer
 };
 
 // Clicks the button as the operator would (posted, because the click opens a modal window),

@@ -55,10 +55,13 @@ const ControlSpec kMainControls[] = {
     {1024, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 158, 156, 68, 12},
     {1025, kStaticClass, "&To (UTC)", kLabel, 232, 158, 34, 8},
     {1026, kEditClass, "", kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 266, 156, 72, 12},
+    {1027, kStaticClass, "", kChild | SS_LEFTNOWORDWRAP | SS_NOPREFIX | WS_GROUP, 12, 182, 200, 8},
+    {1028, kStaticClass, "&View", kLabel, 228, 182, 22, 8},
+    {1029, kComboBoxClass, "", kChild | CBS_DROPDOWNLIST | WS_VSCROLL, 252, 180, 86, 60},
     {1012, kListBoxClass, "",
-     kChild | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_GROUP | WS_TABSTOP | LBS_NOSEL | LBS_NOINTEGRALHEIGHT |
+     kChild | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_GROUP | WS_TABSTOP | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT |
          LBS_NOTIFY,
-     12, 180, 326, 120},
+     12, 196, 326, 120},
     {1, kButtonClass, "&Convert", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 288, 12, 50, 12},
     {1016, kButtonClass, "&Help", kChild | BS_PUSHBUTTON | WS_TABSTOP, 288, 36, 50, 12},
     {2, kButtonClass, "&Done", kChild | BS_PUSHBUTTON | WS_TABSTOP, 288, 60, 50, 12},
@@ -332,8 +335,10 @@ void checkResources(Report& report, const std::string& program, const std::strin
   if (!report.expectTrue("program file loads as data", module != nullptr)) return;
 
   const DWORD dialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
-  checkDialog(report, module, 102, "ADIF to KOLVEX", dialogFrame | WS_VISIBLE | WS_MINIMIZEBOX, WS_EX_APPWINDOW, 350,
-              311, kMainControls, sizeof kMainControls / sizeof kMainControls[0]);
+  // The main dialog can be resized and maximised; its designed size is its smallest.
+  checkDialog(report, module, 102, "ADIF to KOLVEX",
+              dialogFrame | WS_VISIBLE | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME, WS_EX_APPWINDOW, 350, 327,
+              kMainControls, sizeof kMainControls / sizeof kMainControls[0]);
   checkMnemonics(report);
   // The about box's controls; the second line's wording is ours, so only its presence counts.
   const std::string aboutText = "ADIF to KOLVEX Version " + shortVersion(version);

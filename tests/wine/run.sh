@@ -141,7 +141,7 @@ note70=$(printf 'N%.0s' {1..35}; printf 'Q%.0s' {1..35})
 (
   cd "$cli_dir" &&
     "$cli" --contest "State QSO Party" --state NEQP --format KOLVEX6 --group 253 --note "NEQP test" \
-      --label --exchg-serial --output "$cli_dir/neqp-gui.kvx" "$cli_dir/neqp.adi" >neqp.results &&
+      --label --exchg-serial --by-kind --output "$cli_dir/neqp-gui.kvx" "$cli_dir/neqp.adi" >neqp.results &&
     "$cli" --contest NAQP --format KOLVEX8 --group 65533 --note "$note70" --no-upload --no-frequency \
       --exchg-serial --output "$cli_dir/naqp-gui.kvx" "$cli_dir/naqp.adi" >naqp.results &&
     "$cli" --contest "CW Ops Mini-CWT" --format KOLVEX8 --group 7 --no-upload --no-frequency \

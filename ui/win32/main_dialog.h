@@ -29,31 +29,35 @@ class Cwl2kvxDlg : public Dialog {
   bool onDrawItem(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool onNotify(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool onDestroy(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onColorListBox(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onGetMinMaxInfo(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onSize(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onDpiChanged(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onScaled(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool onNextControl(WPARAM wParam, LPARAM lParam, LRESULT& result);
   void onBrowseInput();
   void onBrowseOutput();
-  void onContestChange();
   void onConvert();
-  void onExchgSerial();
-  void onFrequency();
-  void onLabel();
-  void onUpload();
   void onHelp();
-  void onFormatChange();
-  void onStateChange();
-  void onStateTyped();
-  void onOnlyContest();
-  // Puts the dialog where the operator left it, when that is on a monitor now; otherwise
-  // centred on the monitor under the mouse.
+  void onResultsDoubleClick();
+  // A notification of a control of the table (ui/dialog_controls.h) that tells of a change:
+  // handed to the logic. Returns false for any other.
+  bool onControlChange(WPARAM wParam);
+  // Puts the dialog where and as large as the operator left it, when that is on a monitor
+  // now; otherwise centred on the monitor under the mouse at its designed size.
   void placeWindow();
   // Tooltips showing the path lists' full paths.
   void addPathTips();
-  // The results list's own keys and menu: Ctrl+C and the context menu's "Copy". The list keeps
-  // the dialog in its user data and hands every other message to its own procedure.
+  // The results list takes the room the window has beyond its designed size; the other
+  // controls keep their places and sizes.
+  void layOutResults();
+  // Opens the contest list wide enough for its longest name in its present font.
+  void fitContestListWidth();
+  // The results list's own keys and menu: Enter on a kind, Ctrl+C, Ctrl+A and the context
+  // menu's "Copy" and "Select All". The list keeps the dialog in its user data and hands every
+  // other message to its own procedure.
   static LRESULT CALLBACK resultsListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
   void showResultsMenu(LPARAM screenPoint);
-
-  // The check state of a box as the operator left it; any non-zero state counts as checked.
-  bool isChecked(int controlId) const;
 
   static const MessageMapEntry<Cwl2kvxDlg> kMessageMap[];
 
@@ -67,7 +71,10 @@ class Cwl2kvxDlg : public Dialog {
   ListBox resultsList_;
   ListBox inputList_;
   ComboBox stateCombo_;
+  ComboBox viewCombo_;
   WNDPROC resultsListOwnProc_ = nullptr;  // the results list's procedure before ours
+  SIZE minimumSize_ = {};                 // the window's designed size, its smallest, in pixels
+  UINT dpi_ = 96;                         // the display scale the window is laid out for
   Win32WindowSystem windows_;
   MainDialogLogic logic_;
 };

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/win32/dialog_base.h"
 #include "ui/window_system.h"
@@ -19,6 +20,7 @@ struct DialogControls {
   ComboBox* contestCombo = nullptr;  // control 1002
   ComboBox* stateCombo = nullptr;    // control 1018
   ComboBox* formatCombo = nullptr;   // control 1019
+  ComboBox* viewCombo = nullptr;     // control 1029
 };
 
 class Win32WindowSystem : public WindowSystem {
@@ -31,16 +33,22 @@ class Win32WindowSystem : public WindowSystem {
   void listReset(ListId list) override;
   void listFill(ListId list, const std::vector<std::string>& lines) override;
 
+  std::vector<int> listSelection(ListId list) override;
+  void listSelectAll(ListId list) override;
+
   void comboAddString(ComboId combo, const std::string& text) override;
-  void comboSetSelection(ComboId combo, int index) override;
-  std::string comboText(ComboId combo) override;
-  void comboSetText(ComboId combo, const std::string& text) override;
+  void comboTruncate(ComboId combo, int count) override;
 
-  void setCheck(CheckId box, bool checked) override;
+  void showControl(const DialogControl& control, const DialogState& state) override;
+  void readControl(const DialogControl& control, DialogState& state) override;
+  void setEditLimit(int controlId, int characters) override;
+  void focusControl(int controlId) override;
 
-  std::string editText(EditId edit) override;
-  void setEditText(EditId edit, const std::string& text) override;
-  void setEditLimit(EditId edit, int characters) override;
+  // The counts line; stale results are greyed: the line disabled, the list's text drawn grey
+  // (see resultsGreyed).
+  void showResultsCounts(const std::string& text) override;
+  void greyResults(bool stale) override;
+  bool resultsGreyed() const { return resultsGreyed_; }
 
   void showError(const std::string& text) override;
   void showInformation(const std::string& text) override;
@@ -63,8 +71,9 @@ class Win32WindowSystem : public WindowSystem {
   HWND dialogItem(int id) const;
 
   DialogControls controls_;
+  bool resultsGreyed_ = false;
 };
 
-// The control id of a check box or an edit field of the main dialog.
-int checkControlId(CheckId box);
-int editControlId(EditId edit);
+// Sizes a list's horizontal scroll bar to the widest of its entries in its font, plus one
+// character for its margins. Lines are given when the caller has them; else they are read.
+void fitHorizontalExtent(HWND list, const std::vector<std::string>* lines = nullptr);

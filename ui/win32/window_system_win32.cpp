@@ -15,36 +15,6 @@ constexpr const wchar_t* kSettingsKey = L"Software\\adif2kvx";
 
 }  // namespace
 
-int checkControlId(CheckId box) {
-  switch (box) {
-    case CheckId::Upload:
-      return IDC_UPLOAD;
-    case CheckId::Label:
-      return IDC_LABEL;
-    case CheckId::ExchgSerial:
-      return IDC_EXCHG_SERIAL;
-    case CheckId::Frequency:
-      return IDC_FREQUENCY;
-    case CheckId::OnlyContest:
-      return IDC_ONLY_CONTEST;
-  }
-  return 0;
-}
-
-int editControlId(EditId edit) {
-  switch (edit) {
-    case EditId::GroupNumber:
-      return IDC_GROUP_NUMBER;
-    case EditId::QsoNote:
-      return IDC_QSO_NOTE;
-    case EditId::FromUtc:
-      return IDC_FROM_UTC;
-    case EditId::ToUtc:
-      return IDC_TO_UTC;
-  }
-  return 0;
-}
-
 ListBox& Win32WindowSystem::list(ListId id) {
   switch (id) {
     case ListId::Input:
@@ -63,6 +33,8 @@ ComboBox& Win32WindowSystem::combo(ComboId id) {
       return *controls_.contestCombo;
     case ComboId::State:
       return *controls_.stateCombo;
+    case ComboId::View:
+      return *controls_.viewCombo;
     case ComboId::Format:
       break;
   }
@@ -92,7 +64,12 @@ void Win32WindowSystem::listFill(ListId id, const std::vector<std::string>& line
   for (const std::string& line : lines) bytes += line.size() + 1;
   SendMessageW(window, LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(bytes));
   for (const std::string& line : lines) box.addString(line);
+  fitHorizontalExtent(window, &lines);
+  SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(window, nullptr, TRUE);
+}
 
+void fitHorizontalExtent(HWND window, const std::vector<std::string>* lines) {
   // The widest line in the list's font. An ASCII line's width is the sum of its characters'
   // widths, taken from a table, which is much faster than measuring thousands of lines; other
   // lines are measured whole, as the list shows them.
@@ -101,49 +78,127 @@ void Win32WindowSystem::listFill(ListId id, const std::vector<std::string>& line
   INT asciiWidths[128] = {};
   GetCharWidth32A(dc, 0, 127, asciiWidths);
   LONG widest = 0;
-  for (const std::string& line : lines) {
+  const auto measure = [&](const std::wstring& wide) {
     LONG width = 0;
-    if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; })) {
-      for (char c : line) width += asciiWidths[static_cast<unsigned char>(c)];
+    if (std::all_of(wide.begin(), wide.end(), [](wchar_t c) { return c < 128; })) {
+      for (wchar_t c : wide) width += asciiWidths[c];
     } else {
       SIZE size = {};
-      const std::wstring wide = wideText(line);
       if (GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size)) width = size.cx;
     }
     widest = std::max(widest, width);
+  };
+  if (lines != nullptr) {
+    for (const std::string& line : *lines) {
+      if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; })) {
+        LONG width = 0;
+        for (char c : line) width += asciiWidths[static_cast<unsigned char>(c)];
+        widest = std::max(widest, width);
+      } else {
+        measure(wideText(line));
+      }
+    }
+  } else {
+    const LRESULT count = SendMessageW(window, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      const LRESULT length = SendMessageW(window, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+      if (length <= 0) continue;
+      std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+      text.resize(static_cast<size_t>(std::max<LRESULT>(
+          SendMessageW(window, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data())), 0)));
+      measure(text);
+    }
   }
   TEXTMETRICA metrics = {};
   GetTextMetricsA(dc, &metrics);
   SelectObject(dc, previousFont);
   ReleaseDC(window, dc);
-  // One character's room beyond the widest line, for the margins the list draws.
   SendMessageW(window, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + metrics.tmAveCharWidth), 0);
-  SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(window, nullptr, TRUE);
+}
+
+std::vector<int> Win32WindowSystem::listSelection(ListId id) {
+  HWND window = list(id).hwnd();
+  const LRESULT count = SendMessageW(window, LB_GETSELCOUNT, 0, 0);
+  if (count <= 0) return {};
+  std::vector<int> picked(static_cast<size_t>(count));
+  const LRESULT got =
+      SendMessageW(window, LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(picked.data()));
+  picked.resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
+  return picked;
+}
+
+void Win32WindowSystem::listSelectAll(ListId id) {
+  HWND window = list(id).hwnd();
+  const LRESULT count = SendMessageW(window, LB_GETCOUNT, 0, 0);
+  if (count > 0) SendMessageW(window, LB_SELITEMRANGEEX, 0, static_cast<LPARAM>(count - 1));
 }
 
 void Win32WindowSystem::comboAddString(ComboId id, const std::string& text) { combo(id).addString(text); }
 
-void Win32WindowSystem::comboSetSelection(ComboId id, int index) { combo(id).setCurSel(index); }
-
-std::string Win32WindowSystem::comboText(ComboId id) { return windowText(combo(id).hwnd()); }
-
-void Win32WindowSystem::comboSetText(ComboId id, const std::string& text) {
-  SetWindowTextW(combo(id).hwnd(), wideText(text).c_str());
+void Win32WindowSystem::comboTruncate(ComboId id, int count) {
+  HWND window = combo(id).hwnd();
+  for (LRESULT n = SendMessageW(window, CB_GETCOUNT, 0, 0); n > count; --n) {
+    SendMessageW(window, CB_DELETESTRING, static_cast<WPARAM>(n - 1), 0);
+  }
 }
 
-void Win32WindowSystem::setCheck(CheckId box, bool checked) {
-  SendMessageW(dialogItem(checkControlId(box)), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+void Win32WindowSystem::showControl(const DialogControl& control, const DialogState& state) {
+  HWND window = dialogItem(control.id);
+  switch (control.kind) {
+    case ControlKind::CheckBox:
+      SendMessageW(window, BM_SETCHECK, state.*control.flag ? BST_CHECKED : BST_UNCHECKED, 0);
+      return;
+    case ControlKind::DropDownList:
+      SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(state.*control.index), 0);
+      return;
+    case ControlKind::EditableCombo: {
+      const std::wstring text = wideText(state.*control.text);
+      const LRESULT found = text.empty() ? CB_ERR
+                                         : SendMessageW(window, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                        reinterpret_cast<LPARAM>(text.c_str()));
+      SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+      if (found == CB_ERR && !text.empty()) SetWindowTextW(window, text.c_str());
+      return;
+    }
+    case ControlKind::Edit:
+      SetWindowTextW(window, wideText(state.*control.text).c_str());
+      return;
+  }
 }
 
-std::string Win32WindowSystem::editText(EditId edit) { return windowText(dialogItem(editControlId(edit))); }
-
-void Win32WindowSystem::setEditText(EditId edit, const std::string& text) {
-  SetWindowTextW(dialogItem(editControlId(edit)), wideText(text).c_str());
+void Win32WindowSystem::readControl(const DialogControl& control, DialogState& state) {
+  HWND window = dialogItem(control.id);
+  switch (control.kind) {
+    case ControlKind::CheckBox:
+      // Any non-zero state counts as checked.
+      state.*control.flag = SendMessageW(window, BM_GETCHECK, 0, 0) != 0;
+      return;
+    case ControlKind::DropDownList:
+      state.*control.index = static_cast<int>(SendMessageW(window, CB_GETCURSEL, 0, 0));
+      return;
+    case ControlKind::EditableCombo:
+    case ControlKind::Edit:
+      state.*control.text = windowText(window);
+      return;
+  }
 }
 
-void Win32WindowSystem::setEditLimit(EditId edit, int characters) {
-  SendMessageW(dialogItem(editControlId(edit)), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+void Win32WindowSystem::setEditLimit(int controlId, int characters) {
+  SendMessageW(dialogItem(controlId), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
+
+void Win32WindowSystem::focusControl(int controlId) {
+  SendMessageW(controls_.dialog->hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(dialogItem(controlId)), TRUE);
+}
+
+void Win32WindowSystem::showResultsCounts(const std::string& text) {
+  SetWindowTextW(dialogItem(IDC_RESULTS_COUNTS), wideText(text).c_str());
+}
+
+void Win32WindowSystem::greyResults(bool stale) {
+  resultsGreyed_ = stale;
+  EnableWindow(dialogItem(IDC_RESULTS_COUNTS), stale ? FALSE : TRUE);
+  InvalidateRect(controls_.resultsList->hwnd(), nullptr, TRUE);
 }
 
 void Win32WindowSystem::showError(const std::string& text) { appMessageBox(text, MB_OK | MB_ICONERROR); }
@@ -153,7 +208,7 @@ void Win32WindowSystem::showInformation(const std::string& text) { appMessageBox
 void Win32WindowSystem::showWarning(const std::string& text) { appMessageBox(text, MB_OK | MB_ICONWARNING); }
 
 bool Win32WindowSystem::askYesNo(const std::string& text) {
-  return appMessageBox(text, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+  return appMessageBox(text, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
 std::optional<std::string> Win32WindowSystem::chooseFile(const FileChooserRequest& request) {
