@@ -168,9 +168,10 @@ int main(int argc, char** argv) {
 
   app.add_option("LOG", logs, "the ADIF logs to convert, each as its own run; - reads standard input");
   app.add_option("--contest", contest,
-                 "a catalogue name in any letter case (\"CQ WPX\"), a code 0-44 or an ADIF contest id "
-                 "(\"CQ-WPX-CW\"; \"FL-QSO-PARTY\" also gives the state); default: the contest the log's "
-                 "CONTEST_ID names");
+                 formatText("a catalogue name in any letter case (\"CQ WPX\"), a code 0-%d or an ADIF contest id "
+                            "(\"CQ-WPX-CW\"; \"FL-QSO-PARTY\" also gives the state); default: the contest the log's "
+                            "CONTEST_ID names",
+                            static_cast<int>(kContestCount - 1)));
   app.add_option("--state", state,
                  "State QSO Party state: a state-list name (\"Alabama\", \"7/IN/NE/MARAC\") or its code "
                  "(\"AL\", \"7QP\", \"NEQP\", \"MULTI\"), in any letter case");

@@ -33,21 +33,21 @@ bool logGaveResult(int readError, int32_t headerSeen, const std::string& inputPa
 }  // namespace
 
 bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inputPath, std::FILE* importFile,
-                   std::FILE* namesFile, ConversionJob& job, int32_t* count, std::string* err, LogContests* contests) {
+                   std::FILE* namesFile, ConversionJob& job, RunCounts* counts, std::string* err,
+                   LogContests* contests) {
   QsoRecord record{};
   job.headerSeen = 0;
-  job.namesWritten = 0;
-  job.serialExchange = 0;
+  const ContestRules rules = contestRulesOf(job);
   ImportWriterState writer;
   resetImportWriter(writer);
   writer.inputPath = inputPath;
   AdifInput adif(input);
 
-  // Distinct callsigns of a CW Ops Mini-CWT log, byte for byte (n0call and N0CALL are two).
+  // Distinct callsigns of the log, byte for byte (n0call and N0CALL are two).
   std::set<std::string> callTally;
-  const bool countCalls = job.contest == ContestKind::CwOpsMiniCwt;
+  const bool countCalls = rules.row.countsCalls;
 
-  *count = 0;
+  *counts = RunCounts{};
   int32_t more = readQsoRecord(adif, record, job);
   // Whether the log has a header is known once the first record is read, before it is written.
   if (adif.headerless) {
@@ -83,9 +83,9 @@ bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inp
                                   "next tag or the end of its line.",
                                   adif.lengthPastEnd.c_str()));
       }
-      const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, writer);
+      const int32_t written = writeImportRecord(lists, importFile, namesFile, record, job, rules, writer);
       if (countCalls) callTally.insert(record.call);
-      *count += written;
+      counts->qsos += written;
     } else {
       ++(skip == RecordSkip::OtherContest ? skips.otherContest : skips.outsideWindow);
     }
@@ -96,6 +96,7 @@ bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inp
   if (contests != nullptr && !contests->firstId && !adif.recordContestIds.empty()) {
     contests->firstId = adif.recordContestIds.front();
   }
+  counts->names = writer.namesWritten();
   // The caller reports a failed read or a missing header and keeps nothing.
   if (!logGaveResult(adif.lines.readError(), job.headerSeen, inputPath, err)) return false;
 

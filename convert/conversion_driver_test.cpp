@@ -21,7 +21,9 @@ struct DriverRun {
       : input(streamOf(log)) {
     job.contest = contest;
     job.importFormat = format;
-    gaveResult = runConversion(lists, input.get(), "my log.adi", output.get(), names.get(), job, &count, &error);
+    RunCounts counts;
+    gaveResult = runConversion(lists, input.get(), "my log.adi", output.get(), names.get(), job, &counts, &error);
+    count = counts.qsos;
   }
   TestFile input;
   TestFile output{std::tmpfile()};
@@ -177,11 +179,11 @@ TEST(ConversionDriver, FailedReadIsHandedBackWithoutMessagesAboutTheInput) {
   TestFile names(std::tmpfile());
   std::FILE* folder = std::fopen(".", "rb");  // opening a folder works; reading it fails
   ASSERT_NE(folder, nullptr);
-  int32_t count = -1;
+  RunCounts counts{-1, -1};
   std::string error;
-  EXPECT_FALSE(runConversion(lists, folder, ".", output.get(), names.get(), job, &count, &error));
+  EXPECT_FALSE(runConversion(lists, folder, ".", output.get(), names.get(), job, &counts, &error));
   std::fclose(folder);
-  EXPECT_EQ(count, 0);
+  EXPECT_EQ(counts.qsos, 0);
   EXPECT_EQ(error, "ERROR: Can't read input file .: Is a directory");
   EXPECT_TRUE(messagesOf(lists, kErrorsList).empty());
   EXPECT_TRUE(messagesOf(lists, kWarningsList).empty());

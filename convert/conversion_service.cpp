@@ -11,6 +11,7 @@
 #include "convert/log_contest.h"
 #include "convert/record_filter.h"
 #include "core/ascii_text.h"
+#include "core/contest_table.h"
 #include "core/import_format.h"
 #include "core/message_lists.h"
 #include "core/text_format.h"
@@ -62,7 +63,7 @@ bool takeBound(const std::string& text, WindowEnd end, int64_t& bound) {
 CheckFailure firstFailedChoice(ConversionJob& options, const ConversionRequest& request, int32_t& groupNumber) {
   const std::string& groupNumberText = request.groupNumberText;
   if (static_cast<int32_t>(options.contest) < 0) return {"ERROR: Didn't select a contest.", RequestField::Contest};
-  if (options.contest == ContestKind::StateQsoParty && options.stateNumber < 0) {
+  if (contestNeedsState(options.contest) && options.stateNumber < 0) {
     return {"ERROR: Didn't select a state.", RequestField::State};
   }
   if (groupNumberText.empty()) return {"ERROR: Must specify a group number.", RequestField::GroupNumber};
@@ -83,17 +84,16 @@ CheckFailure firstFailedChoice(ConversionJob& options, const ConversionRequest& 
 // The results lines of a finished run: counts, the format to import with, then the summary,
 // warnings and errors, each list followed by an empty line when it holds any.
 // A check-only run says what it read instead, and has no file to import.
-std::vector<std::string> resultLines(int32_t count, const ConversionRequest& request, const std::string& namesPath,
-                                     const ConversionJob& job, const MessageLists& lists) {
+std::vector<std::string> resultLines(const RunCounts& counts, const ConversionRequest& request,
+                                     const std::string& namesPath, const ConversionJob& job,
+                                     const MessageLists& lists) {
   std::vector<std::string> lines;
   if (request.checkOnly) {
-    lines.push_back(formatText("Checked %d QSOs of %s; no file was written.", count, request.inputPath.c_str()));
+    lines.push_back(formatText("Checked %d QSOs of %s; no file was written.", counts.qsos, request.inputPath.c_str()));
     lines.emplace_back();
   } else {
-    lines.push_back(formatText("Wrote %d QSOs to %s", count, request.outputPath.c_str()));
-    if (job.namesWritten > 0) {
-      lines.push_back(formatText("Wrote %d names to %s", job.namesWritten, namesPath.c_str()));
-    }
+    lines.push_back(formatText("Wrote %d QSOs to %s", counts.qsos, request.outputPath.c_str()));
+    if (counts.names > 0) lines.push_back(formatText("Wrote %d names to %s", counts.names, namesPath.c_str()));
     lines.emplace_back();
     lines.push_back(formatText("Import this file as %s format.", formatTraits(job.importFormat).name));
     lines.emplace_back();
@@ -242,9 +242,9 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   const bool filterNotApplied = job.onlyContest != 0 && logContests && logContests->ids.empty();
   if (filterNotApplied) job.onlyContest = 0;
   LogContests contests;
-  int32_t count = 0;
+  RunCounts counts;
   // Nothing of a half-read log, or of one without a header, is kept: the new files go with `files`.
-  if (!runConversion(lists, input, request.inputPath, importFile, namesFile, job, &count, &error, &contests)) {
+  if (!runConversion(lists, input, request.inputPath, importFile, namesFile, job, &counts, &error, &contests)) {
     return failed(ConversionStatus::FileError, error);
   }
   // The run found the log's contest ids as it read, so a given contest costs no second reading.
@@ -280,12 +280,12 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
 
   ConversionResult result;
   result.status = ConversionStatus::Converted;
-  result.lines = resultLines(count, request, namesPath, job, lists);
+  result.lines = resultLines(counts, request, namesPath, job, lists);
   result.messageKinds = groupMessageKinds(lists);
-  result.notice = count == 1 ? formatText("1 QSO written to %s", request.outputPath.c_str())
-                             : formatText("%d QSOs written to %s", count, request.outputPath.c_str());
-  result.qsoCount = count;
-  result.namesWritten = job.namesWritten;
+  result.notice = counts.qsos == 1 ? formatText("1 QSO written to %s", request.outputPath.c_str())
+                                   : formatText("%d QSOs written to %s", counts.qsos, request.outputPath.c_str());
+  result.qsoCount = counts.qsos;
+  result.namesWritten = counts.names;
   result.namesPath = namesPath;
   result.job = job;
   return result;

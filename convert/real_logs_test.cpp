@@ -61,8 +61,10 @@ Conversion convert(const fs::path& log, ContestKind contest = ContestKind::CqWpx
   TestFile names(std::tmpfile());
   ConversionJob job;
   job.contest = contest;
-  runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &run.written, &run.fileError,
+  RunCounts counts;
+  runConversion(run.lists, input, log.filename().string(), output.get(), names.get(), job, &counts, &run.fileError,
                 &run.contests);
+  run.written = counts.qsos;
   run.importText = contentsOf(output.get());
   std::fclose(input);
   return run;
@@ -227,7 +229,7 @@ TEST(RealLogs, EveryColumnLineIsItsLayoutsLength) {
         MessageLists lists;
         TestFile importFile(std::tmpfile()), namesFile(std::tmpfile());
         std::rewind(input.get());
-        int32_t written = 0;
+        RunCounts written;
         std::string fileError;
         runConversion(lists, input.get(), entry.path().string(), importFile.get(), namesFile.get(), job, &written,
                       &fileError);

@@ -1,5 +1,6 @@
 #include "core/contest_table.h"
 
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -27,6 +28,8 @@ struct Row {
     return {with(row, &ContestRow::award, AwardRule{kind, value})};
   }
   constexpr Row note(NoteItem item) const { return {with(row, &ContestRow::noteItem, item)}; }
+  constexpr Row needsState() const { return {with(row, &ContestRow::needsState, true)}; }
+  constexpr Row countsCalls() const { return {with(row, &ContestRow::countsCalls, true)}; }
   constexpr operator ContestRow() const { return row; }  // NOLINT: rows convert into the table
 };
 
@@ -69,6 +72,7 @@ constexpr ContestRow kContests[] = {
         .state(StateRule::UsStateExchange),
     contest(K::CwOpen, "CW Open", {kSrx}).name(NameRule::RxExchElseName),
     contest(K::CwOpsMiniCwt, "CW Ops Mini-CWT", {kExchange1, kRcvd})
+        .countsCalls()
         .name(NameRule::Name)
         .state(StateRule::CwOpsMember)
         .award("CWOP", AwardValue::MemberNumber),
@@ -94,9 +98,8 @@ constexpr ContestRow kContests[] = {
     contest(K::RussianDx, "Russian DX Contest", {kExchange1, kRcvd, kSrx}).award("OBLA", AwardValue::TextExchange),
     contest(K::SccRtty, "SCC RTTY Championship", {kExchange1, kYear}),
     contest(K::SpDx, "SP DX Contest", {kExchange1, kRcvd}),
-    contest(K::StateQsoParty, "State QSO Party", {})
-        .exchange(ExchangeRule::PartyCandidates)
-        .state(StateRule::PartyCounty),
+    // The candidates, name and serial are the party's: see kParties.
+    contest(K::StateQsoParty, "State QSO Party", {}).needsState().state(StateRule::PartyCounty),
     contest(K::StewPerry, "Stew Perry TBDC", {kGrid}),
     contest(K::TaraGridDip, "TARA Grid Dip", {kGrid}),
     contest(K::TaraMelee, "TARA Melee", {kQth}).state(StateRule::ByPrefix),
@@ -109,22 +112,89 @@ constexpr ContestRow kContests[] = {
     contest(K::WorkedAllGermany, "Worked All Germany", {kExchange1, kDok}).award("DOK", AwardValue::NonNumber),
 };
 
-// Row n holds contest n, so a code indexes the table.
+// Row n holds contest n, so a code indexes the table. The county validation reads the job's
+// party, so a contest that checks the county needs the state, and only such a contest.
 constexpr bool rowsInCodeOrder() {
   for (int32_t code = 0; code < kContestCount; ++code) {
-    if (kContests[code].kind != static_cast<ContestKind>(code)) return false;
+    const ContestRow& row = kContests[code];
+    if (row.kind != static_cast<ContestKind>(code)) return false;
+    if (row.needsState != (row.state == StateRule::PartyCounty)) return false;
   }
   return true;
 }
 static_assert(std::size(kContests) == static_cast<size_t>(kContestCount) && rowsInCodeOrder(),
-              "one row per contest, in code order");
+              "one row per contest, in code order; a state for every county check");
 
-}  // namespace
+constexpr const ContestRow& kStateQsoParty = kContests[static_cast<size_t>(K::StateQsoParty)];
 
+// A party plays by the State QSO Party's row with its own candidates; name and serial are
+// added as for a contest.
+constexpr Row party(const char* code, CandidateList candidates) {
+  Row r{kStateQsoParty};
+  r.row.party = code;
+  r.row.candidates = candidates;
+  return r;
+}
+
+// The parties whose exchange differs from the common one; each code is a state table code.
+constexpr ContestRow kParties[] = {
+    party("CA", {kSrx}).serial(),
+    party("MI", {kSrx}).serial(),
+    party("OH", {kSrx}).serial(),
+    party("VA", {kSrx}).serial(),
+    party("CO", {kQth}).name(NameRule::Name),
+    party("FL", {kExchange1, kCnty, kQth}),
+    party("IN", {kExchange1, kQth}),
+    party("7QP", {kExchange1, kQth}),
+    party("MN", {kExchange1, kQth}).name(NameRule::Name),
+    party("NM", {kExchange1, kRcvd}).name(NameRule::Name),
+    party("MULTI", {kExchange1, kCnty, kRcvd, kQth}),
+};
+
+// Every party without a row above.
+constexpr ContestRow kOtherParty = party("", {kExchange1, kRcvd});
+
+constexpr bool sameText(const char* a, const char* b) {
+  for (; *a != '\0' && *a == *b; ++a) ++b;
+  return *a == *b;
+}
+
+// Each party has a code, candidates and one row.
+constexpr bool partiesDistinct() {
+  for (size_t i = 0; i < std::size(kParties); ++i) {
+    if (*kParties[i].party == '\0' || kParties[i].candidates[0] == nullptr) return false;
+    for (size_t j = 0; j < i; ++j) {
+      if (sameText(kParties[i].party, kParties[j].party)) return false;
+    }
+  }
+  return true;
+}
+static_assert(partiesDistinct(), "one row per party, with a code and candidates");
+
+// The row of a contest in the catalogue. Returns nullptr for any other code.
 const ContestRow* contestRow(ContestKind contest) {
   const int32_t code = static_cast<int32_t>(contest);
   if (code < 0 || code >= kContestCount) return nullptr;
   return &kContests[code];
+}
+
+}  // namespace
+
+bool contestNeedsState(ContestKind contest) {
+  const ContestRow* row = contestRow(contest);
+  return row != nullptr && row->needsState;
+}
+
+ContestRules contestRules(ContestKind contest, const char* partyCode) {
+  const ContestRow* row = contestRow(contest);
+  if (row == nullptr) return {};
+  if (!row->needsState) return {*row};
+  if (partyCode != nullptr) {
+    for (const ContestRow& party : kParties) {
+      if (std::strcmp(party.party, partyCode) == 0) return {party};
+    }
+  }
+  return {kOtherParty};
 }
 
 const char* contestName(int32_t code) {

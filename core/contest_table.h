@@ -1,6 +1,8 @@
 // The contest catalogue as one table: per contest everything particular to it, from the name
-// the dialog shows to the record fields of its exchange and the rules of its columns. The
-// writer turns each rule into code; a new contest is a row here (and a code in contest_kind.h).
+// the dialog shows to the record fields of its exchange and the rules of its columns, and per
+// state QSO party the columns in which it differs from the catalogue's "State QSO Party". The
+// writer turns each rule into code; a new contest is a row here (and a code in contest_kind.h),
+// a new party a party row.
 #pragma once
 #include <array>
 #include <cstddef>
@@ -13,7 +15,6 @@ enum class ExchangeRule {
   Candidates,              // the first non-empty candidate field
   CandidatesElseSrxClass,  // the same; without one, a Field Day class as the first word of SRX_STRING
   RdaDistrict,             // an RDA district from CNTY (AB-12 gives AB12) or a four-character first item
-  PartyCandidates,         // the candidates, name and serial rule of the job's state QSO party
 };
 
 // Where a contest's zone column comes from.
@@ -81,8 +82,8 @@ enum class NoteItem {
 constexpr size_t kMaxCandidates = 4;
 using CandidateList = std::array<FieldReader, kMaxCandidates>;
 
-// One contest of the catalogue. Rows are built in contest_table.cpp from the code, name and
-// candidates; every other column starts at "nothing particular".
+// One contest of the catalogue, or one state QSO party. Rows are built in contest_table.cpp from
+// the code, name and candidates; every other column starts at "nothing particular".
 struct ContestRow {
   ContestKind kind = ContestKind::None;              // the contest's code; the rows stand in code order
   const char* name = "";                             // name the dialog shows
@@ -96,7 +97,21 @@ struct ContestRow {
   StateRule state = StateRule::None;                 // the state column and its checks
   AwardRule award = {};                              // the award column
   NoteItem noteItem = NoteItem::None;                // the contest's note-line item
+  bool needsState = false;                           // a run needs the party's state; its party row has the rules
+  bool countsCalls = false;                          // a run counts the log's distinct callsigns
+  const char* party = "";                            // a party row's state table code (CA, 7QP); "" otherwise
 };
 
-// The row of a contest 0 to 44. Returns nullptr for any other code.
-const ContestRow* contestRow(ContestKind contest);
+// Whether a run of the contest needs a state (the party it is). Returns false for a code
+// outside the catalogue.
+bool contestNeedsState(ContestKind contest);
+
+// A run's contest as the writer applies it, worked out once before the first record.
+struct ContestRules {
+  ContestRow row;  // the contest's row; for a contest that needs a state, its party's row; kind None = no contest
+};
+
+// The rules of a contest and, for one that needs a state, of the party with that state table
+// code. A party without a row of its own, or no party (nullptr), plays by the common party
+// rules. Returns rules of kind None for a code outside the catalogue.
+ContestRules contestRules(ContestKind contest, const char* partyCode);

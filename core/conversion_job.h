@@ -1,5 +1,6 @@
 // The options and run fields of one conversion. The dialog owns the one job; the driver,
-// reader, writer and county validation read it, and a few run fields are written during a run.
+// reader, writer and county validation read it, and the reader's run fields are written during
+// a run.
 #pragma once
 #include <cstdint>
 
@@ -12,15 +13,12 @@ constexpr int kNoteSize = 64;
 // Member initialisers are the values the dialog opens with.
 struct ConversionJob {
   ContestKind contest = ContestKind::None;            // contest of the log; None until chosen
-  const char* countyText = nullptr;                   // county name of the record being written, in a county table
   int32_t headerSeen = 0;                             // 1 once the reader is past the ADIF header this run
   int32_t appendExchange = 0;                         // "Exchg/Serial": received exchange into the note line
   ImportFormat importFormat = ImportFormat::Kolvex8;  // format to write
   int32_t includeFrequency = 1;                       // "Frequency": write the QSO frequency
   int32_t groupNumber = 0;                            // KOLVEX group number of every QSO
-  int32_t serialExchange = 0;                         // set by the writer for serial-number contests
   int32_t label = 0;                                  // "Label": label mark Y/N
-  int32_t namesWritten = 0;                           // names written to the names file this run
   char note[kNoteSize] = {};                          // "QSO Note", written into every note line
   int32_t appendSerial = 0;                           // "Exchg/Serial": sent serial into the note line
   int32_t stateNumber = -1;                           // StateNumber of a State QSO Party; -1 = none

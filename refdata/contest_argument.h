@@ -6,7 +6,7 @@
 #include "refdata/contest_choice.h"
 
 // Surrounding blanks removed, the value is tried as, in this order: a catalogue name in any
-// letter case ("cq wpx"), a contest code 0-44 in decimal digits ("11", "011"), and a mapped ADIF
+// letter case ("cq wpx"), a contest code in decimal digits ("11", "011"), and a mapped ADIF
 // contest id ("CQ-WPX-CW"; a State QSO Party id also gives its state, "fl-qso-party").
 // Returns nullopt for any other value.
 std::optional<ContestChoice> parseContestArgument(std::string_view value);

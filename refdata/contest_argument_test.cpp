@@ -24,7 +24,6 @@ TEST(ParseContestArgument, CatalogueNameCodeOrAdifId) {
       {"CQ-WPX-CW", ContestKind::CqWpx, -1},
       {"fl-qso-party", ContestKind::StateQsoParty, 8},
       {"HA-DX", ContestKind::HaDx, -1},  // both a name and an id
-      {"45", ContestKind::None, -1},
       {"-1", ContestKind::None, -1},
       {"+11", ContestKind::None, -1},
       {"1 1", ContestKind::None, -1},
@@ -50,6 +49,7 @@ TEST(ParseContestArgument, EveryCatalogueNameAndCodeNamesItsContest) {
     EXPECT_EQ(parseContestArgument(contestName(code)).value().contest, static_cast<ContestKind>(code)) << code;
     EXPECT_EQ(parseContestArgument(std::to_string(code)).value().contest, static_cast<ContestKind>(code)) << code;
   }
+  EXPECT_FALSE(parseContestArgument(std::to_string(kContestCount)));
 }
 
 }  // namespace

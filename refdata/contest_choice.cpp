@@ -1,6 +1,7 @@
 #include "refdata/contest_choice.h"
 
 #include "core/ascii_text.h"
+#include "core/contest_table.h"
 #include "core/text_format.h"
 
 namespace {
@@ -13,13 +14,13 @@ std::string contestChoiceName(const ContestChoice& choice) {
   const char* name = contestName(static_cast<int32_t>(choice.contest));
   if (name == nullptr) return std::string();
   const char* state = stateNameOf(choice.state);
-  if (choice.contest != ContestKind::StateQsoParty || state == nullptr) return name;
+  if (!contestNeedsState(choice.contest) || state == nullptr) return name;
   return std::string(name) + " (" + state + ")";
 }
 
 bool sameContest(const ContestChoice& a, const ContestChoice& b) {
   if (!inCatalogue(a.contest) || a.contest != b.contest) return false;
-  return a.contest != ContestKind::StateQsoParty || a.state == b.state;
+  return !contestNeedsState(a.contest) || a.state == b.state;
 }
 
 std::string contestMismatchWarning(std::string_view inputPath, const ContestChoice& logContest,

@@ -20,7 +20,7 @@ struct ContestChoice {
 // catalogue.
 std::string contestChoiceName(const ContestChoice& choice);
 
-// The same catalogue entry and, for the State QSO Party only, the same state; the state of any
+// The same catalogue entry and, for a contest that needs a state only, the same state; the state of any
 // other contest is not compared. Returns false when either contest is outside the catalogue.
 bool sameContest(const ContestChoice& a, const ContestChoice& b);
 

@@ -5,6 +5,7 @@
 
 #include "convert/log_contest.h"
 #include "core/contest_kind.h"
+#include "core/contest_table.h"
 #include "core/import_format.h"
 #include "core/text_format.h"
 #include "refdata/state_argument.h"
@@ -112,7 +113,6 @@ void MainDialogLogic::initialise() {
   job.includeFrequency = 1;
   job.groupNumber = 0;
   job.label = 0;
-  job.namesWritten = 0;
   job.appendSerial = 0;
   job.stateNumber = -1;
   job.upload = 1;
@@ -273,7 +273,7 @@ void MainDialogLogic::followLogContest() {
   const ContestChoice& choice = named->contest;
   showContest(choice.contest);
   model_.contestFromLog = true;
-  if (choice.contest == ContestKind::StateQsoParty) {
+  if (contestNeedsState(choice.contest)) {
     showState(choice.state);
     model_.stateFromLog = true;
   } else if (model_.stateFromLog) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "convert/test_folder.h"
+#include "core/contest_kind.h"
 #include "refdata/state_table.h"
 #include "ui/control_ids.h"
 
@@ -126,10 +127,10 @@ TEST(DialogInitialisation, FillsCombosAndShowsTheDefaults) {
   FakeWindows windows;
   MainDialogLogic dialog(windows, "help.html");
   dialog.initialise();
-  ASSERT_EQ(windows.combos[ComboId::Contest].size(), 45u);
-  EXPECT_EQ(windows.combos[ComboId::Contest].front(), "All Asia");
-  EXPECT_EQ(windows.combos[ComboId::Contest][35], "State QSO Party");
-  EXPECT_EQ(windows.combos[ComboId::Contest].back(), "Worked All Germany");
+  const std::vector<std::string>& contests = windows.combos[ComboId::Contest];
+  ASSERT_EQ(contests.size(), static_cast<size_t>(kContestCount));
+  for (int32_t code = 0; code < kContestCount; ++code)
+    EXPECT_EQ(contests[static_cast<size_t>(code)], contestName(code)) << code;
   ASSERT_EQ(windows.combos[ComboId::State].size(), 54u);
   EXPECT_EQ(windows.combos[ComboId::State].front(), "Alabama");
   EXPECT_EQ(windows.combos[ComboId::State][14], "Iowa");
@@ -434,9 +435,8 @@ TEST_F(DialogFiles, ContestAndStateFollowTheLog) {
   dialog.takeInputFile(path("ntc.adi"));
   EXPECT_TRUE(windows.lists[ListId::Results].empty());  // a new log's results are still to come
   EXPECT_EQ(dialog.convert(), ConversionStatus::CheckFailed);
-  EXPECT_EQ(windows.errors.back(),
-            "ERROR: Didn't select a contest.\nThe log's CONTEST_ID NTC-QP is not one of the 45 contests; choose one "
-            "in the Contest list.");
+  EXPECT_EQ(windows.errors.back(), "ERROR: Didn't select a contest.\nThe log's CONTEST_ID NTC-QP is not one of the " +
+                                       std::to_string(kContestCount) + " contests; choose one in the Contest list.");
   writeFile(path("empty.adi"), "<EOH>\n");
   dialog.takeInputFile(path("empty.adi"));
   pick(dialog, windows, IDC_CONTEST, 11);

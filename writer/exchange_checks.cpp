@@ -221,10 +221,8 @@ std::optional<std::string> awardValue(AwardValue rule, const QsoRecord& record, 
 }  // namespace
 
 StateCountyPair exchangeState(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
-                              const std::optional<std::string>& exchange, bool qthGaveWay) {
-  const ContestRow* row = contestRow(job.contest);
-  if (row == nullptr) return {};
-  return kStateRules[static_cast<size_t>(row->state)].place(lists, StateInput{record, job, exchange, qthGaveWay});
+                              const ContestRules& rules, const std::optional<std::string>& exchange, bool qthGaveWay) {
+  return kStateRules[static_cast<size_t>(rules.row.state)].place(lists, StateInput{record, job, exchange, qthGaveWay});
 }
 
 bool checkTakesExchange(StateRule rule, const char* text) {
@@ -243,11 +241,10 @@ bool checkTakesExchange(StateRule rule, const char* text) {
   }
 }
 
-std::optional<AwardReference> awardReference(const QsoRecord& record, const ConversionJob& job,
+std::optional<AwardReference> awardReference(const QsoRecord& record, const ContestRules& rules,
                                              const ExchangeChoice& choice) {
-  const ContestRow* row = contestRow(job.contest);
-  if (row == nullptr) return std::nullopt;
-  std::optional<std::string> value = awardValue(row->award.value, record, choice);
+  const AwardRule& award = rules.row.award;
+  std::optional<std::string> value = awardValue(award.value, record, choice);
   if (!value) return std::nullopt;
-  return awardText(row->award.kind, std::move(*value));
+  return awardText(award.kind, std::move(*value));
 }

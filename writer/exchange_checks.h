@@ -10,12 +10,13 @@
 #include "refdata/state_county_validation.h"
 #include "writer/exchange_choice.h"
 
-// The state column text for the job's contest (a table text), adding warnings for exchanges
-// that do not check out; for the State QSO Party also the county column. A QTH that gave way
-// to a later candidate is not read. Changes neither the record nor the job. Returns both
-// columns blank (nullptr) when the contest has no state rule.
+// The state column text by the run's contest rules (a table text), adding warnings for
+// exchanges that do not check out; for the State QSO Party also the county column, from the
+// job's party. A QTH that gave way to a later candidate is not read. Changes neither the record
+// nor the job. Returns both columns blank (nullptr) when the contest has no state rule.
 StateCountyPair exchangeState(MessageLists& lists, const QsoRecord& record, const ConversionJob& job,
-                              const std::optional<std::string>& exchange, bool qthGaveWay = false);
+                              const ContestRules& rules, const std::optional<std::string>& exchange,
+                              bool qthGaveWay = false);
 
 // Whether a state rule's check takes a text as the exchange without a warning (a state, a
 // province, a number or a section, as the rule reads it). Returns true for rules that check
@@ -28,7 +29,7 @@ struct AwardReference {
   std::string value;  // the value as the log gives it
 };
 
-// The award column for the job's contest. Returns nullopt when the contest has no award
+// The award column by the run's contest rules. Returns nullopt when the contest has no award
 // reference or its condition fails.
-std::optional<AwardReference> awardReference(const QsoRecord& record, const ConversionJob& job,
+std::optional<AwardReference> awardReference(const QsoRecord& record, const ContestRules& rules,
                                              const ExchangeChoice& choice);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "writer/import_record.h"
 #include "writer/test_record.h"
 
 namespace {
@@ -23,7 +24,7 @@ StateResult stateOf(ContestKind contest, const QsoRecord& record, const Exchange
   MessageLists lists;
   ConversionJob job = jobFor(contest);
   job.stateNumber = party;
-  const char* state = exchangeState(lists, record, job, exchange).state;
+  const char* state = exchangeState(lists, record, job, contestRulesOf(job), exchange).state;
   EXPECT_TRUE(lists.lines[kSummaryList].empty());
   return {state != nullptr ? state : "none", lists.lines[kWarningsList], lists.lines[kErrorsList]};
 }
@@ -33,7 +34,7 @@ std::string awardOf(ContestKind contest, const QsoRecord& record, const Exchange
   ExchangeChoice choice;
   choice.exchange = exchange;
   choice.cnty = record.cnty;
-  const std::optional<AwardReference> award = awardReference(record, job, choice);
+  const std::optional<AwardReference> award = awardReference(record, contestRulesOf(job), choice);
   return award ? award->text : "none";
 }
 
@@ -278,12 +279,12 @@ TEST(StateQsoPartyState, CountyValidationFillsStateAndCounty) {
   MessageLists lists;
   ConversionJob job = jobFor(ContestKind::StateQsoParty);
   job.stateNumber = 1;  // Alabama
-  const StateCountyPair placed = exchangeState(lists, record, job, std::string("AUTA"));
+  const StateCountyPair placed = exchangeState(lists, record, job, contestRulesOf(job), std::string("AUTA"));
   EXPECT_STREQ(placed.state, "AL");
   EXPECT_STREQ(placed.county, "Autauga");
 
   setField(record.exchange1, "ZZZ");
-  const StateCountyPair unplaced = exchangeState(lists, record, job, std::string("ZZZ"));
+  const StateCountyPair unplaced = exchangeState(lists, record, job, contestRulesOf(job), std::string("ZZZ"));
   EXPECT_EQ(unplaced.state, nullptr);
   EXPECT_EQ(unplaced.county, nullptr);
   EXPECT_EQ(lists.lines[kErrorsList], Lines{"N0CALL on 20120325 at 1430: ZZZ is not a valid state/province/county."});

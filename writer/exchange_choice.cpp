@@ -10,44 +10,9 @@
 #include "core/ascii_text.h"
 #include "core/contest_table.h"
 #include "core/text_number.h"
-#include "refdata/state_table.h"
 #include "writer/exchange_checks.h"
 
 namespace {
-
-// How one state QSO party picks its received exchange.
-struct PartyRule {
-  const char* code;          // state table code of the party
-  CandidateList candidates;  // fields tried in order; nullptr ends
-  NameRule name;             // source of the operator name
-  bool serial;               // the exchange carries a serial number
-};
-
-constexpr PartyRule kPartyRules[] = {
-    {"CA", {kSrx}, NameRule::None, true},
-    {"MI", {kSrx}, NameRule::None, true},
-    {"OH", {kSrx}, NameRule::None, true},
-    {"VA", {kSrx}, NameRule::None, true},
-    {"CO", {kQth}, NameRule::Name, false},
-    {"FL", {kExchange1, kCnty, kQth}, NameRule::None, false},
-    {"IN", {kExchange1, kQth}, NameRule::None, false},
-    {"7QP", {kExchange1, kQth}, NameRule::None, false},
-    {"MN", {kExchange1, kQth}, NameRule::Name, false},
-    {"NM", {kExchange1, kRcvd}, NameRule::Name, false},
-    {"MULTI", {kExchange1, kCnty, kRcvd, kQth}, NameRule::None, false},
-};
-
-// Every party not listed above.
-constexpr PartyRule kOtherPartyRule = {"", {kExchange1, kRcvd}, NameRule::None, false};
-
-const PartyRule& partyRuleOf(StateNumber state) {
-  const char* code = stateCodeOf(state);
-  if (code == nullptr) return kOtherPartyRule;
-  for (const PartyRule& rule : kPartyRules) {
-    if (std::strcmp(rule.code, code) == 0) return rule;
-  }
-  return kOtherPartyRule;
-}
 
 // The first candidate field that is not empty; nullptr when all are empty. A QTH that the
 // contest's check does not take (a town rather than a state) gives way to a later filled
@@ -191,26 +156,25 @@ bool isFieldDayClass(std::string_view text) {
   return letter >= 'A' && letter <= 'F';
 }
 
-ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job, const char* modeText) {
+ExchangeChoice selectExchange(const QsoRecord& record, const ContestRules& rules, const char* modeText) {
   ExchangeChoice choice;
-  const ContestRow* row = contestRow(job.contest);
-  if (row == nullptr) return choice;
+  const ContestRow& row = rules.row;
+  if (row.kind == ContestKind::None) return choice;
   choice.cnty = record.cnty;
 
-  NameRule name = row->operatorName;
-  choice.serial = row->serial;
-  switch (row->exchange) {
+  choice.serial = row.serial;
+  switch (row.exchange) {
     case ExchangeRule::Candidates:
     case ExchangeRule::CandidatesElseSrxClass: {
-      const bool rtty = row->rttyCandidates[0] != nullptr && std::strcmp(modeText, "RTTY") == 0;
+      const bool rtty = row.rttyCandidates[0] != nullptr && std::strcmp(modeText, "RTTY") == 0;
       choice.exchange =
-          candidateExchange(record, rtty ? row->rttyCandidates : row->candidates, row->state, choice.qthGaveWay);
-      if (!choice.exchange && row->exchange == ExchangeRule::CandidatesElseSrxClass) {
+          candidateExchange(record, rtty ? row.rttyCandidates : row.candidates, row.state, choice.qthGaveWay);
+      if (!choice.exchange && row.exchange == ExchangeRule::CandidatesElseSrxClass) {
         choice.exchange = fieldDayClassOf(record.srxString);
       }
       // One logger keeps the class in the report fields (RST_RCVD 3A).
       const std::string_view report = trimAsciiSpace(record.rstRcvd);
-      if (!choice.exchange && row->exchange == ExchangeRule::CandidatesElseSrxClass && isFieldDayClass(report)) {
+      if (!choice.exchange && row.exchange == ExchangeRule::CandidatesElseSrxClass && isFieldDayClass(report)) {
         choice.exchange = upperCased(report);
         choice.classFromReport = true;
       }
@@ -219,24 +183,15 @@ ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job,
     case ExchangeRule::RdaDistrict:
       choice.exchange = rdaDistrict(record, choice.cnty);
       break;
-    case ExchangeRule::PartyCandidates: {
-      const PartyRule& party = partyRuleOf(job.stateNumber);
-      choice.exchange = candidateExchange(record, party.candidates, row->state, choice.qthGaveWay);
-      name = party.name;
-      choice.serial = party.serial;
-      break;
-    }
   }
   // Some contest loggers keep the whole exchange only in SRX_STRING ("599 001 CT"); its last
   // word is the item that varies. Field Day's SRX_STRING starts with its class instead.
-  const bool candidatesTried =
-      row->exchange == ExchangeRule::Candidates || row->exchange == ExchangeRule::PartyCandidates;
-  if (!choice.exchange && candidatesTried) {
+  if (!choice.exchange && row.exchange == ExchangeRule::Candidates) {
     choice.exchange = lastWordOf(record.srxString);
     choice.fromSrxString = choice.exchange.has_value();
     if (choice.exchange) choice.exchange = upperCased(*choice.exchange);
   }
-  takeZone(row->zone, record, choice);
-  choice.operatorName = nameOf(name, record);
+  takeZone(row.zone, record, choice);
+  choice.operatorName = nameOf(row.operatorName, record);
   return choice;
 }

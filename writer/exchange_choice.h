@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/conversion_job.h"
+#include "core/contest_table.h"
 #include "core/qso_record.h"
 
 // The result of one selection.
@@ -24,11 +24,10 @@ struct ExchangeChoice {
 // Whether a text is a Field Day class: one or two digits and a letter A-F, in any case.
 bool isFieldDayClass(std::string_view text);
 
-// Chooses the received exchange for the job's contest from the record's fields, using the mode
-// text the writer prints. A QTH that the contest's checks do not take (a town) gives way to a
+// Chooses the received exchange by the run's contest rules from the record's fields, using the
+// mode text the writer prints. A QTH that the contest's checks do not take (a town) gives way to a
 // later filled candidate; when every candidate is empty, SRX_STRING's last word stands in
 // (not for Field Day, whose SRX_STRING starts with its class), upper-cased as every table code
-// is. Field Day without a class elsewhere takes an RST_RCVD that is one. Changes neither the record nor
-// the job. Returns no exchange when nothing is found, and an empty choice for a job without a
-// contest.
-ExchangeChoice selectExchange(const QsoRecord& record, const ConversionJob& job, const char* modeText);
+// is. Field Day without a class elsewhere takes an RST_RCVD that is one. Changes nothing it is given.
+// Returns no exchange when nothing is found, and an empty choice for rules without a contest.
+ExchangeChoice selectExchange(const QsoRecord& record, const ContestRules& rules, const char* modeText);

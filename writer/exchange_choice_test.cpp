@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
+#include "writer/import_record.h"
 #include "writer/test_record.h"
 
 namespace {
@@ -70,6 +72,11 @@ void setByName(QsoRecord& r, const std::string& name, const char* text) {
     ADD_FAILURE() << "unknown field " << name;
 }
 
+// The choice by the rules a run of the job writes by.
+ExchangeChoice choiceFor(const QsoRecord& record, const ConversionJob& job, const char* mode) {
+  return selectExchange(record, contestRulesOf(job), mode);
+}
+
 const char* tagOf(const std::string& name) {
   for (const TaggedField& f : kTaggedFields) {
     if (name == f.name) return f.tag;
@@ -96,12 +103,12 @@ void expectCandidateOrder(ConversionJob job, const std::vector<std::string>& can
                           const std::string& label) {
   QsoRecord record = allFieldsTagged();
   for (const std::string& field : candidates) {
-    const ExchangeChoice choice = selectExchange(record, job, mode);
+    const ExchangeChoice choice = choiceFor(record, job, mode);
     ASSERT_TRUE(choice.exchange) << label << " expected " << field;
     EXPECT_EQ(*choice.exchange, tagOf(field)) << label;
     setByName(record, field, "");
   }
-  EXPECT_FALSE(selectExchange(record, job, mode).exchange) << label << " after all candidates";
+  EXPECT_FALSE(choiceFor(record, job, mode).exchange) << label << " after all candidates";
 }
 
 TEST(ExchangeSelection, EveryContestTriesItsCandidatesInOrder) {
@@ -151,11 +158,15 @@ TEST(ExchangeSelection, EveryContestTriesItsCandidatesInOrder) {
       {C::WorkedAllEurope, {"srx"}, false, true},
       {C::WorkedAllGermany, {"exchange1", "dok"}, false, false},
   };
+  // One row per contest of the catalogue, but for the two whose exchange has tests of its own.
+  std::set<ContestKind> covered = {C::Rda, C::StateQsoParty};
+  for (const SelectionCase& c : cases) EXPECT_TRUE(covered.insert(c.contest).second) << static_cast<int>(c.contest);
+  EXPECT_EQ(covered.size(), static_cast<size_t>(kContestCount));
   for (const SelectionCase& c : cases) {
     const std::string label = contestName(static_cast<int32_t>(c.contest));
     expectCandidateOrder(jobFor(c.contest), c.candidates, "CW", label);
 
-    const ExchangeChoice choice = selectExchange(allFieldsTagged(), jobFor(c.contest), "CW");
+    const ExchangeChoice choice = choiceFor(allFieldsTagged(), jobFor(c.contest), "CW");
     EXPECT_EQ(choice.serial, c.serial) << label;
     if (c.hasName) {
       EXPECT_EQ(choice.operatorName.value_or("none"), "NAM") << label;
@@ -171,19 +182,19 @@ TEST(ZoneContests, CqWwOnCwTakesSrxThenCqz) {
   QsoRecord record = contactRecord();
   setField(record.cqz, "5");
   ConversionJob job = jobFor(ContestKind::CqWw);
-  ExchangeChoice choice = selectExchange(record, job, "CW");
+  ExchangeChoice choice = choiceFor(record, job, "CW");
   EXPECT_EQ(choice.exchange.value_or("none"), "5");
   EXPECT_EQ(choice.zoneNumber, 5);
 
   setField(record.srx, "14");
-  choice = selectExchange(record, job, "CW");
+  choice = choiceFor(record, job, "CW");
   EXPECT_EQ(choice.exchange.value_or("none"), "14");
   EXPECT_EQ(choice.zoneNumber, 5);  // CQZ is the zone whenever it is given
 
   setField(record.cqz, "");
-  EXPECT_EQ(selectExchange(record, job, "CW").zoneNumber, 14);
+  EXPECT_EQ(choiceFor(record, job, "CW").zoneNumber, 14);
   setField(record.srx, "");
-  EXPECT_EQ(selectExchange(record, job, "CW").zoneNumber, 0);
+  EXPECT_EQ(choiceFor(record, job, "CW").zoneNumber, 0);
 }
 
 TEST(ZoneContests, CqWwOnRttyTakesStateFirst) {
@@ -191,13 +202,13 @@ TEST(ZoneContests, CqWwOnRttyTakesStateFirst) {
   setField(record.state, "MA");
   setField(record.cqz, "5");
   ConversionJob job = jobFor(ContestKind::CqWw);
-  ExchangeChoice choice = selectExchange(record, job, "RTTY");
+  ExchangeChoice choice = choiceFor(record, job, "RTTY");
   EXPECT_EQ(choice.exchange.value_or("none"), "MA");
   EXPECT_EQ(choice.zoneNumber, 5);
   expectCandidateOrder(job, {"state", "qth", "srx", "cqz"}, "RTTY", "CQ WW RTTY");
   // Only the exact text RTTY counts as RTTY.
   for (const char* other : {"rtty", "RTTY-R", "PSK31"}) {
-    EXPECT_EQ(selectExchange(record, job, other).exchange.value_or("none"), "5") << other;
+    EXPECT_EQ(choiceFor(record, job, other).exchange.value_or("none"), "5") << other;
   }
 }
 
@@ -206,14 +217,14 @@ TEST(ZoneContests, Cq160TakesTheZoneFromTheExchange) {
   setField(record.cqz, "9");
   setField(record.exchange1, "05");
   ConversionJob job = jobFor(ContestKind::Cq160);
-  ExchangeChoice choice = selectExchange(record, job, "CW");
+  ExchangeChoice choice = choiceFor(record, job, "CW");
   EXPECT_EQ(choice.exchange.value_or("none"), "05");
   EXPECT_EQ(choice.zoneNumber, 5);
 
   setField(record.exchange1, "MA");
-  EXPECT_EQ(selectExchange(record, job, "CW").zoneNumber, 0);
+  EXPECT_EQ(choiceFor(record, job, "CW").zoneNumber, 0);
   setField(record.exchange1, "");
-  choice = selectExchange(record, job, "CW");
+  choice = choiceFor(record, job, "CW");
   EXPECT_FALSE(choice.exchange);
   EXPECT_EQ(choice.zoneNumber, 0);
 }
@@ -224,9 +235,9 @@ TEST(ZoneContests, DrcgAndVoltaTakeTheZoneFromCqzAlone) {
     setField(record.cqz, "17");
     setField(record.srx, "3");
     ConversionJob job = jobFor(contest);
-    EXPECT_EQ(selectExchange(record, job, "RTTY").zoneNumber, 17);
+    EXPECT_EQ(choiceFor(record, job, "RTTY").zoneNumber, 17);
     setField(record.cqz, "");
-    EXPECT_EQ(selectExchange(record, job, "RTTY").zoneNumber, 0);
+    EXPECT_EQ(choiceFor(record, job, "RTTY").zoneNumber, 0);
   }
 }
 
@@ -237,7 +248,7 @@ TEST(ZoneContests, OtherContestsHaveNoZone) {
   setField(record.exchange1, "9");
   for (ContestKind contest : {ContestKind::CqWpx, ContestKind::AllAsia, ContestKind::IaruHf}) {
     ConversionJob job = jobFor(contest);
-    EXPECT_EQ(selectExchange(record, job, "CW").zoneNumber, 0);
+    EXPECT_EQ(choiceFor(record, job, "CW").zoneNumber, 0);
   }
 }
 
@@ -249,16 +260,16 @@ TEST(NameContests, CwOpenTakesTheNameAfterTheFirstBlankOfRxExch) {
   setField(record.name, "BILL");
   setField(record.rxExch, "123 JOHN SMITH");
   ConversionJob job = jobFor(ContestKind::CwOpen);
-  ExchangeChoice choice = selectExchange(record, job, "CW");
+  ExchangeChoice choice = choiceFor(record, job, "CW");
   EXPECT_EQ(choice.exchange.value_or("none"), "123");
   EXPECT_EQ(choice.operatorName.value_or("none"), "JOHN SMITH");
 
   setField(record.rxExch, "123 ");
-  EXPECT_EQ(selectExchange(record, job, "CW").operatorName.value_or("none"), "");
+  EXPECT_EQ(choiceFor(record, job, "CW").operatorName.value_or("none"), "");
   setField(record.rxExch, "123");
-  EXPECT_FALSE(selectExchange(record, job, "CW").operatorName);
+  EXPECT_FALSE(choiceFor(record, job, "CW").operatorName);
   setField(record.rxExch, "");
-  EXPECT_EQ(selectExchange(record, job, "CW").operatorName.value_or("none"), "BILL");
+  EXPECT_EQ(choiceFor(record, job, "CW").operatorName.value_or("none"), "BILL");
 }
 
 TEST(NameContests, NaqpTakesTheProvinceWhenStateIsEmpty) {
@@ -266,7 +277,7 @@ TEST(NameContests, NaqpTakesTheProvinceWhenStateIsEmpty) {
   setField(record.veProv, "ON");
   setField(record.name, "JOHN");
   ConversionJob job = jobFor(ContestKind::Naqp);
-  const ExchangeChoice choice = selectExchange(record, job, "CW");
+  const ExchangeChoice choice = choiceFor(record, job, "CW");
   EXPECT_EQ(choice.exchange.value_or("none"), "ON");
   EXPECT_EQ(choice.operatorName.value_or("none"), "JOHN");
 }
@@ -274,7 +285,7 @@ TEST(NameContests, NaqpTakesTheProvinceWhenStateIsEmpty) {
 TEST(NameContests, AnEmptyNameIsStillAName) {
   QsoRecord record = contactRecord();
   ConversionJob job = jobFor(ContestKind::CwOpsMiniCwt);
-  EXPECT_EQ(selectExchange(record, job, "CW").operatorName.value_or("none"), "");
+  EXPECT_EQ(choiceFor(record, job, "CW").operatorName.value_or("none"), "");
 }
 
 // --- award contests ------------------------------------------------------------------------
@@ -297,7 +308,7 @@ TEST(AwardContests, RdaDistrictFromCnty) {
     setField(record.cnty, c.cnty);
     setField(record.exchange1, c.exchange1);
     ConversionJob job = jobFor(ContestKind::Rda);
-    const ExchangeChoice choice = selectExchange(record, job, "CW");
+    const ExchangeChoice choice = choiceFor(record, job, "CW");
     if (c.exchange == nullptr) {
       EXPECT_FALSE(choice.exchange) << c.cnty << "/" << c.exchange1;
     } else {
@@ -340,7 +351,7 @@ TEST(StateQsoPartySelection, EachPartyHasItsOwnCandidates) {
     job.stateNumber = c.state;
     expectCandidateOrder(job, c.candidates, "CW", c.code);
 
-    const ExchangeChoice choice = selectExchange(allFieldsTagged(), job, "CW");
+    const ExchangeChoice choice = choiceFor(allFieldsTagged(), job, "CW");
     EXPECT_EQ(choice.serial, c.serial) << c.code;
     EXPECT_EQ(choice.zoneNumber, 0) << c.code;
     if (c.hasName) {
@@ -356,7 +367,7 @@ TEST(StateQsoPartySelection, ColoradoLooksOnlyAtQth) {
   setField(record.exchange1, "DEN");
   ConversionJob job = jobFor(ContestKind::StateQsoParty);
   job.stateNumber = 5;
-  EXPECT_FALSE(selectExchange(record, job, "CW").exchange);
+  EXPECT_FALSE(choiceFor(record, job, "CW").exchange);
 }
 
 }  // namespace

@@ -5,17 +5,23 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "core/contest_table.h"
 #include "core/conversion_job.h"
 #include "core/message_lists.h"
 #include "core/qso_record.h"
 #include "writer/import_writer_state.h"
 
+// The rules a run of the job writes by: its contest's row, for a contest that needs a state the
+// row of the job's party. Built once before the first record. Returns rules of kind None for a
+// job without a contest.
+ContestRules contestRulesOf(const ConversionJob& job);
+
 // Starts a run afresh: no band or unit notice given, no names written.
 void resetImportWriter(ImportWriterState& state);
 
 // Writes the record's two lines to the import file, possibly one names entry, and adds the
-// record's problems to the warnings and errors lists. Every line ends in CR LF. Of the job it
-// sets countyText (the record's county), serialExchange (for a serial-number contest) and
-// namesWritten. Returns 1: every record counts as one QSO written.
+// record's problems to the warnings and errors lists. Every line ends in CR LF. Of what it is
+// given it changes only the run's state: the notices given and the names written. Returns 1:
+// every record counts as one QSO written.
 int32_t writeImportRecord(MessageLists& lists, std::FILE* importFile, std::FILE* namesFile, const QsoRecord& record,
-                          ConversionJob& job, ImportWriterState& state);
+                          const ConversionJob& job, const ContestRules& rules, ImportWriterState& state);

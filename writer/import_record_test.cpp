@@ -32,7 +32,9 @@ class WriterRun {
   WriterRun& operator=(const WriterRun&) = delete;
 
   bool ready() const { return importFile_ != nullptr && namesFile_ != nullptr; }
-  int32_t write(QsoRecord record) { return writeImportRecord(lists, importFile_, namesFile_, record, job, state); }
+  int32_t write(QsoRecord record) {
+    return writeImportRecord(lists, importFile_, namesFile_, record, job, contestRulesOf(job), state);
+  }
   std::string importText() { return contentsOf(importFile_); }
   std::string namesText() { return contentsOf(namesFile_); }
   // The import file split at CR LF; a missing CR LF at the end leaves "<no line end>".
@@ -116,7 +118,6 @@ TEST(ImportRecordLayout, WorkedExampleKolvex8) {
   EXPECT_EQ(run.namesText(), "");
   EXPECT_TRUE(run.warnings().empty());
   EXPECT_TRUE(run.errors().empty());
-  EXPECT_EQ(run.job.serialExchange, 1);
 }
 
 TEST(ImportRecordLayout, WorkedExampleKolvex6) {
@@ -218,7 +219,7 @@ TEST(BandDerivation, NoticeOncePerRunAndErrorsPerRecord) {
   EXPECT_EQ(run.warnings(), Lines{"BAND field is missing, determining band from frequency."});
   EXPECT_EQ(run.errors(),
             (Lines{"Can't determine band from FREQ = 10.160", "Can't determine band from FREQ = 14.351"}));
-  EXPECT_TRUE(run.state.bandNoticeGiven);
+  EXPECT_TRUE(run.state.notices.band);
 }
 
 TEST(BandDerivation, NoBandAndNoFrequency) {
@@ -720,8 +721,8 @@ TEST(NamesFile, Kolvex6AndKolvex8Entries) {
   eight.write(record);
   EXPECT_EQ(six.namesText(), "N0CALL,John\r\n");
   EXPECT_EQ(eight.namesText(), "N0CALL,\r\nJohn\r\n\r\n");
-  EXPECT_EQ(six.job.namesWritten, 1);
-  EXPECT_EQ(eight.job.namesWritten, 1);
+  EXPECT_EQ(six.state.namesWritten(), 1);
+  EXPECT_EQ(eight.state.namesWritten(), 1);
 }
 
 TEST(NamesFile, EachPairOncePerRun) {
@@ -742,13 +743,13 @@ TEST(NamesFile, EachPairOncePerRun) {
   EXPECT_EQ(run.namesText(),
             "N0CALL,John\r\nN0CALL,Bill\r\nN0CALL,John\r\nN9CALL,John\r\nN0CALL,john\r\n"
             "N0CALL,Mcdonald\r\nN0CALL,\r\n");
-  EXPECT_EQ(run.job.namesWritten, 7);
+  EXPECT_EQ(run.state.namesWritten(), 7);
 
-  // A new run starts with an empty set.
+  // A new run starts with an empty set and counts only its own names.
   resetImportWriter(run.state);
   setField(record.name, "JOHN");
   run.write(record);
-  EXPECT_EQ(run.job.namesWritten, 8);
+  EXPECT_EQ(run.state.namesWritten(), 1);
 }
 
 TEST(NamesFile, OnlyNameContestsWriteNames) {

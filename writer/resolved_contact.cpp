@@ -23,11 +23,11 @@ namespace {
 
 // A contact being worked out: what it is read from and what it has become so far.
 struct Resolution {
-  const QsoRecord& record;     // the record as read
-  const ConversionJob& job;    // the options of the run
-  ImportWriterState& state;    // the run's notices
-  ResolvedContact& contact;    // the result
-  const ColumnWidths& widths;  // of the job's layout
+  const QsoRecord& record;         // the record as read
+  const ConversionJob& job;        // the options of the run
+  const ImportWriterState& state;  // the run so far, for the input's name
+  ResolvedContact& contact;        // the result, with the run's notices
+  const ColumnWidths& widths;      // of the job's layout
 
   int32_t widthOf(Column column) const { return widths[static_cast<size_t>(column)]; }
 
@@ -130,7 +130,7 @@ void resolveTime(Resolution& r) {
 // Tells once per run and unit that the log writes FREQ in kHz or Hz.
 void noteFrequencyUnit(Resolution& r, FrequencyUnit unit) {
   if (unit == FrequencyUnit::Megahertz) return;
-  bool& given = unit == FrequencyUnit::Kilohertz ? r.state.kilohertzNoticeGiven : r.state.hertzNoticeGiven;
+  bool& given = unit == FrequencyUnit::Kilohertz ? r.contact.notices.kilohertz : r.contact.notices.hertz;
   if (given) return;
   given = true;
   addMessage(kWarningsList, r.contact.notes,
@@ -150,11 +150,11 @@ int32_t deriveBand(Resolution& r, const Frequency& frequency, bool bandMissing) 
   MessageLists& notes = r.contact.notes;
   if (r.record.freq[0] == '\0') {
     addMessage(kErrorsList, notes, "ADIF file does not have a BAND or FREQ field, can't determine band.");
-    if (bandMissing) r.state.bandNoticeGiven = true;
+    if (bandMissing) r.contact.notices.band = true;
     return 0;
   }
-  if (bandMissing && !r.state.bandNoticeGiven) {
-    r.state.bandNoticeGiven = true;
+  if (bandMissing && !r.contact.notices.band) {
+    r.contact.notices.band = true;
     addMessage(kWarningsList, notes, "BAND field is missing, determining band from frequency.");
   }
   noteFrequencyUnit(r, frequency.unit);
@@ -401,15 +401,15 @@ const QsoRecord& gridCleaned(const QsoRecord& record, QsoRecord& cleaned, bool& 
 
 }  // namespace
 
-ResolvedContact resolveContact(const QsoRecord& logged, const ConversionJob& job, ImportWriterState& state) {
+ResolvedContact resolveContact(const QsoRecord& logged, const ConversionJob& job, const ContestRules& rules,
+                               const ImportWriterState& state) {
   ResolvedContact contact;
+  contact.notices = state.notices;
   QsoRecord cleaned;
   bool gridRejected = false;
   const QsoRecord& record = gridCleaned(logged, cleaned, gridRejected);
   Resolution r{record, job, state, contact, columnWidths(job.importFormat)};
-  static const ContestRow kNoContest{};
-  const ContestRow* found = contestRow(job.contest);
-  const ContestRow& row = found != nullptr ? *found : kNoContest;
+  const ContestRow& row = rules.row;
 
   // In column order, which is also the order of the notes.
   resolveDate(r);
@@ -419,16 +419,14 @@ ResolvedContact resolveContact(const QsoRecord& logged, const ConversionJob& job
   const Frequency frequency = resolveBand(r);
   const char* modeText = modeTextOf(record, row.mode);
   r.fit(Column::Mode, "MODE", modeText, modeText);
-  const ExchangeChoice choice = selectExchange(record, job, modeText);
+  const ExchangeChoice choice = selectExchange(record, rules, modeText);
   resolveReports(r, modeText, choice.classFromReport);
 
-  contact.serialExchange = choice.serial;
   resolveExchange(r, choice);
   if (choice.zoneNumber != 0) r.fit(Column::Zone, "ZONE", Decimal(choice.zoneNumber).c_str(), choice.zoneText.c_str());
   contact.column(Column::Label).assign(yesNo(job.label));
-  const StateCountyPair placed = exchangeState(contact.notes, record, job, choice.exchange, choice.qthGaveWay);
+  const StateCountyPair placed = exchangeState(contact.notes, record, job, rules, choice.exchange, choice.qthGaveWay);
   if (placed.state != nullptr) r.fit(Column::State, "STATE", placed.state, placed.state);
-  contact.county = placed.county;
   if (placed.county != nullptr) r.fit(Column::County, "COUNTY", placed.county, placed.county);
   r.place(Column::Group, Decimal(job.groupNumber).c_str());
   // A locator of eight characters (ADIF allows them) names a smaller area inside the square of
@@ -436,7 +434,7 @@ ResolvedContact resolveContact(const QsoRecord& logged, const ConversionJob& job
   if (gridRejected) r.warn(": GRIDSQUARE %s is not a locator; the grid column is blank.", logged.grid);
   r.place(Column::Grid, record.grid);
   r.fit(Column::Iota, "IOTA", iotaColumnText(record.iota), record.iota);
-  if (const std::optional<AwardReference> award = awardReference(record, job, choice)) {
+  if (const std::optional<AwardReference> award = awardReference(record, rules, choice)) {
     r.fit(Column::Award, "AWARD", award->text, award->value.c_str());
   }
   contact.column(Column::Upload).assign(yesNo(job.upload));

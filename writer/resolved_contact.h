@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/contest_table.h"
 #include "core/conversion_job.h"
 #include "core/import_format.h"
 #include "core/message_lists.h"
@@ -25,15 +26,16 @@ struct ResolvedContact {
   std::array<ColumnText, kContactColumnCount> columns;  // text of each Column, at most its width; blank = empty
   std::string noteLine;                                 // the free line after the columns, without its line end
   std::optional<NamesEntry> namesEntry;                 // the other operator's name, for contests that carry it
-  bool serialExchange = false;                          // the contest exchanges serial numbers
-  const char* county = nullptr;                         // county name in a county table; nullptr = none
   MessageLists notes;                                   // the contact's messages, each list in column order
+  RunNotices notices;                                   // the run's notices given, this contact's included
 
   const ColumnText& column(Column c) const { return columns[static_cast<size_t>(c)]; }
   ColumnText& column(Column c) { return columns[static_cast<size_t>(c)]; }
 };
 
-// Works out the contact of a record for the job's contest and layout. Gives the once-a-run
-// notices about the log's BAND and FREQ unless the state says they were given, and marks them
-// given. Never fails: what does not fit or is missing becomes a note.
-ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job, ImportWriterState& state);
+// Works out the contact of a record by the run's contest rules and the job's layout. Gives the
+// once-a-run notices about the log's BAND and FREQ unless the state says they were given; the
+// contact says which are given after it. Changes nothing it is given. Never fails: what does
+// not fit or is missing becomes a note.
+ResolvedContact resolveContact(const QsoRecord& record, const ConversionJob& job, const ContestRules& rules,
+                               const ImportWriterState& state);

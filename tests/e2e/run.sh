@@ -5,7 +5,8 @@
 #   stdin            when present, fed to the tool through a pipe (else no input)
 #   expected.rc      the exit code (0 when missing)
 #   expected.stdout  standard output (empty when missing)
-#   expected.stderr  standard error (empty when missing)
+#   expected.stderr  standard error (empty when missing); in both, @CONTEST_COUNT@ stands for
+#                    the number of contests the tool lists
 #   expected.files   the folder's file names after the run, one a line, sorted
 #   expected.NAME    the exact bytes of the file NAME after the run
 # Usage: run.sh PATH/TO/adif2kvx-cli E2E_FOLDER
@@ -16,6 +17,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 cases=0
+contest_count=$("$cli" --list-contests | wc -l | tr -d ' ')
 
 compare() {  # compare EXPECTED ACTUAL LABEL
   if ! cmp -s "$1" "$2"; then
@@ -44,8 +46,12 @@ for dir in "$root"/cases/*/; do
   want_rc=$(cat "$dir/expected.rc" 2>/dev/null || echo 0)
   if [ "$rc" != "$want_rc" ]; then echo "  exit code $rc, expected $want_rc"; ok=0; fi
   for stream in stdout stderr; do
-    want="$dir/expected.$stream"
-    [ -f "$want" ] || want=/dev/null
+    want="$work/$name.expected.$stream"
+    if [ -f "$dir/expected.$stream" ]; then
+      sed "s/@CONTEST_COUNT@/$contest_count/g" "$dir/expected.$stream" >"$want"
+    else
+      : >"$want"
+    fi
     compare "$want" "$work/$name.$stream" "$stream" || ok=0
   done
   if [ -f "$dir/expected.files" ]; then

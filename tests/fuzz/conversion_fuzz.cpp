@@ -45,9 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::rewind(input);
 
   MessageLists lists;
-  int32_t written = 0;
+  RunCounts counts;
   std::string error;
-  runConversion(lists, input, "log.adi", output, names, job, &written, &error);
+  runConversion(lists, input, "log.adi", output, names, job, &counts, &error);
+  const int32_t written = counts.qsos;
   // Every complete record that no filter skips gives exactly two CR LF lines, and no line ends
   // any other way.
   const std::string kvx = contentsOf(output);

@@ -34,6 +34,7 @@
 #include <string>
 #include <vector>
 
+#include "core/contest_kind.h"
 #include "tests/wine/drop_files.h"
 #include "tests/wine/remote.h"
 #include "tests/wine/resource_checks.h"
@@ -66,54 +67,13 @@ constexpr WPARAM kAboutCommand = 16;
 const char* const kMainCaption = "ADIF to KOLVEX";
 const char* const kOpenTitle = "Choose the ADIF log";
 
-// The contest catalogue, in list order.
-const std::vector<std::string> kContests = {
-    "All Asia",
-    "ARRL 10",
-    "ARRL 160",
-    "ARRL DX",
-    "ARRL Field Day",
-    "ARRL RTTY Round-Up",
-    "ARRL Sweepstakes",
-    "ARRL VHF",
-    "BARTG",
-    "BARTG Sprint",
-    "CQ 160",
-    "CQ WPX",
-    "CQ WW",
-    "CW Open",
-    "CW Ops Mini-CWT",
-    "DL-DX RTTY Contest",
-    "DRCG Long Distance Contest",
-    "EA RTTY",
-    "HA-DX",
-    "IARU HF World Championship",
-    "Islands on the Air (IOTA)",
-    "Japan Int'l DX",
-    "JARTS",
-    "Makrothen RTTY",
-    "Manchester Mineira",
-    "Maritime QSO Party",
-    "NAQP",
-    "NA Sprint",
-    "Oceania DX Contest",
-    "RAC Canada Contests",
-    "RDA Contest",
-    "REF Contest",
-    "Russian DX Contest",
-    "SCC RTTY Championship",
-    "SP DX Contest",
-    "State QSO Party",
-    "Stew Perry TBDC",
-    "TARA Grid Dip",
-    "TARA Melee",
-    "UBA",
-    "UK DX Contest",
-    "VK Shires",
-    "VOLTA RTTY Contest",
-    "Worked All Europe",
-    "Worked All Germany",
-};
+// The contest catalogue, in list order: the program's own table.
+std::vector<std::string> catalogueNames() {
+  std::vector<std::string> names;
+  for (int32_t code = 0; code < kContestCount; ++code) names.emplace_back(contestName(code));
+  return names;
+}
+const std::vector<std::string> kContests = catalogueNames();
 
 // The State QSO Party pick list, in list order.
 const std::vector<std::string> kStates = {
@@ -175,9 +135,9 @@ const std::vector<std::string> kStates = {
 
 const std::vector<std::string> kFormats = {"KOLVEX6", "KOLVEX8"};
 
-constexpr int kStateQsoParty = 35;
-constexpr int kNaqp = 26;
-constexpr int kCwOpsMiniCwt = 14;
+constexpr int kStateQsoParty = static_cast<int>(ContestKind::StateQsoParty);
+constexpr int kNaqp = static_cast<int>(ContestKind::Naqp);
+constexpr int kCwOpsMiniCwt = static_cast<int>(ContestKind::CwOpsMiniCwt);
 constexpr int kNewEnglandQsoParty = 52;
 constexpr int kFlorida = 8;
 
@@ -912,9 +872,9 @@ int runFill(const std::string& program, const std::string& work) {
   }
   Session s(r, t);
   s.chooseInput(log);
-  s.selectCombo(kContestCombo, 12);  // CQ WW
+  s.selectCombo(kContestCombo, static_cast<int>(ContestKind::CqWw));
   const long long few = timedConvert(r, t, "a few results lines");
-  s.selectCombo(kContestCombo, 11);  // CQ WPX
+  s.selectCombo(kContestCombo, static_cast<int>(ContestKind::CqWpx));
   const long long many = timedConvert(r, t, "15,005 results lines");
   HWND results = t.item(kResultsList);
   r.expectEqual("the results list holds 15,005 lines", 15005, SendMessageW(results, LB_GETCOUNT, 0, 0));
