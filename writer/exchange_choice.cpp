@@ -11,6 +11,7 @@
 #include "core/contest_table.h"
 #include "core/text_number.h"
 #include "writer/exchange_checks.h"
+#include "writer/locator.h"
 
 namespace {
 
@@ -45,19 +46,11 @@ std::optional<std::string> lastWordOf(const char* text) {
   return std::string(words.substr(start, end + 1 - start));
 }
 
-bool isLocatorLetter(char c) {
-  const char upper = toAsciiUpper(c);
-  return upper >= 'A' && upper <= 'R';
-}
-
-// The grid square a locator of six or eight characters lies in: its first four characters when
-// they form a square (two letters A-R and two digits, any case). A contest whose exchange is the
-// square gets it whole from a longer locator. Returns nullopt for any other text.
+// The grid square a locator of six or eight characters lies in: its first four characters. A
+// contest whose exchange is the square gets it whole from a longer locator. Returns nullopt for
+// any other text.
 std::optional<std::string> squareOfLocator(const char* locator) {
-  const size_t length = std::strlen(locator);
-  if (length != 6 && length != 8) return std::nullopt;
-  if (!isLocatorLetter(locator[0]) || !isLocatorLetter(locator[1])) return std::nullopt;
-  if (!isAsciiDigit(locator[2]) || !isAsciiDigit(locator[3])) return std::nullopt;
+  if (std::strlen(locator) <= 4 || !isMaidenheadLocator(locator)) return std::nullopt;
   return std::string(locator, 4);
 }
 
