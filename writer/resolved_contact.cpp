@@ -296,7 +296,6 @@ void resolveExchange(Resolution& r, const ExchangeChoice& choice) {
   const std::string exchange = r.asciiValue("EXCHANGE", *choice.exchange, *choice.exchange);
   const size_t width = static_cast<size_t>(r.widthOf(Column::Exchange));
   const std::string_view e = exchangeColumnText(exchange, width);
-  // Counted in characters like every column, so that a town's "ó" is never split.
   const size_t keep = characterPrefixBytes(e, width);
   r.contact.column(Column::Exchange).assign(e.substr(0, keep));
   if (keep == e.size()) return;
