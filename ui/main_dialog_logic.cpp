@@ -106,22 +106,12 @@ void MainDialogLogic::initialise() {
   }
   for (const char* view : kViewNames) windows_.comboAddString(ComboId::View, view);
 
-  ConversionJob& job = model_.job;
-  job.contest = ContestKind::None;
-  job.appendExchange = 0;
-  job.importFormat = ImportFormat::Kolvex8;
-  job.includeFrequency = 1;
-  job.groupNumber = 0;
-  job.label = 0;
-  job.appendSerial = 0;
-  job.stateNumber = -1;
-  job.upload = 1;
-  job.onlyContest = 0;
-
+  // The option defaults are DialogState's, which the job follows (applyState below); the group
+  // number's text is the job's default number.
+  model_.job.groupNumber = 0;
   DialogState& state = model_.state;
   state = DialogState();
-  state.format = static_cast<int>(job.importFormat);
-  state.groupNumber = formatText("%d", job.groupNumber);
+  state.groupNumber = formatText("%d", model_.job.groupNumber);
   // The job keeps at most this many characters of the note; the field takes no more.
   windows_.setEditLimit(IDC_QSO_NOTE, kNoteSize - 1);
   model_.outputPath.clear();
