@@ -146,21 +146,23 @@ void MainDialogLogic::applyState() {
   job.onlyContest = state.onlyContest ? 1 : 0;
 }
 
+void MainDialogLogic::readControl(const DialogControl& control) {
+  windows_.readControl(control, model_.state);
+  if (control.setting != nullptr) windows_.saveSetting(control.setting, settingText(control, model_.state));
+}
+
 void MainDialogLogic::closing() {
   for (const DialogControl& control : dialogControls()) {
-    if (control.setting == nullptr) continue;
-    windows_.readControl(control, model_.state);
-    windows_.saveSetting(control.setting, settingText(control, model_.state));
+    if (control.setting != nullptr) readControl(control);
   }
 }
 
 void MainDialogLogic::controlChanged(int controlId) {
   const DialogControl* control = dialogControl(controlId);
   if (!initialised_ || control == nullptr) return;
-  windows_.readControl(*control, model_.state);
+  readControl(*control);
   if (controlId == IDC_CONTEST) model_.contestFromLog = false;
   if (controlId == IDC_STATE) model_.stateFromLog = false;
-  if (control->setting != nullptr) windows_.saveSetting(control->setting, settingText(*control, model_.state));
   applyState();
   if (controlId == IDC_VIEW) {
     // The chosen kind's entry stays only while its lines are shown.
@@ -306,12 +308,9 @@ void MainDialogLogic::browseOutput() {
 }
 
 ConversionRequest MainDialogLogic::readRequest() {
-  DialogState& state = model_.state;
-  for (const DialogControl& control : dialogControls()) {
-    windows_.readControl(control, state);
-    if (control.setting != nullptr) windows_.saveSetting(control.setting, settingText(control, state));
-  }
+  for (const DialogControl& control : dialogControls()) readControl(control);
   applyState();
+  const DialogState& state = model_.state;
   ConversionRequest request;
   // A path counts as chosen while its list shows it: a cancelled output browse leaves a
   // proposed path behind that the operator never confirmed.

@@ -97,6 +97,8 @@ class MainDialogLogic {
   void showState(StateNumber state);
   // Shows the remembered settings instead of the defaults.
   void restoreSettings();
+  // Reads what a control shows into the state, and remembers it when its row says so.
+  void readControl(const DialogControl& control);
   // The job's options as the state sets them.
   void applyState();
   // Fills the results list with the lines of the chosen view.
