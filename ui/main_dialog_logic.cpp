@@ -198,7 +198,8 @@ void MainDialogLogic::showResultsView() {
 
 void MainDialogLogic::resultsLineChosen(int index) {
   if (model_.state.view != static_cast<int>(ResultsView::ByKind)) return;
-  const std::vector<std::string> lines = kindLines(model_.kinds);
+  // The list shows one line per kind.
+  const std::vector<std::string>& lines = model_.shownLines;
   if (index < 0 || index >= static_cast<int>(lines.size())) return;
   model_.chosenKind = index;
   windows_.comboTruncate(ComboId::View, kFixedViews);
