@@ -164,12 +164,12 @@ ExchangeChoice selectExchange(const QsoRecord& record, const ContestRules& rules
           candidateExchange(record, rtty ? row.rttyCandidates : row.candidates, row.state, choice.qthGaveWay);
       if (!choice.exchange && row.exchange == ExchangeRule::CandidatesElseSrxClass) {
         choice.exchange = fieldDayClassOf(record.srxString);
-      }
-      // One logger keeps the class in the report fields (RST_RCVD 3A).
-      const std::string_view report = trimAsciiSpace(record.rstRcvd);
-      if (!choice.exchange && row.exchange == ExchangeRule::CandidatesElseSrxClass && isFieldDayClass(report)) {
-        choice.exchange = upperCased(report);
-        choice.classFromReport = true;
+        // One logger keeps the class in the report fields (RST_RCVD 3A).
+        const std::string_view report = trimAsciiSpace(record.rstRcvd);
+        if (!choice.exchange && isFieldDayClass(report)) {
+          choice.exchange = upperCased(report);
+          choice.classFromReport = true;
+        }
       }
       break;
     }
