@@ -1,6 +1,7 @@
 #include "ui/main_dialog_logic.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <utility>
 
 #include "convert/log_contest.h"
@@ -21,7 +22,7 @@ constexpr const char* kOutputFolderSetting = "OutputFolder";
 
 // The View list's first entries; the third, while there is one, is the chosen kind's line.
 constexpr const char* kViewNames[] = {"All lines", "By kind"};
-constexpr int kFixedViews = 2;
+constexpr int kFixedViews = static_cast<int>(std::size(kViewNames));
 
 // The folder of a path, without its last separator; empty when it has none.
 std::string folderOf(const std::string& path) {
