@@ -92,9 +92,7 @@ bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inp
     more = readQsoRecord(adif, record, job);
   }
   // An unfinished last record is not converted, but its id still tells what the log names.
-  if (contests != nullptr && !contests->firstId && !adif.recordContestIds.empty()) {
-    contests->firstId = adif.recordContestIds.front();
-  }
+  if (contests != nullptr) noteUnfinishedRecordContests(*contests, adif.recordContestIds);
   counts->names = writer.namesWritten();
   // The caller reports a failed read or a missing header and keeps nothing.
   if (!logGaveResult(adif.lines.readError(), job.headerSeen, inputPath, err)) return false;

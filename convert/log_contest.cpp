@@ -15,8 +15,12 @@ std::optional<LogContest> logContestOf(const std::optional<std::string>& contest
   return LogContest{std::string(trimAsciiSpace(*contestId)), *contest};
 }
 
-void noteRecordContests(LogContests& contests, const std::vector<std::string>& recordIds) {
+void noteUnfinishedRecordContests(LogContests& contests, const std::vector<std::string>& recordIds) {
   if (!contests.firstId && !recordIds.empty()) contests.firstId = recordIds.front();
+}
+
+void noteRecordContests(LogContests& contests, const std::vector<std::string>& recordIds) {
+  noteUnfinishedRecordContests(contests, recordIds);
   ++contests.records;
   bool namesOne = false;
   // The contests the record names, each counted once however many ids name it.
@@ -91,7 +95,7 @@ std::optional<LogContests> logContestsIn(std::FILE* input) {
       noteRecordContests(contests, adif.recordContestIds);
       record = QsoRecord{};
     }
-    if (!contests.firstId && !adif.recordContestIds.empty()) contests.firstId = adif.recordContestIds.front();
+    noteUnfinishedRecordContests(contests, adif.recordContestIds);
     if (adif.lines.readError() != 0) return std::nullopt;
   }
   if (std::fseek(input, start, SEEK_SET) != 0) return std::nullopt;
