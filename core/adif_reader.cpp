@@ -392,7 +392,7 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
     }
     if (isWordForNothing(value)) {
       input.nothingWords.emplace_back(trimAsciiSpace(value));
-      value = value.substr(0, 0);  // empty, but still pointing into the input
+      value = value.substr(0, 0);  // empty, but not null: storeValue copies from it
     }
     if (rule != nullptr) {
       storeValue(*rule, value, record);
