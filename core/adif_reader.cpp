@@ -364,15 +364,17 @@ bool haveRecordText(AdifInput& input) {
   return true;
 }
 
-}  // namespace
-
-bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CONTEST_ID"); }
-
+// Whether a value is a word that loggers write for a value that is not there: False, None,
+// null or NaN, in any case and with surrounding blanks.
 bool isWordForNothing(std::string_view value) {
   const std::string_view word = trimAsciiSpace(value);
   return equalsIgnoringCase(word, "False") || equalsIgnoringCase(word, "None") || equalsIgnoringCase(word, "null") ||
          equalsIgnoringCase(word, "NaN");
 }
+
+}  // namespace
+
+bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CONTEST_ID"); }
 
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
   input.lengthPastEnd.clear();
