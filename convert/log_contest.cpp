@@ -69,14 +69,12 @@ int32_t recordsNaming(const LogContests& contests, const ContestChoice& contest)
 std::optional<LogContest> majorityContest(const LogContests& contests) {
   std::optional<LogContest> most;
   int32_t mostRecords = 0;
+  // A contest of the catalogue is one entry of ids, whatever ids name it, with its own count.
   for (size_t i = 0; i < contests.ids.size(); ++i) {
     const std::optional<ContestChoice> named = findContestId(contests.ids[i]);
-    // Later ids of an earlier contest (another letter case) share its count.
-    if (!named || (most && sameContest(*named, most->contest))) continue;
-    const int32_t records = recordsNaming(contests, *named);
-    if (records > mostRecords) {
+    if (named && contests.recordsNaming[i] > mostRecords) {
       most = LogContest{contests.ids[i], *named};
-      mostRecords = records;
+      mostRecords = contests.recordsNaming[i];
     }
   }
   return most;
