@@ -3,11 +3,12 @@
 #include <cerrno>
 #include <cstring>
 #include <set>
+#include <string_view>
 
 #include "convert/files/run_files.h"
 #include "convert/record_filter.h"
 #include "core/adif_reader.h"
-#include "core/ascii.h"
+#include "core/ascii_text.h"
 #include "core/qso_record.h"
 #include "core/text_format.h"
 #include "writer/import_record.h"
@@ -55,8 +56,8 @@ bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inp
                formatMessage("%s has no ADIF header; its QSOs were read from the first line.", inputPath.c_str()));
   }
   SkipCounts skips;
-  // The words for nothing already told of, upper-cased: one warning per word and log.
-  std::set<std::string> nothingWordsTold;
+  // The words for nothing already told of, in any letter case: one warning per word and log.
+  std::set<std::string, bool (*)(std::string_view, std::string_view)> nothingWordsTold(&lessIgnoringCase);
   while (more == 1) {
     ++skips.read;
     // A skipped record is decided on as read, before anything of it is worked out, and leaves
@@ -65,9 +66,7 @@ bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inp
     if (skip == RecordSkip::None) {
       if (contests != nullptr) noteRecordContests(*contests, adif.recordContestIds);
       for (const std::string& word : adif.nothingWords) {
-        std::string key = word;
-        for (char& c : key) c = toAsciiUpper(c);
-        if (!nothingWordsTold.insert(key).second) continue;
+        if (!nothingWordsTold.insert(word).second) continue;
         addMessage(kWarningsList, lists,
                    formatMessage("%s writes %s for values that are not there; they were read as empty.",
                                  inputPath.c_str(), word.c_str()));
@@ -93,9 +92,7 @@ bool runConversion(MessageLists& lists, std::FILE* input, const std::string& inp
     more = readQsoRecord(adif, record, job);
   }
   // An unfinished last record is not converted, but its id still tells what the log names.
-  if (contests != nullptr && !contests->firstId && !adif.recordContestIds.empty()) {
-    contests->firstId = adif.recordContestIds.front();
-  }
+  if (contests != nullptr) noteUnfinishedRecordContests(*contests, adif.recordContestIds);
   counts->names = writer.namesWritten();
   // The caller reports a failed read or a missing header and keeps nothing.
   if (!logGaveResult(adif.lines.readError(), job.headerSeen, inputPath, err)) return false;

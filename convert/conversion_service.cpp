@@ -250,7 +250,8 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   // The run found the log's contest ids as it read, so a given contest costs no second reading.
   // The warnings about them concern the whole log and lead the warnings.
   if (!named) named = logContestOf(contests.firstId);
-  std::vector<std::string> logWarnings;
+  // A record left alone was found before the log was read; empty warnings are dropped below.
+  std::vector<std::string> logWarnings = {recordWarning};
   if (named) {
     logWarnings.push_back(contestMismatchWarning(request.inputPath, named->contest, named->contestId, runContest));
   }
@@ -268,8 +269,6 @@ ConversionResult convertLogUnguarded(const ConversionRequest& request) {
   }
   logWarnings.push_back(
       unnamedContestWarning(request.inputPath, contests.recordsNamingNone, contests.records, runContest));
-  // A record left alone was found before the log was read.
-  if (!recordWarning.empty()) logWarnings.insert(logWarnings.begin(), recordWarning);
   // Each is said once per run, so its text is its kind.
   std::vector<MessageText> logMessages;
   for (const std::string& warning : logWarnings) {

@@ -15,8 +15,12 @@ std::optional<LogContest> logContestOf(const std::optional<std::string>& contest
   return LogContest{std::string(trimAsciiSpace(*contestId)), *contest};
 }
 
-void noteRecordContests(LogContests& contests, const std::vector<std::string>& recordIds) {
+void noteUnfinishedRecordContests(LogContests& contests, const std::vector<std::string>& recordIds) {
   if (!contests.firstId && !recordIds.empty()) contests.firstId = recordIds.front();
+}
+
+void noteRecordContests(LogContests& contests, const std::vector<std::string>& recordIds) {
+  noteUnfinishedRecordContests(contests, recordIds);
   ++contests.records;
   bool namesOne = false;
   // The contests the record names, each counted once however many ids name it.
@@ -65,14 +69,12 @@ int32_t recordsNaming(const LogContests& contests, const ContestChoice& contest)
 std::optional<LogContest> majorityContest(const LogContests& contests) {
   std::optional<LogContest> most;
   int32_t mostRecords = 0;
+  // A contest of the catalogue is one entry of ids, whatever ids name it, with its own count.
   for (size_t i = 0; i < contests.ids.size(); ++i) {
     const std::optional<ContestChoice> named = findContestId(contests.ids[i]);
-    // Later ids of an earlier contest (another letter case) share its count.
-    if (!named || (most && sameContest(*named, most->contest))) continue;
-    const int32_t records = recordsNaming(contests, *named);
-    if (records > mostRecords) {
+    if (named && contests.recordsNaming[i] > mostRecords) {
       most = LogContest{contests.ids[i], *named};
-      mostRecords = records;
+      mostRecords = contests.recordsNaming[i];
     }
   }
   return most;
@@ -91,7 +93,7 @@ std::optional<LogContests> logContestsIn(std::FILE* input) {
       noteRecordContests(contests, adif.recordContestIds);
       record = QsoRecord{};
     }
-    if (!contests.firstId && !adif.recordContestIds.empty()) contests.firstId = adif.recordContestIds.front();
+    noteUnfinishedRecordContests(contests, adif.recordContestIds);
     if (adif.lines.readError() != 0) return std::nullopt;
   }
   if (std::fseek(input, start, SEEK_SET) != 0) return std::nullopt;

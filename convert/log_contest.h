@@ -36,6 +36,10 @@ struct LogContests {
 // Notes one complete record, given its CONTEST_ID values as written, in order.
 void noteRecordContests(LogContests& contests, const std::vector<std::string>& recordIds);
 
+// Notes an unfinished last record the same way: it is not counted, but its first id is the
+// log's firstId when no record before named one.
+void noteUnfinishedRecordContests(LogContests& contests, const std::vector<std::string>& recordIds);
+
 // The complete records that name the contest (its catalogue entry and, for a State QSO Party,
 // its party). Returns 0 for a contest outside the catalogue.
 int32_t recordsNaming(const LogContests& contests, const ContestChoice& contest);

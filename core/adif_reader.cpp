@@ -217,7 +217,6 @@ bool endsRecord(std::string_view name) {
 enum class TagScanEnd {
   LineUsed,   // the text holds no further complete tag; it is used up
   RecordEnd,  // an end-of-record tag; the text holds what follows it
-  Stopped,    // the tag handler asked to stop; the text holds what follows that tag's value
 };
 
 // What a tag handler gets of a value too long to be held: its first bytes up to the first CR
@@ -252,7 +251,7 @@ size_t valueCutShort(std::string_view text) {
 // Scans the tags at the front of input.rest, hands each data tag's name (as written) and value
 // to onTag, and drops what it scanned. A value is as long as its length says, read across line
 // ends when it runs past its line (onTag gets them too), and reading goes on after the whole
-// value. onTag returns false to stop the scan after its tag.
+// value.
 template <typename OnTag>
 TagScanEnd scanTags(AdifInput& input, OnTag&& onTag) {
   // Between tags and inside a tag name the next mark is a few bytes away, where std::find's
@@ -279,12 +278,8 @@ TagScanEnd scanTags(AdifInput& input, OnTag&& onTag) {
       const size_t available = static_cast<size_t>(end - next);
       if (length < available ? !isUtf8Continuation(next[length]) : length == available) {
         // The value ends on its line, and not inside a character.
-        const bool goOn = onTag(name, std::string_view(next, length));
+        onTag(name, std::string_view(next, length));
         next += length;
-        if (!goOn) {
-          input.rest = std::string_view(next, static_cast<size_t>(end - next));
-          return TagScanEnd::Stopped;
-        }
       } else {
         // The value runs past its line, or its length may count characters: read on from the
         // tag's start, which keeps the name in the bytes read.
@@ -300,19 +295,17 @@ TagScanEnd scanTags(AdifInput& input, OnTag&& onTag) {
         const std::string_view bytes = input.lines.ahead(open, prefix + wanted);
         name = bytes.substr(1, name.size());
         const std::string_view from = bytes.substr(prefix);
-        bool goOn;
         if (tooLong) {
-          goOn = onTag(name, keptPart(from.substr(0, kHeldStartOfLongValue)));
+          onTag(name, keptPart(from.substr(0, kHeldStartOfLongValue)));
           input.lines.skipPast(from.data(), length, input.rest);
         } else {
           const bool pastEnd = from.size() < length;
           if (pastEnd && input.lengthPastEnd.empty()) input.lengthPastEnd = std::string(name);
           const std::string_view value =
               from.substr(0, pastEnd ? valueCutShort(from) : countedValueLength(from, length));
-          goOn = onTag(name, value);
+          onTag(name, value);
           input.lines.resumeAt(value.data() + value.size(), input.rest);
         }
-        if (!goOn) return TagScanEnd::Stopped;
         end = input.rest.data() + input.rest.size();
         next = input.rest.data();
       }
@@ -371,15 +364,17 @@ bool haveRecordText(AdifInput& input) {
   return true;
 }
 
-}  // namespace
-
-bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CONTEST_ID"); }
-
+// Whether a value is a word that loggers write for a value that is not there: False, None,
+// null or NaN, in any case and with surrounding blanks.
 bool isWordForNothing(std::string_view value) {
   const std::string_view word = trimAsciiSpace(value);
   return equalsIgnoringCase(word, "False") || equalsIgnoringCase(word, "None") || equalsIgnoringCase(word, "null") ||
          equalsIgnoringCase(word, "NaN");
 }
+
+}  // namespace
+
+bool isContestIdTag(std::string_view name) { return equalsIgnoringCase(name, "CONTEST_ID"); }
 
 int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
   input.lengthPastEnd.clear();
@@ -390,7 +385,7 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
   std::string joined;
   const auto store = [&](std::string_view name, std::string_view value) {
     const TagRule* rule = findTagRule(name);
-    if (rule == nullptr && !isContestIdTag(name)) return true;
+    if (rule == nullptr && !isContestIdTag(name)) return;
     // ADIF counts a line end inside a value as part of it; some exports put one there.
     if (value.find_first_of("\r\n") != std::string_view::npos) {
       joined = withoutLineEnds(value);
@@ -399,7 +394,7 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
     }
     if (isWordForNothing(value)) {
       input.nothingWords.emplace_back(trimAsciiSpace(value));
-      value = value.substr(0, 0);  // empty, but still pointing into the input
+      value = value.substr(0, 0);  // empty, but not null: storeValue copies from it
     }
     if (rule != nullptr) {
       storeValue(*rule, value, record);
@@ -407,7 +402,6 @@ int32_t readQsoRecord(AdifInput& input, QsoRecord& record, ConversionJob& job) {
     } else {
       input.recordContestIds.emplace_back(value);  // kept by the caller, not stored into the record
     }
-    return true;
   };
   for (;;) {
     if (!haveRecordText(input)) {

@@ -33,10 +33,6 @@ struct AdifInput {
   std::vector<std::string> nothingWords;
 };
 
-// Whether a value is a word that loggers write for a value that is not there: False, None,
-// null or NaN, in any case and with surrounding blanks.
-bool isWordForNothing(std::string_view value);
-
 // Whether a tag name is CONTEST_ID, in any letter case.
 bool isContestIdTag(std::string_view name);
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <string_view>
 
 namespace {
 
@@ -154,17 +155,12 @@ constexpr ContestRow kParties[] = {
 // Every party without a row above.
 constexpr ContestRow kOtherParty = party("", {kExchange1, kRcvd});
 
-constexpr bool sameText(const char* a, const char* b) {
-  for (; *a != '\0' && *a == *b; ++a) ++b;
-  return *a == *b;
-}
-
 // Each party has a code, candidates and one row.
 constexpr bool partiesDistinct() {
   for (size_t i = 0; i < std::size(kParties); ++i) {
     if (*kParties[i].party == '\0' || kParties[i].candidates[0] == nullptr) return false;
     for (size_t j = 0; j < i; ++j) {
-      if (sameText(kParties[i].party, kParties[j].party)) return false;
+      if (std::string_view(kParties[i].party) == kParties[j].party) return false;
     }
   }
   return true;

@@ -16,6 +16,7 @@
 #include <map>
 #include <system_error>
 
+#include "convert/files/replacement_record.h"
 #include "core/text_format.h"
 
 namespace fs = std::filesystem;
@@ -26,15 +27,6 @@ bool fail(std::string* err, int error) {
   *err = std::strerror(error);
   return false;
 }
-
-// A name beside target for a file of this process: the process id keeps other runs' names
-// apart, the number this run's; an exclusive creation catches a name left by a killed run.
-std::string runFileName(int number, const char* suffix) {
-  return kRunFilePrefix + std::to_string(getpid()) + "-" + std::to_string(number) + suffix;
-}
-
-// The name of the file a run of that process id holds while it runs.
-std::string markName(unsigned long processId) { return kRunFilePrefix + std::to_string(processId) + ".run"; }
 
 bool isOwnRegular(const struct stat& status) { return S_ISREG(status.st_mode) && status.st_uid == geteuid(); }
 
@@ -268,7 +260,7 @@ RunMark::RunMark(const std::string& target) : held_(std::make_unique<Held>()) {
   bool readable = false;
   held_->folder = openFolder(target, &readable);
   if (held_->folder < 0) return;
-  held_->name = markName(thisProcessId());
+  held_->name = runMarkName(thisProcessId());
   // Shared: a run of the same id in another PID namespace holds the same file.
   bool foreign = false;
   held_->mark = lockOwnFile(held_->folder, held_->name, LOCK_SH, &foreign);
@@ -428,7 +420,7 @@ std::vector<std::string> RunFolder::namesStartingWith(const std::string& prefix)
 bool RunFolder::runHasEnded(unsigned long processId) {
   if (held_->endedRuns.count(processId) != 0) return true;
   if (held_->folder < 0) return false;
-  const std::string name = markName(processId);
+  const std::string name = runMarkName(processId);
   const int descriptor = openat(held_->folder, name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (descriptor < 0) {
     // Without a run file the run has ended: a run makes it before its first file.
@@ -447,7 +439,7 @@ bool RunFolder::runHasEnded(unsigned long processId) {
 void RunFolder::removeRunFile(unsigned long processId) {
   const auto found = held_->endedRuns.find(processId);
   if (found == held_->endedRuns.end()) return;
-  const std::string name = markName(processId);
+  const std::string name = runMarkName(processId);
   if (stillNamedBy(found->second, held_->folder, name)) unlinkat(held_->folder, name.c_str(), 0);
 }
 

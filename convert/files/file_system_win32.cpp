@@ -13,6 +13,7 @@
 #include <cwchar>
 #include <map>
 
+#include "convert/files/replacement_record.h"
 #include "convert/utf16_text.h"
 #include "core/text_format.h"
 
@@ -68,17 +69,6 @@ bool fileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity)
   const bool read = GetFileInformationByHandle(file, &identity) != 0;
   CloseHandle(file);
   return read;
-}
-
-// A name beside target for a file of this process: the process id keeps other runs' names
-// apart, the number this run's; an exclusive creation catches a name left by a killed run.
-std::string runFileName(int number, const char* suffix) {
-  return kRunFilePrefix + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(number) + suffix;
-}
-
-// The path of a run's mark beside a target: ".adif2kvx-PID.run".
-std::string markPath(const std::string& beside, unsigned long processId) {
-  return pathBeside(beside, kRunFilePrefix + std::to_string(processId) + ".run");
 }
 
 bool fail(std::string* err, DWORD code) {
@@ -249,10 +239,11 @@ struct RunMark::Held {
 
 RunMark::RunMark(const std::string& target) : held_(std::make_unique<Held>()) {
   // Deleted when the last handle closes, which the system does for a process however it ends.
-  held_->mark = CreateFileW(widePath(markPath(target, GetCurrentProcessId())).c_str(), GENERIC_WRITE | DELETE,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+  const std::string markPath = pathBeside(target, runMarkName(thisProcessId()));
+  held_->mark = CreateFileW(widePath(markPath).c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-  if (held_->mark != INVALID_HANDLE_VALUE) held_->path = markPath(target, GetCurrentProcessId());
+  if (held_->mark != INVALID_HANDLE_VALUE) held_->path = markPath;
 }
 
 const std::string& RunMark::path() const { return held_->path; }
@@ -462,7 +453,7 @@ std::vector<std::string> RunFolder::namesStartingWith(const std::string& prefix)
 bool RunFolder::runHasEnded(unsigned long processId) {
   // A running run holds its mark open without letting it be deleted; a mark that is no own
   // regular file tells nothing.
-  const std::string mark = kRunFilePrefix + std::to_string(processId) + ".run";
+  const std::string mark = runMarkName(processId);
   const EntryKind kind = kindOf(mark);
   if (kind == EntryKind::Missing) return true;
   return kind == EntryKind::Own && DeleteFileW(widePath(pathOf(mark)).c_str()) != 0;

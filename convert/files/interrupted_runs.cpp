@@ -57,10 +57,10 @@ void removeEndedRunsFiles(RunFolder& folder, std::optional<unsigned long> keptRu
   for (const auto& [process, names] : runs) {
     // Another user's files, links and folders named alike stay; so does a running run's.
     if (!folder.runHasEnded(process)) continue;
+    // The run file goes last, while its lock is held.
+    const std::string runFile = runMarkName(process);
     for (const std::string& name : names) {
-      // The run file goes last, while its lock is held.
-      const bool runFile = name.size() > 4 && name.compare(name.size() - 4, 4, ".run") == 0;
-      if (!runFile && folder.kindOf(name) == EntryKind::Own) folder.remove(name, &why);
+      if (name != runFile && folder.kindOf(name) == EntryKind::Own) folder.remove(name, &why);
     }
     folder.removeRunFile(process);
   }

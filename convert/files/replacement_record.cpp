@@ -3,6 +3,7 @@
 #include <charconv>
 #include <vector>
 
+#include "convert/files/file_system.h"
 #include "core/ascii.h"
 
 namespace {
@@ -78,8 +79,14 @@ std::optional<ReplacementRecord> parseReplacementRecord(std::string_view bytes) 
   return record;
 }
 
+std::string runFileName(int number, const char* ending) {
+  return kRunFilePrefix + std::to_string(thisProcessId()) + "-" + std::to_string(number) + ending;
+}
+
+std::string runMarkName(unsigned long processId) { return kRunFilePrefix + std::to_string(processId) + ".run"; }
+
 std::optional<unsigned long> processOfRunFile(std::string_view name) {
-  constexpr std::string_view prefix = ".adif2kvx-";
+  constexpr std::string_view prefix = kRunFilePrefix;
   if (name.substr(0, prefix.size()) != prefix) return std::nullopt;
   name.remove_prefix(prefix.size());
   const size_t dot = name.find('.');

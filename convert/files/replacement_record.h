@@ -31,6 +31,14 @@ std::string recordBytes(const ReplacementRecord& record);
 // Returns nullopt for any other bytes.
 std::optional<ReplacementRecord> parseReplacementRecord(std::string_view bytes);
 
+// The name of a file of this process beside its output: ".adif2kvx-PID-N" and the ending
+// (".tmp", ".old"). The process id keeps other runs' names apart, the number this run's; an
+// exclusive creation catches a name left by a killed run.
+std::string runFileName(int number, const char* ending);
+
+// The name of the file a run of that process holds while it runs: ".adif2kvx-PID.run".
+std::string runMarkName(unsigned long processId);
+
 // The process id in the name of a run file: ".adif2kvx-PID-N.tmp", ".adif2kvx-PID-N.old" or
 // ".adif2kvx-PID.run", numbers in decimal without leading zeros. Returns nullopt for any
 // other name.

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "convert/files/file_system.h"
+
 namespace {
 
 // A record's bytes from its fields, each followed by a NUL.
@@ -61,6 +63,10 @@ TEST(ReplacementRecord, RunFilesAreKnownByTheirExactPattern) {
   EXPECT_EQ(processOfRunFile(".adif2kvx-123-0.tmp"), 123u);
   EXPECT_EQ(processOfRunFile(".adif2kvx-123-10.old"), 123u);
   EXPECT_EQ(processOfRunFile(".adif2kvx-123.run"), 123u);
+  // The names a run makes are the ones the sweep takes for that run's.
+  EXPECT_EQ(processOfRunFile(runFileName(3, ".tmp")), thisProcessId());
+  EXPECT_EQ(processOfRunFile(runFileName(0, ".old")), thisProcessId());
+  EXPECT_EQ(runMarkName(123), ".adif2kvx-123.run");
   for (const char* name : {".adif2kvx-123-0.tmp~", ".adif2kvx-123.tmp", ".adif2kvx-0123-0.tmp", ".adif2kvx-123-0.kvx",
                            ".adif2kvx-123-0.run", ".adif2kvx--0.tmp", ".adif2kvx-1a-0.old", ".adif2kvx.lock",
                            ".adif2kvx.replacing", "adif2kvx-123-0.tmp"}) {

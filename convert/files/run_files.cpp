@@ -95,8 +95,13 @@ bool RunFiles::openOutputs(const std::string& outputPath, const std::string& nam
     std::string why;
     // A file the operator may not write is refused, although its folder would allow replacing it.
     const PathKind kind = pathKind(written.target);
-    bool usable = kind != PathKind::Folder || (why = reason(EISDIR)).empty();
-    if (usable && kind == PathKind::File) usable = canWriteInPlace(written.target, &why);
+    bool usable = true;
+    if (kind == PathKind::Folder) {
+      why = reason(EISDIR);
+      usable = false;
+    } else if (kind == PathKind::File) {
+      usable = canWriteInPlace(written.target, &why);
+    }
     if (usable) {
       // A signal must not end the run between the creation and the listener's hearing of it.
       PlacingStep step;
